@@ -1,0 +1,37 @@
+#pragma once
+// Number texts: every calculator reads its inputs as text and writes its
+// result as text, and a later step reads an earlier caption back.
+//
+//   text box / caption --ReadNumber--> double --calculation--> double
+//        --FormatTwoDecimals | FormatGeneral | FormatWhole--> caption
+//
+// ReadNumber reads every text the three formatters write as the number
+// shown, so a value passed on through a caption is the value on screen.
+// Texts are UTF-8.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kelvora {
+
+// The number at the start of the text, 0 when there is none. Blanks (space,
+// tab, line feed, carriage return, U+3000) are dropped wherever they stand;
+// full-width digits, "．", "＋", "－" and "。" read as their ASCII twins.
+// Grammar: [sign] digits [. digits] [(E|e|D|d) [sign] digits]. The result is
+// the double nearest the decimal number read. A number beyond the double
+// range throws FloatingPointError(Overflow); one too small for it reads as 0.
+double ReadNumber(std::string_view text);
+
+// Two decimals ("0.00"): rounded half away from zero on the value's
+// 15-significant-digit decimal form, no grouping, never "-0.00".
+std::string FormatTwoDecimals(double value);
+
+// At most 15 significant digits, no trailing zeros; plain form for decimal
+// exponents -4..14, otherwise e.g. 1E+15, 1.5E-07.
+std::string FormatGeneral(double value);
+
+// The decimal digits of a whole number, "-" in front when negative.
+std::string FormatWhole(std::int32_t value);
+
+}  // namespace kelvora

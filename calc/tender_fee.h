@@ -1,0 +1,82 @@
+#pragma once
+// Tender agency service fee.
+//
+//   Combo1 text --TenderTypeFromText--> TenderType (none: nothing happens)
+//   Check1 value == 1                --> document service factor 1.3
+//   Text1 text --ReadNumber--> amount --TenderAgencyFee--> fee
+//   fee --FormatTwoDecimals--> Label5 caption
+//
+// The fee is progressive over eight bands; each band has a rate per tender
+// type, and the fee is the rate times the part of the amount inside the
+// band reached, plus the stored fees of the bands below it.
+
+#include <array>
+#include <cstddef>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+#include "calc/controls.h"
+
+namespace kelvora {
+
+enum class TenderType { Engineering, Services, Goods };
+inline constexpr std::size_t kTenderTypeCount = 3;
+
+struct TenderTypeText {
+    TenderType type;
+    std::string_view text;
+};
+
+// The entries of Combo1, in list order.
+inline constexpr std::array<TenderTypeText, kTenderTypeCount> kTenderTypeTexts{{
+    {TenderType::Engineering, "工程招标"},
+    {TenderType::Services, "服务招标"},
+    {TenderType::Goods, "货物招标"},
+}};
+
+struct TenderFeeBand {
+    // Membership: from < amount (or <= when fromIncluded), amount < to (or <= when toIncluded).
+    double from;
+    bool fromIncluded;
+    double to;
+    bool toIncluded;
+    double lower;  // L: the amount the formula subtracts
+    std::array<double, kTenderTypeCount> rates;
+    // The charge of the whole band, (next L - L) x rate, stored as the
+    // double nearest the decimal figure; 400 x 0.007 is not that double.
+    // Unused for the last band.
+    std::array<double, kTenderTypeCount> bandFees;
+};
+
+inline constexpr double kUnbounded = std::numeric_limits<double>::infinity();
+
+// clang-format off
+inline constexpr std::array<TenderFeeBand, 8> kTenderFeeBands{{
+    //  from        incl.  to          incl.  L          Engineering / Services / Goods
+    {-kUnbounded,   false, 100,        true,  0,         {0.01,   0.015,  0.015 }, {1,    1.5,  1.5 }},
+    {100,           false, 500,        true,  100,       {0.007,  0.008,  0.011 }, {2.8,  3.2,  4.4 }},
+    {500,           false, 1000,       true,  500,       {0.0055, 0.0045, 0.008 }, {2.75, 2.25, 4   }},
+    {1000,          false, 5000,       true,  1000,      {0.0035, 0.0025, 0.005 }, {14,   10,   20  }},
+    {5000,          false, 10000,      true,  5000,      {0.002,  0.001,  0.0025}, {10,   5,    12.5}},
+    {10000,         false, 100000,     true,  10000,     {0.0005, 0.0005, 0.0005}, {45,   45,   45  }},
+    {100000,        false, 1000000,    false, 100000,    {0.0001, 0.0001, 0.0001}, {90,   90,   90  }},
+    {1000000,       true,  kUnbounded, false, 1000000,   {0.0001, 0.0001, 0.0001}, {0,    0,    0   }},
+}};
+// clang-format on
+
+inline constexpr double kDocumentServiceFactor = 1.3;
+
+// Exact, character by character; no trimming or case or width folding.
+std::optional<TenderType> TenderTypeFromText(std::string_view text);
+
+// Index into kTenderFeeBands of the band the amount falls in.
+std::size_t TenderFeeBandIndex(double amount);
+
+// The fee in 万元 for an amount in 万元. Throws FloatingPointError on overflow.
+double TenderAgencyFee(double amount, TenderType type, bool documentService);
+
+// Click of Command1: reads Combo1, Check1 and Text1, writes Label5.
+void Command1Click(Controls& controls);
+
+}  // namespace kelvora

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what building and testing Kelvora needs on Debian 12 / Ubuntu,
+# then configures and builds the default (Release) preset.
+# Sourced or run by scripts/run.sh and scripts/test.sh.
+set -euo pipefail
+
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev libgl-dev
+    libgtest-dev
+    fonts-noto-cjk
+    xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake --preset default
+cmake --build --preset default --parallel "$(nproc)"
