@@ -1,0 +1,12 @@
+// Kelvora: starts the window and runs until it is closed.
+
+#include <QApplication>
+
+#include "ui/main_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

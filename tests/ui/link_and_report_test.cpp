@@ -1,0 +1,129 @@
+// The web link and the error report, through the real window. No browser is
+// ever started: an URL handler counts the opens.
+
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QTabBar>
+#include <QUrl>
+
+#include "ui/web_link.h"
+#include "window_driver.h"
+
+namespace kelvora::testing {
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+namespace {
+
+class LinkTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_recorder, "open");
+    }
+    void TearDown() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+
+    int Opens() const { return static_cast<int>(m_recorder.opened.size()); }
+
+    // A point of the page that no control covers: its bottom-left corner.
+    QPoint UncoveredPointOf(QWidget* page) { return QPoint(2, page->height() - 3); }
+
+    UrlRecorder m_recorder;
+};
+
+TEST_F(LinkTest, EachClickOnLabel22OpensThePageOnce) {
+    ShowPage(3);
+    Click("Label22");
+    ASSERT_EQ(Opens(), 1);
+    EXPECT_EQ(m_recorder.opened.front().toString().toStdString(), ui::kWebPageAddress);
+    EXPECT_TRUE(m_recorder.opened.front().scheme() == "https");
+    Click("Label22");
+    EXPECT_EQ(Opens(), 2);
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(Tabs()->currentIndex(), 3);
+}
+
+TEST_F(LinkTest, DoubleClickOnTheTabStripOpensThePage) {
+    QTabBar* bar = Tabs()->tabBar();
+    for (int tab = 0; tab < Tabs()->count(); ++tab) {
+        QTest::mouseDClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+    }
+    EXPECT_EQ(Opens(), Tabs()->count());
+    // the strip beside the last tab belongs to the tab control too
+    const QPoint beside(Tabs()->width() - 5, bar->height() / 2);
+    QTest::mouseDClick(Tabs(), Qt::LeftButton, {}, beside);
+    EXPECT_EQ(Opens(), Tabs()->count() + 1);
+}
+
+TEST_F(LinkTest, DoubleClickOnBarePageAreaOpensThePageOnEveryTab) {
+    for (int page = 0; page < Tabs()->count(); ++page) {
+        ShowPage(page);
+        QWidget* area = Tabs()->widget(page);
+        QTest::mouseDClick(area, Qt::LeftButton, {}, UncoveredPointOf(area));
+        EXPECT_EQ(Opens(), page + 1) << "page " << page;
+    }
+}
+
+TEST_F(LinkTest, ClicksThatAreNotTheLinkOpenNothing) {
+    QTabBar* bar = Tabs()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+    EXPECT_EQ(Tabs()->currentIndex(), 2);
+    QTest::mouseClick(Tabs()->widget(2), Qt::LeftButton, {}, UncoveredPointOf(Tabs()->widget(2)));
+    ShowPage(0);
+    QTest::mouseDClick(Get("Frame1"), Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mouseDClick(Get("Label24"), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseDClick(Get("Text1"), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(Opens(), 0);
+}
+
+TEST_F(WindowTest, LinkThatCannotBeOpenedIsReportedAndTheWindowStays) {
+    // The headless platform has no browser, so the desktop refuses the address.
+    ShowPage(0);
+    Type("Text1", "6000");
+    Click("Command1");
+    ShowPage(3);
+    const auto report = WithReport([&] { Click("Label22"); });
+    ASSERT_TRUE(report.has_value());
+    EXPECT_EQ(report->title, "Kelvora");
+    EXPECT_TRUE(report->text.contains("文件未找到")) << report->text.toStdString();
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(Caption("Label5"), "22.55");
+    EXPECT_EQ(Get<QLineEdit>("Text1")->text(), "6000");
+}
+
+TEST_F(WindowTest, OverflowIsReportedAndTheWindowKeepsWorking) {
+    ShowPage(0);
+    Type("Text1", "6000");
+    Click("Command1");
+    Type("Text1", "1e400");
+    const auto report = WithReport([&] { Click("Command1"); });
+    ASSERT_TRUE(report.has_value());
+    EXPECT_EQ(report->title, "Kelvora");
+    EXPECT_TRUE(report->text.contains("溢出")) << report->text.toStdString();
+    EXPECT_EQ(Caption("Label5"), "22.55");
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(Get<QLineEdit>("Text1")->text(), "1e400");
+
+    Type("Text1", "500");
+    const auto again = WithReport([&] { Click("Command1"); });
+    EXPECT_FALSE(again.has_value());
+    EXPECT_EQ(Caption("Label5"), "3.80");
+}
+
+TEST_F(WindowTest, CalculationsDoNothingAtStart) {
+    for (const char* name : {"Label5", "Label15", "Label10", "Label11", "Label14", "Label16"}) {
+        EXPECT_TRUE(Caption(name).isEmpty()) << name;
+    }
+}
+
+}  // namespace
+}  // namespace kelvora::testing
+
+#include "link_and_report_test.moc"

@@ -1,0 +1,15 @@
+// GoogleTest main for widget tests: one QApplication for the whole run,
+// headless unless a platform is chosen.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,110 @@
+#pragma once
+// Drives the real window the way a person does: typing into boxes, clicking
+// buttons, reading captions, and closing the error report when one appears.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "ui/main_window.h"
+
+// Lets GoogleTest print Qt strings as text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace kelvora::testing {
+
+struct Report {
+    QString title;
+    QString text;
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    MainWindow& window() { return *m_window; }
+
+    template <typename T = QWidget>
+    T* Get(const char* name) {
+        auto* widget = qobject_cast<T*>(m_window->control(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QTabWidget* Tabs() { return Get<QTabWidget>("SSTab1"); }
+
+    void ShowPage(int page) {
+        Tabs()->setCurrentIndex(page);
+        QApplication::processEvents();
+    }
+
+    // Replaces the text of a text box (or the editable combo box) by typing it.
+    void Type(const char* name, const QString& text) {
+        QWidget* widget = Get(name);
+        QLineEdit* edit = qobject_cast<QLineEdit*>(widget);
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            edit = combo->lineEdit();
+        }
+        ASSERT_NE(edit, nullptr) << name;
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        bool ascii = true;
+        for (QChar c : text) {
+            ascii = ascii && c.unicode() < 0x80;
+        }
+        if (ascii) {
+            QTest::keyClicks(edit, text);
+        } else {
+            // Chinese and full-width text arrives from the input method as one commit.
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QApplication::sendEvent(edit, &commit);
+        }
+        ASSERT_EQ(edit->text(), text) << name;
+    }
+
+    void Click(const char* name) { QTest::mouseClick(Get(name), Qt::LeftButton); }
+
+    QString Caption(const char* name) { return Get<QLabel>(name)->text(); }
+
+    // Runs `action`; if it raises a modal report, records it and closes it.
+    std::optional<Report> WithReport(const std::function<void()>& action) {
+        std::optional<Report> seen;
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen = Report{box->windowTitle(), box->text()};
+                box->accept();
+            }
+        });
+        poll.start();
+        action();
+        poll.stop();
+        return seen;
+    }
+
+private:
+    std::unique_ptr<MainWindow> m_window;
+};
+
+}  // namespace kelvora::testing

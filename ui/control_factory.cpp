@@ -1,0 +1,167 @@
+#include "ui/control_factory.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "calc/tender_fee.h"
+#include "ui/fonts.h"
+
+namespace kelvora::ui {
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QDate ToQDate(CivilDay day) {
+    return QDate(day.year, day.month, day.day);
+}
+
+QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
+    auto* label = new QLabel(ToQString(spec.content), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    switch (spec.kind) {
+        case ControlKind::ResultLabel:
+            // An empty result keeps the width of the empty label.
+            label->setMinimumWidth(TwipsToPixels(spec.width));
+            break;
+        case ControlKind::NoticeLabel:
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            break;
+        case ControlKind::LinkLabel:
+            label->setCursor(Qt::PointingHandCursor);
+            break;
+        default:
+            break;
+    }
+    return label;
+}
+
+QComboBox* MakeComboBox(const ControlSpec& spec, QWidget* parent) {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    // The typed text is the choice: nothing is completed or added to the list.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    for (const auto& entry : kTenderTypeTexts) {
+        combo->addItem(ToQString(entry.text));
+    }
+    combo->setCurrentText(ToQString(spec.content));
+    return combo;
+}
+
+QDateEdit* MakeDatePicker(QWidget* parent) {
+    auto* picker = new QDateEdit(parent);
+    picker->setDateRange(ToQDate(kPickerMinimum), ToQDate(kPickerMaximum));
+    picker->setDate(ToQDate(kPickerInitial));
+    picker->setDisplayFormat(ToQString(kPickerFormat));
+    picker->setCalendarPopup(true);
+    return picker;
+}
+
+QFrame* MakeShape(QWidget* parent) {
+    auto* shape = new QFrame(parent);
+    shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape->setLineWidth(1);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return shape;
+}
+
+QWidget* Make(const ControlSpec& spec, QWidget* parent) {
+    const QString content = ToQString(spec.content);
+    switch (spec.kind) {
+        case ControlKind::TitleLabel:
+        case ControlKind::PromptLabel:
+        case ControlKind::ResultLabel:
+        case ControlKind::NoticeLabel:
+        case ControlKind::LinkLabel:
+        case ControlKind::CreditLabel:
+            return MakeLabel(spec, parent);
+        case ControlKind::TabControl:
+            return new QTabWidget(parent);
+        case ControlKind::Frame:
+            return new QGroupBox(content, parent);
+        case ControlKind::TextBox:
+            return new QLineEdit(parent);
+        case ControlKind::ComboBox:
+            return MakeComboBox(spec, parent);
+        case ControlKind::CheckBox:
+            return new QCheckBox(content, parent);
+        case ControlKind::OptionButton:
+            return new QRadioButton(content, parent);
+        case ControlKind::Shape:
+            return MakeShape(parent);
+        case ControlKind::Button: {
+            auto* button = new QPushButton(content, parent);
+            button->setCursor(Qt::PointingHandCursor);
+            return button;
+        }
+        case ControlKind::DatePicker:
+            return MakeDatePicker(parent);
+    }
+    return new QWidget(parent);
+}
+
+bool SizesToText(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::TitleLabel:
+        case ControlKind::PromptLabel:
+        case ControlKind::ResultLabel:
+        case ControlKind::LinkLabel:
+        case ControlKind::CreditLabel:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+QColor ToQColor(Colour colour) {
+    const std::uint32_t bgr = colour.bgr;
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+void FitToText(QLabel* label) {
+    if (label->text().isEmpty()) {
+        label->resize(label->minimumWidth(), label->height());
+        return;
+    }
+    label->resize(label->sizeHint().expandedTo(label->minimumSize()));
+}
+
+QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
+    QWidget* widget = Make(spec, parent);
+    widget->setObjectName(ToQString(spec.name));
+    if (spec.font != FontRole::Default) {
+        widget->setFont(FontFor(spec.font));
+    }
+    if (spec.colour.set) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, ToQColor(spec.colour));
+        widget->setPalette(palette);
+    }
+    widget->resize(TwipsToPixels(spec.width), TwipsToPixels(spec.height));
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (SizesToText(spec.kind)) {
+            FitToText(label);
+        } else if (label->wordWrap()) {
+            label->resize(label->width(),
+                          std::max(label->height(), label->heightForWidth(label->width())));
+        }
+    }
+    return widget;
+}
+
+}  // namespace kelvora::ui

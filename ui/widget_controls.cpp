@@ -1,0 +1,62 @@
+#include "ui/widget_controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <stdexcept>
+#include <string>
+
+#include "ui/control_factory.h"
+
+namespace kelvora::ui {
+
+QWidget* WidgetControls::Find(std::string_view control) const {
+    const auto it = m_widgets.find(control);
+    if (it == m_widgets.end()) {
+        throw std::logic_error("no control named " + std::string(control));
+    }
+    return it->second;
+}
+
+std::string WidgetControls::Text(std::string_view control) const {
+    QWidget* widget = Find(control);
+    QString text;
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        text = edit->text();
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        text = combo->currentText();
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        text = label->text();
+    } else {
+        throw std::logic_error("control has no text: " + std::string(control));
+    }
+    return text.toStdString();
+}
+
+int WidgetControls::Value(std::string_view control) const {
+    auto* box = qobject_cast<QCheckBox*>(Find(control));
+    if (box == nullptr) {
+        throw std::logic_error("control has no value: " + std::string(control));
+    }
+    switch (box->checkState()) {
+        case Qt::Checked:
+            return kChecked;
+        case Qt::PartiallyChecked:
+            return kGrayed;
+        case Qt::Unchecked:
+            break;
+    }
+    return kUnchecked;
+}
+
+void WidgetControls::SetCaption(std::string_view control, std::string_view caption) {
+    auto* label = qobject_cast<QLabel*>(Find(control));
+    if (label == nullptr) {
+        throw std::logic_error("control has no caption: " + std::string(control));
+    }
+    label->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    FitToText(label);
+}
+
+}  // namespace kelvora::ui
