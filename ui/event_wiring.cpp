@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "calc/supervision_fee.h"
 #include "calc/tender_fee.h"
 #include "ui/error_report.h"
 #include "ui/web_link.h"
@@ -19,6 +20,12 @@ void OpenWebPageFrom(Controls&) {
 
 constexpr std::array kBindings{
     EventBinding{"Command1", ControlEvent::Click, &Command1Click},
+    EventBinding{"Command10", ControlEvent::Click, &Command10Click},
+    EventBinding{"Command2", ControlEvent::Click, &Command2Click},
+    EventBinding{"Command3", ControlEvent::Click, &Command3Click},
+    EventBinding{"Option1", ControlEvent::Click, &Option1Click},
+    EventBinding{"Option2", ControlEvent::Click, &Option2Click},
+    EventBinding{"Option3", ControlEvent::Click, &Option3Click},
     EventBinding{"Label22", ControlEvent::Click, &OpenWebPageFrom},
     EventBinding{"SSTab1", ControlEvent::DoubleClick, &OpenWebPageFrom},
 };

@@ -1,0 +1,82 @@
+#pragma once
+// Construction supervision fee, in three steps the user starts one by one.
+//
+//   Text2 --ReadNumber--> amount --SupervisionBasePrice--> Label15 (FormatGeneral)
+//   Option1..3 --ComplexityCoefficient--> Label10 (FormatTwoDecimals)
+//   Label15, Text4, Label10, Text3 --BenchmarkPrice--> Label11 (FormatGeneral)
+//   Label11, Text5 --ChargedFee--> Label14 (FormatGeneral)
+//
+// Each step reads the previous step's caption as shown, so it computes with
+// the rounded figure on screen, and nothing is recomputed until its own
+// button is pressed.
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "calc/controls.h"
+
+namespace kelvora {
+
+struct BasePricePoint {
+    double amount;  // fee-basis amount, 万元
+    double price;   // base price, 万元
+};
+
+// clang-format off
+inline constexpr std::array<BasePricePoint, 16> kBasePriceTable{{
+    {500, 16.5},       {1000, 30.1},      {3000, 78.1},      {5000, 120.8},
+    {8000, 181},       {10000, 218.6},    {20000, 393.4},    {40000, 708.2},
+    {60000, 991.4},    {80000, 1255.8},   {100000, 1507},    {200000, 2712.5},
+    {400000, 4882.6},  {600000, 6835.6},  {800000, 8658.4},  {1000000, 10390.1},
+}};
+// clang-format on
+
+// Above the last point the base price is this share of the amount (1.039 %).
+inline constexpr double kRateAboveTable = 0.01039;
+
+// The rise of the segment from point i to point i + 1: the double difference
+// of the two stored prices (78.1 - 30.1 is 47.99999999999999, not 48).
+inline constexpr double SegmentRise(std::size_t i) {
+    return kBasePriceTable[i + 1].price - kBasePriceTable[i].price;
+}
+
+inline constexpr double SegmentSpan(std::size_t i) {
+    return kBasePriceTable[i + 1].amount - kBasePriceTable[i].amount;
+}
+
+// Base price of a fee-basis amount: the stored price at a table point, the
+// straight line strictly between two points, the first segment's line
+// continued below 500, 1.039 % above 1,000,000. Throws FloatingPointError
+// for amounts too large in magnitude for double arithmetic.
+double SupervisionBasePrice(double amount);
+
+struct ComplexityGrade {
+    std::string_view option;   // the option button
+    std::string_view caption;  // its caption
+    double coefficient;
+};
+
+inline constexpr std::array<ComplexityGrade, 3> kComplexityGrades{{
+    {"Option1", "一般", 0.85},
+    {"Option2", "较复杂", 1},
+    {"Option3", "复杂", 1.15},
+}};
+
+// ((base x discipline) x complexity) x elevation.
+double BenchmarkPrice(double base, double discipline, double complexity, double elevation);
+
+// benchmark x (1 + range / 100), the range in percent.
+double ChargedFee(double benchmark, double rangePercent);
+
+// Writes the coefficient of kComplexityGrades[grade] into Label10.
+void ComplexityCoefficient(Controls& controls, std::size_t grade);
+
+void Command10Click(Controls& controls);  // Text2 -> Label15
+void Option1Click(Controls& controls);    // -> Label10
+void Option2Click(Controls& controls);    // -> Label10
+void Option3Click(Controls& controls);    // -> Label10
+void Command2Click(Controls& controls);   // Text4, Label10, Text3, Label15 -> Label11
+void Command3Click(Controls& controls);   // Label11, Text5 -> Label14
+
+}  // namespace kelvora

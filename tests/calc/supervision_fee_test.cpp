@@ -1,0 +1,221 @@
+#include "calc/supervision_fee.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <ostream>
+#include <random>
+
+#include "calc/fake_controls.h"
+#include "calc/float_error.h"
+#include "calc/supervision_cases.h"
+
+namespace kelvora {
+namespace {
+
+using testing::BasePriceCase;
+using testing::FakeControls;
+
+class BasePriceClickTest : public ::testing::TestWithParam<BasePriceCase> {};
+
+TEST_P(BasePriceClickTest, ShowsTheBasePriceInLabel15) {
+    FakeControls controls;
+    controls.SetText("Text2", GetParam().amount);
+    Command10Click(controls);
+    EXPECT_EQ(controls.Text("Label15"), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Amounts, BasePriceClickTest,
+                         ::testing::ValuesIn(testing::BasePriceCases()));
+
+TEST(BasePriceTable, RisesAreTheDoubleDifferencesOfTheStoredPrices) {
+    struct {
+        std::size_t segment;
+        double rise;
+    } const rises[] = {
+        {0, 13.600000000000001},
+        {1, 47.99999999999999},
+        {11, 2170.1000000000004},
+        {12, 1953},
+    };
+    for (const auto& r : rises) {
+        EXPECT_EQ(SegmentRise(r.segment), r.rise) << "segment " << r.segment;
+    }
+    const double spans[] = {500,   2000,  2000,   3000,   2000,   10000,  20000, 20000,
+                            20000, 20000, 100000, 200000, 200000, 200000, 200000};
+    for (std::size_t i = 0; i < std::size(spans); ++i) {
+        EXPECT_EQ(SegmentSpan(i), spans[i]) << "segment " << i;
+    }
+}
+
+TEST(SupervisionBasePrice, InsideEverySegmentLiesBetweenItsEndsAndNeverFalls) {
+    std::mt19937_64 rng(500);
+    for (std::size_t i = 0; i + 1 < kBasePriceTable.size(); ++i) {
+        const auto& p0 = kBasePriceTable[i];
+        const auto& p1 = kBasePriceTable[i + 1];
+        std::uniform_real_distribution<double> amount(p0.amount, p1.amount);
+        std::vector<double> xs{p0.amount, std::nextafter(p0.amount, p1.amount),
+                               std::nextafter(p1.amount, p0.amount), p1.amount};
+        for (int k = 0; k < 2000; ++k) {
+            xs.push_back(amount(rng));
+        }
+        std::sort(xs.begin(), xs.end());
+        double previous = SupervisionBasePrice(xs.front());
+        for (double x : xs) {
+            const double price = SupervisionBasePrice(x);
+            EXPECT_GE(price, p0.price) << x;
+            EXPECT_LE(price, p1.price) << x;
+            EXPECT_GE(price, previous) << x;
+            previous = price;
+        }
+    }
+}
+
+TEST(SupervisionBasePrice, LineBelowTheTableMeetsTheFirstPoint) {
+    const double first = kBasePriceTable[0].price;
+    const double ulp = std::nextafter(first, 100.0) - first;
+    EXPECT_LE(std::abs(SupervisionBasePrice(std::nextafter(500.0, 0.0)) - first), ulp);
+    EXPECT_LE(std::abs(SupervisionBasePrice(499.9999999) - first), 1e-8);
+    // and the value at 1,000,000 breaks to the flat rate just above it
+    EXPECT_EQ(SupervisionBasePrice(1000000), 10390.1);
+    EXPECT_LT(SupervisionBasePrice(std::nextafter(1000000.0, 2e6)), 10390.1);
+}
+
+TEST(SupervisionBasePrice, HugeNegativeAmountsFailInsteadOfShowingNonsense) {
+    struct {
+        double amount;
+        FloatFault fault;
+    } const cases[] = {
+        {-1e19, FloatFault::DivisionByZero},  {-9.3e18, FloatFault::DivisionByZero},
+        {-1e300, FloatFault::DivisionByZero}, {-1e308, FloatFault::Overflow},
+        {-1.7e308, FloatFault::Overflow},
+    };
+    for (const auto& c : cases) {
+        try {
+            SupervisionBasePrice(c.amount);
+            ADD_FAILURE() << c.amount << " gave a price";
+        } catch (const FloatingPointError& e) {
+            EXPECT_EQ(e.fault(), c.fault) << c.amount;
+        }
+    }
+    EXPECT_NO_THROW(SupervisionBasePrice(-1e18));
+    EXPECT_NO_THROW(SupervisionBasePrice(1.7e308));
+}
+
+// Runs the three steps as the buttons do, from the amount to the charged fee.
+struct ChainCase {
+    const char* amount;
+    const char* discipline;
+    int grade;  // index into kComplexityGrades, -1 for none chosen
+    const char* elevation;
+    const char* range;
+    const char* complexityShown;
+    const char* benchmarkShown;
+    const char* feeShown;
+};
+
+void PrintTo(const ChainCase& c, std::ostream* os) {
+    *os << c.amount << " x " << c.discipline << " x grade " << c.grade << " x " << c.elevation
+        << ", " << c.range << "% -> " << c.benchmarkShown << ", " << c.feeShown;
+}
+
+class SupervisionChainTest : public ::testing::TestWithParam<ChainCase> {};
+
+TEST_P(SupervisionChainTest, EachStepReadsThePreviousCaption) {
+    const ChainCase& c = GetParam();
+    FakeControls controls;
+    controls.SetText("Text2", c.amount);
+    controls.SetText("Text4", c.discipline);
+    controls.SetText("Text3", c.elevation);
+    controls.SetText("Text5", c.range);
+    Command10Click(controls);
+    if (c.grade >= 0) {
+        ComplexityCoefficient(controls, static_cast<std::size_t>(c.grade));
+    }
+    Command2Click(controls);
+    Command3Click(controls);
+    EXPECT_EQ(controls.Text("Label10"), c.complexityShown);
+    EXPECT_EQ(controls.Text("Label11"), c.benchmarkShown);
+    EXPECT_EQ(controls.Text("Label14"), c.feeShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, SupervisionChainTest,
+    ::testing::Values(
+        // 16.5 x 1.15 is the double 18.974999999999998, shown and passed on as 18.975
+        ChainCase{"500", "1", 2, "1", "10", "1.15", "18.975", "20.8725"},
+        ChainCase{"500", "1", 0, "1", "-20", "0.85", "14.025", "11.22"},
+        ChainCase{"1000", "1", 1, "1", "5", "1.00", "30.1", "31.605"},
+        ChainCase{"1000", "1", -1, "1", "5", "", "0", "0"},
+        ChainCase{"1000", "", 1, "1", "5", "1.00", "0", "0"},
+        ChainCase{"1000", "1", 1, "", "5", "1.00", "0", "0"},
+        ChainCase{"1000", "1", 1, "1", "", "1.00", "30.1", "30.1"},
+        ChainCase{"1000", "1", 1, "1", "5%", "1.00", "30.1", "31.605"},
+        ChainCase{"1000", "1,2", 1, "1", "0", "1.00", "30.1", "30.1"},
+        ChainCase{"8000", "1.2", 2, "1.1", "-10", "1.15", "274.758", "247.2822"}));
+
+TEST(SupervisionChain, ChargedFeeUsesTheBenchmarkAsShown) {
+    FakeControls controls;
+    controls.SetText("Label11", "18.975");  // what the screen shows for 18.974999999999998
+    controls.SetText("Text5", "10");
+    Command3Click(controls);
+    EXPECT_EQ(controls.Text("Label14"), "20.8725");
+    EXPECT_EQ(ChargedFee(16.5 * 1.15, 10), 20.872499999999999);
+}
+
+TEST(SupervisionChain, EmptyBenchmarkCaptionGivesZero) {
+    FakeControls controls;
+    controls.SetText("Text5", "10");
+    Command3Click(controls);
+    EXPECT_EQ(controls.Text("Label14"), "0");
+}
+
+TEST(SupervisionChain, ProductsBeyondTheDoubleRangeWriteNothing) {
+    struct {
+        const char* base;
+        const char* discipline;
+        const char* elevation;
+        FloatFault fault;
+    } const cases[] = {
+        {"16.5", "1e300", "1e300", FloatFault::Overflow},
+        {"1e200", "1e200", "1", FloatFault::Overflow},
+        {"-16.5", "1e300", "-1e300", FloatFault::Overflow},
+    };
+    for (const auto& c : cases) {
+        FakeControls controls;
+        controls.SetText("Label15", c.base);
+        controls.SetText("Text4", c.discipline);
+        controls.SetText("Label10", "1.15");
+        controls.SetText("Text3", c.elevation);
+        controls.SetText("Label11", "before");
+        try {
+            Command2Click(controls);
+            ADD_FAILURE() << "no error for " << c.discipline;
+        } catch (const FloatingPointError& e) {
+            EXPECT_EQ(e.fault(), c.fault);
+        }
+        EXPECT_EQ(controls.Text("Label11"), "before");
+    }
+
+    FakeControls controls;
+    controls.SetText("Label11", "1e308");
+    controls.SetText("Text5", "1e3");
+    controls.SetText("Label14", "before");
+    EXPECT_THROW(Command3Click(controls), FloatingPointError);
+    EXPECT_EQ(controls.Text("Label14"), "before");
+}
+
+TEST(ComplexityCoefficient, OptionsWriteTheirCoefficientOnly) {
+    const char* shown[] = {"0.85", "1.00", "1.15"};
+    void (*clicks[])(Controls&) = {&Option1Click, &Option2Click, &Option3Click};
+    for (std::size_t i = 0; i < 3; ++i) {
+        FakeControls controls;
+        clicks[i](controls);
+        EXPECT_EQ(controls.Text("Label10"), shown[i]);
+        EXPECT_EQ(controls.writes(), 1);
+    }
+}
+
+}  // namespace
+}  // namespace kelvora
