@@ -1,12 +1,17 @@
 #pragma once
 // The click layers see the window only through Controls: they read a
-// control's text, value or date by its name and write one result caption by
-// name. The window implements it over its widgets; tests use a plain map.
+// control by its name (a text, a check box value or a date) and write one
+// result caption by name. The window implements it over its widgets; tests
+// use a plain map.
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
 namespace kelvora {
+
+// A date and time of day on the calendar, without a time zone.
+using DateTime = std::chrono::local_seconds;
 
 // Values of a check box, as Value() reports them.
 inline constexpr int kUnchecked = 0;
@@ -21,6 +26,8 @@ public:
     virtual std::string Text(std::string_view control) const = 0;
     // The value of a check box: kUnchecked, kChecked or kGrayed.
     virtual int Value(std::string_view control) const = 0;
+    // The date (and time of day, if it carries one) of a date picker.
+    virtual DateTime Date(std::string_view control) const = 0;
     // Replaces the whole caption of a result label.
     virtual void SetCaption(std::string_view control, std::string_view caption) = 0;
 };

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "calc/calendar_days.h"
 #include "calc/supervision_fee.h"
 #include "calc/tender_fee.h"
 #include "ui/error_report.h"
@@ -26,6 +27,7 @@ constexpr std::array kBindings{
     EventBinding{"Option1", ControlEvent::Click, &Option1Click},
     EventBinding{"Option2", ControlEvent::Click, &Option2Click},
     EventBinding{"Option3", ControlEvent::Click, &Option3Click},
+    EventBinding{"Command4", ControlEvent::Click, &Command4Click},
     EventBinding{"Label22", ControlEvent::Click, &OpenWebPageFrom},
     EventBinding{"SSTab1", ControlEvent::DoubleClick, &OpenWebPageFrom},
 };

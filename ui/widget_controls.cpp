@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <stdexcept>
@@ -48,6 +49,20 @@ int WidgetControls::Value(std::string_view control) const {
             break;
     }
     return kUnchecked;
+}
+
+DateTime WidgetControls::Date(std::string_view control) const {
+    auto* picker = qobject_cast<QDateTimeEdit*>(Find(control));
+    if (picker == nullptr) {
+        throw std::logic_error("control has no date: " + std::string(control));
+    }
+    namespace chrono = std::chrono;
+    const QDateTime value = picker->dateTime();
+    const QDate date = value.date();
+    const chrono::year_month_day civil{chrono::year{date.year()},
+                                       chrono::month{static_cast<unsigned>(date.month())},
+                                       chrono::day{static_cast<unsigned>(date.day())}};
+    return chrono::local_days{civil} + chrono::seconds{value.time().msecsSinceStartOfDay() / 1000};
 }
 
 void WidgetControls::SetCaption(std::string_view control, std::string_view caption) {

@@ -18,6 +18,7 @@ public:
 
     std::string Text(std::string_view control) const override;
     int Value(std::string_view control) const override;
+    DateTime Date(std::string_view control) const override;
     void SetCaption(std::string_view control, std::string_view caption) override;
 
 private:

@@ -19,6 +19,10 @@ public:
         const auto it = m_values.find(control);
         return it == m_values.end() ? kUnchecked : it->second;
     }
+    DateTime Date(std::string_view control) const override {
+        const auto it = m_dates.find(control);
+        return it == m_dates.end() ? DateTime{} : it->second;
+    }
     void SetCaption(std::string_view control, std::string_view caption) override {
         m_texts[std::string(control)] = std::string(caption);
         ++m_writes;
@@ -26,11 +30,13 @@ public:
 
     void SetText(const std::string& control, const std::string& text) { m_texts[control] = text; }
     void SetValue(const std::string& control, int value) { m_values[control] = value; }
+    void SetDate(const std::string& control, DateTime date) { m_dates[control] = date; }
     int writes() const { return m_writes; }
 
 private:
     std::map<std::string, std::string, std::less<>> m_texts;
     std::map<std::string, int, std::less<>> m_values;
+    std::map<std::string, DateTime, std::less<>> m_dates;
     int m_writes = 0;
 };
 

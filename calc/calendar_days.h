@@ -1,0 +1,24 @@
+#pragma once
+// Construction period in calendar days.
+//
+//   DTPicker1, DTPicker2 --Date--> start, completion
+//   --CalendarDays--> day count --FormatWhole--> Label16 caption
+//
+// The count is the number of midnights passed from the start to the
+// completion: the start day is not counted, the same day gives 0, and a
+// completion before the start gives a negative count.
+
+#include <chrono>
+#include <cstdint>
+
+#include "calc/controls.h"
+
+namespace kelvora {
+
+// Only the calendar days count; the times of day play no part.
+std::int32_t CalendarDays(DateTime start, DateTime completion);
+
+// Click of Command4: reads DTPicker1 and DTPicker2, writes Label16.
+void Command4Click(Controls& controls);
+
+}  // namespace kelvora
