@@ -4,7 +4,8 @@
 
 #include "ui/main_window.h"
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     MainWindow window;
     window.show();

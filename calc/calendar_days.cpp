@@ -1,20 +1,44 @@
 #include "calc/calendar_days.h"
 
 #include "calc/number_text.h"
+#include "calc/working_text.h"
 
 namespace kelvora {
 
-std::int32_t CalendarDays(DateTime start, DateTime completion) {
+std::int32_t CalendarDays(DateTime start, DateTime completion)
+{
     using std::chrono::days;
     using std::chrono::floor;
     const days count = floor<days>(completion) - floor<days>(start);
     return static_cast<std::int32_t>(count.count());
 }
 
-void Command4Click(Controls& controls) {
+std::string FormatDate(DateTime date)
+{
+    const std::chrono::year_month_day day{std::chrono::floor<std::chrono::days>(date)};
+    return std::to_string(static_cast<int>(day.year())) + "/" +
+           std::to_string(static_cast<unsigned>(day.month())) + "/" +
+           std::to_string(static_cast<unsigned>(day.day()));
+}
+
+std::vector<std::string> CalendarDaysWorking(DateTime start, DateTime completion,
+                                             std::int32_t count)
+{
+    // Counting both end days adds one day in the direction of the count.
+    const std::int64_t bothDays = count >= 0 ? std::int64_t{count} + 1 : std::int64_t{count} - 1;
+    return {"开工日期 " + FormatDate(start), "竣工日期 " + FormatDate(completion),
+            "工期 " + FormatWhole(count) + " 天（开工当日不计）",
+            "开工、竣工两日都计入时为 " + std::to_string(bothDays) + " 天"};
+}
+
+void Command4Click(Controls& controls)
+{
     const DateTime start = controls.Date("DTPicker1");
     const DateTime completion = controls.Date("DTPicker2");
-    controls.SetCaption("Label16", FormatWhole(CalendarDays(start, completion)));
+    const std::int32_t count = CalendarDays(start, completion);
+    controls.SetWorking("Label16",
+                        working::JoinLines(CalendarDaysWorking(start, completion, count)));
+    controls.SetCaption("Label16", FormatWhole(count));
 }
 
 }  // namespace kelvora

@@ -2,7 +2,7 @@
 // Construction period in calendar days.
 //
 //   DTPicker1, DTPicker2 --Date--> start, completion
-//   --CalendarDays--> day count --FormatWhole--> Label16 caption
+//   --CalendarDays--> day count --FormatWhole--> Label16 caption, working --> its tooltip
 //
 // The count is the number of midnights passed from the start to the
 // completion: the start day is not counted, the same day gives 0, and a
@@ -10,6 +10,8 @@
 
 #include <chrono>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "calc/controls.h"
 
@@ -17,6 +19,14 @@ namespace kelvora {
 
 // Only the calendar days count; the times of day play no part.
 std::int32_t CalendarDays(DateTime start, DateTime completion);
+
+// A date as the pickers show it: "2009/2/6".
+std::string FormatDate(DateTime date);
+
+// Both dates, the count with the start day not counted, and the count when
+// both the start and the completion day are counted.
+std::vector<std::string> CalendarDaysWorking(DateTime start, DateTime completion,
+                                             std::int32_t count);
 
 // Click of Command4: reads DTPicker1 and DTPicker2, writes Label16.
 void Command4Click(Controls& controls);

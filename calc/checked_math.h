@@ -11,7 +11,8 @@
 
 namespace kelvora::checked {
 
-inline double Finite(double result, double a, double b) {
+inline double Finite(double result, double a, double b)
+{
     if (std::isnan(result) && !std::isnan(a) && !std::isnan(b)) {
         throw FloatingPointError(FloatFault::InvalidOperation);
     }
@@ -21,17 +22,21 @@ inline double Finite(double result, double a, double b) {
     return result;
 }
 
-inline double Add(double a, double b) {
+inline double Add(double a, double b)
+{
     return Finite(a + b, a, b);
 }
-inline double Sub(double a, double b) {
+inline double Sub(double a, double b)
+{
     return Finite(a - b, a, b);
 }
-inline double Mul(double a, double b) {
+inline double Mul(double a, double b)
+{
     return Finite(a * b, a, b);
 }
 
-inline double Div(double a, double b) {
+inline double Div(double a, double b)
+{
     if (b == 0.0) {
         throw FloatingPointError(a == 0.0 || std::isnan(a) ? FloatFault::InvalidOperation
                                                            : FloatFault::DivisionByZero);

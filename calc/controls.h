@@ -30,6 +30,9 @@ public:
     virtual DateTime Date(std::string_view control) const = 0;
     // Replaces the whole caption of a result label.
     virtual void SetCaption(std::string_view control, std::string_view caption) = 0;
+    // Replaces the working shown beside a result label's caption (lines
+    // separated by line feeds). Written just before the caption it explains.
+    virtual void SetWorking(std::string_view control, std::string_view working) = 0;
 };
 
 }  // namespace kelvora

@@ -2,7 +2,8 @@
 
 namespace kelvora {
 
-const char* FloatFaultName(FloatFault fault) {
+const char* FloatFaultName(FloatFault fault)
+{
     switch (fault) {
         case FloatFault::Overflow:
             return "overflow";
@@ -15,6 +16,8 @@ const char* FloatFaultName(FloatFault fault) {
 }
 
 FloatingPointError::FloatingPointError(FloatFault fault)
-    : std::runtime_error(FloatFaultName(fault)), m_fault(fault) {}
+    : std::runtime_error(FloatFaultName(fault)), m_fault(fault)
+{
+}
 
 }  // namespace kelvora

@@ -21,7 +21,8 @@ struct Unit {
     std::size_t length;
 };
 
-bool IsNumberChar(char c) {
+bool IsNumberChar(char c)
+{
     return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'E' || c == 'e' ||
            c == 'D' || c == 'd';
 }
@@ -29,7 +30,8 @@ bool IsNumberChar(char c) {
 // Reads one character of UTF-8 text at `at` and says how it takes part in a
 // number. Only ASCII and the handful of CJK forms below can; anything else,
 // including malformed UTF-8, ends the number.
-Unit ReadUnit(std::string_view text, std::size_t at) {
+Unit ReadUnit(std::string_view text, std::size_t at)
+{
     const auto byte = [&](std::size_t i) {
         return at + i < text.size() ? static_cast<unsigned char>(text[at + i]) : 0u;
     };
@@ -69,7 +71,8 @@ Unit ReadUnit(std::string_view text, std::size_t at) {
 
 // The text as plain ASCII number characters, blanks gone, up to the first
 // character that can take no part in a number.
-std::string NumberCharacters(std::string_view text) {
+std::string NumberCharacters(std::string_view text)
+{
     std::string out;
     for (std::size_t at = 0; at < text.size();) {
         const Unit unit = ReadUnit(text, at);
@@ -84,11 +87,13 @@ std::string NumberCharacters(std::string_view text) {
     return out;
 }
 
-bool IsDigit(char c) {
+bool IsDigit(char c)
+{
     return c >= '0' && c <= '9';
 }
 
-std::size_t SkipDigits(const std::string& s, std::size_t at) {
+std::size_t SkipDigits(const std::string& s, std::size_t at)
+{
     while (at < s.size() && IsDigit(s[at])) {
         ++at;
     }
@@ -98,7 +103,8 @@ std::size_t SkipDigits(const std::string& s, std::size_t at) {
 // Decimal exponent of the leading non-zero digit of digits[0..point) "."
 // digits[point..), times 10^exponent; only asked for when that digit exists.
 long long LeadingExponent(std::string_view intDigits, std::string_view fracDigits,
-                          long long exponent) {
+                          long long exponent)
+{
     const auto firstInt = intDigits.find_first_not_of('0');
     if (firstInt != std::string_view::npos) {
         return static_cast<long long>(intDigits.size() - firstInt - 1) + exponent;
@@ -121,7 +127,8 @@ struct Decimal15 {
     int exponent = 0;
 };
 
-Decimal15 ToDecimal15(double value) {
+Decimal15 ToDecimal15(double value)
+{
     if (std::isnan(value)) {
         throw FloatingPointError(FloatFault::InvalidOperation);
     }
@@ -152,7 +159,8 @@ Decimal15 ToDecimal15(double value) {
 }
 
 // Adds one unit in the last place of a string of decimal digits.
-void IncrementDigits(std::string& digits) {
+void IncrementDigits(std::string& digits)
+{
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
         if (*it != '9') {
             ++*it;
@@ -165,7 +173,8 @@ void IncrementDigits(std::string& digits) {
 
 }  // namespace
 
-double ReadNumber(std::string_view text) {
+double ReadNumber(std::string_view text)
+{
     std::string s = NumberCharacters(text);
     std::size_t at = 0;
     bool negative = false;
@@ -225,7 +234,8 @@ double ReadNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string FormatTwoDecimals(double value) {
+std::string FormatTwoDecimals(double value)
+{
     const Decimal15 d = ToDecimal15(value);
     // Lay the 15 digits out as integer and fraction digits, padding with zeros.
     const int pointAt = d.exponent + 1;  // digits before the decimal point
@@ -261,7 +271,8 @@ std::string FormatTwoDecimals(double value) {
     return out;
 }
 
-std::string FormatGeneral(double value) {
+std::string FormatGeneral(double value)
+{
     const Decimal15 d = ToDecimal15(value);
     const auto lastNonZero = d.digits.find_last_not_of('0');
     if (lastNonZero == std::string::npos) {
@@ -304,7 +315,8 @@ std::string FormatGeneral(double value) {
     return out;
 }
 
-std::string FormatWhole(std::int32_t value) {
+std::string FormatWhole(std::int32_t value)
+{
     return std::to_string(value);
 }
 

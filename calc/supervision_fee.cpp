@@ -2,6 +2,7 @@
 
 #include "calc/checked_math.h"
 #include "calc/number_text.h"
+#include "calc/working_text.h"
 
 namespace kelvora {
 namespace {
@@ -15,7 +16,8 @@ using checked::Sub;
 // below the table. The divisor is worked out afresh rather than taken as the
 // constant span: for huge negative amounts both differences round to the
 // same double and the division fails as it should.
-double BelowTable(double x) {
+double BelowTable(double x)
+{
     const BasePricePoint& p0 = kBasePriceTable[0];
     const BasePricePoint& p1 = kBasePriceTable[1];
     const double b = Mul(Sub(p1.amount, x), p0.price);
@@ -27,13 +29,14 @@ double BelowTable(double x) {
 
 }  // namespace
 
-double SupervisionBasePrice(double x) {
+BasePriceSteps SupervisionBasePriceSteps(double x)
+{
     if (x < kBasePriceTable.front().amount) {
-        return BelowTable(x);
+        return {x, BasePriceMethod::BelowTable, 0, BelowTable(x)};
     }
-    for (const BasePricePoint& point : kBasePriceTable) {
-        if (x == point.amount) {
-            return point.price;
+    for (std::size_t i = 0; i < kBasePriceTable.size(); ++i) {
+        if (x == kBasePriceTable[i].amount) {
+            return {x, BasePriceMethod::TablePoint, i, kBasePriceTable[i].price};
         }
     }
     for (std::size_t i = 0; i + 1 < kBasePriceTable.size(); ++i) {
@@ -41,53 +44,134 @@ double SupervisionBasePrice(double x) {
             const double d = Sub(x, kBasePriceTable[i].amount);
             const double p = Mul(SegmentRise(i), d);
             const double q = Div(p, SegmentSpan(i));
-            return Add(q, kBasePriceTable[i].price);
+            return {x, BasePriceMethod::Segment, i, Add(q, kBasePriceTable[i].price)};
         }
     }
-    return Mul(x, kRateAboveTable);  // above the last point
+    return {x, BasePriceMethod::AboveTable, kBasePriceTable.size() - 1, Mul(x, kRateAboveTable)};
 }
 
-double BenchmarkPrice(double base, double discipline, double complexity, double elevation) {
+double SupervisionBasePrice(double x)
+{
+    return SupervisionBasePriceSteps(x).price;
+}
+
+std::vector<std::string> BasePriceWorking(const BasePriceSteps& steps)
+{
+    using namespace working;
+    const std::string minus = " " + std::string(kMinus) + " ";
+    const std::string x = Num(steps.amount);
+    const std::string price = Num(steps.price);
+    // y0 + (y1 − y0) ÷ (x1 − x0) × (x − x0) = price, through points i and i + 1
+    const auto line = [&](std::size_t i) {
+        const BasePricePoint& p0 = kBasePriceTable[i];
+        const BasePricePoint& p1 = kBasePriceTable[i + 1];
+        return Num(p0.price) + " + (" + Num(p1.price) + minus + Num(p0.price) + ") " +
+               std::string(kDivide) + " (" + Num(p1.amount) + minus + Num(p0.amount) + ") " +
+               std::string(kTimes) + " (" + x + minus + Num(p0.amount) + ") = " + price;
+    };
+    switch (steps.method) {
+        case BasePriceMethod::TablePoint:
+            return {"计费额 " + x + " 万元为基价表中的点，收费基价 " + price + " 万元"};
+        case BasePriceMethod::Segment:
+            return {"计费额 " + x + " 万元在 " + Num(kBasePriceTable[steps.point].amount) + "～" +
+                        Num(kBasePriceTable[steps.point + 1].amount) + " 万元之间，直线插入：",
+                    line(steps.point)};
+        case BasePriceMethod::BelowTable:
+            return {"计费额 " + x + " 万元低于基价表，按首段直线延伸：", line(0)};
+        case BasePriceMethod::AboveTable:
+            break;
+    }
+    return {"计费额 " + x + " 万元高于基价表，按 " + Percent(kRateAboveTable) + " 计算：",
+            x + " " + std::string(kTimes) + " " + Percent(kRateAboveTable) + " = " + price};
+}
+
+double BenchmarkPrice(double base, double discipline, double complexity, double elevation)
+{
     return Mul(Mul(Mul(base, discipline), complexity), elevation);
 }
 
-double ChargedFee(double benchmark, double rangePercent) {
+double ChargedFee(double benchmark, double rangePercent)
+{
     const double share = Div(rangePercent, 100);
     return Mul(benchmark, Add(1, share));
 }
 
-void ComplexityCoefficient(Controls& controls, std::size_t grade) {
-    controls.SetCaption("Label10", FormatTwoDecimals(kComplexityGrades.at(grade).coefficient));
+std::vector<std::string> BenchmarkWorking(double base, double discipline, double complexity,
+                                          double elevation, double benchmark)
+{
+    using namespace working;
+    const std::string times = " " + std::string(kTimes) + " ";
+    return {"基价" + times + "专业" + times + "复杂程度" + times + "高程",
+            "= " + Num(base) + times + Num(discipline) + times + Num(complexity) + times +
+                Num(elevation),
+            "= " + Num(benchmark)};
 }
 
-void Command10Click(Controls& controls) {
+std::vector<std::string> ChargedFeeWorking(double benchmark, double rangePercent, double fee)
+{
+    using namespace working;
+    const std::string times = " " + std::string(kTimes) + " ";
+    const std::string range = rangePercent < 0
+                                  ? " " + std::string(kMinus) + " " + Num(-rangePercent) + "%"
+                                  : " + " + Num(rangePercent) + "%";
+    return {"基准价" + times + "(1 + 浮动幅度%)",
+            "= " + Num(benchmark) + times + "(1" + range + ")", "= " + Num(fee)};
+}
+
+std::vector<std::string> ComplexityWorking(std::size_t grade)
+{
+    const ComplexityGrade& g = kComplexityGrades.at(grade);
+    return {"工程复杂程度：" + std::string(g.caption),
+            "调整系数 " + FormatTwoDecimals(g.coefficient)};
+}
+
+void ComplexityCoefficient(Controls& controls, std::size_t grade)
+{
+    const double coefficient = kComplexityGrades.at(grade).coefficient;
+    controls.SetWorking("Label10", working::JoinLines(ComplexityWorking(grade)));
+    controls.SetCaption("Label10", FormatTwoDecimals(coefficient));
+}
+
+void Command10Click(Controls& controls)
+{
     const double amount = ReadNumber(controls.Text("Text2"));
-    controls.SetCaption("Label15", FormatGeneral(SupervisionBasePrice(amount)));
+    const BasePriceSteps steps = SupervisionBasePriceSteps(amount);
+    controls.SetWorking("Label15", working::JoinLines(BasePriceWorking(steps)));
+    controls.SetCaption("Label15", FormatGeneral(steps.price));
 }
 
-void Option1Click(Controls& controls) {
+void Option1Click(Controls& controls)
+{
     ComplexityCoefficient(controls, 0);
 }
-void Option2Click(Controls& controls) {
+void Option2Click(Controls& controls)
+{
     ComplexityCoefficient(controls, 1);
 }
-void Option3Click(Controls& controls) {
+void Option3Click(Controls& controls)
+{
     ComplexityCoefficient(controls, 2);
 }
 
-void Command2Click(Controls& controls) {
+void Command2Click(Controls& controls)
+{
     const double discipline = ReadNumber(controls.Text("Text4"));
     const double complexity = ReadNumber(controls.Text("Label10"));
     const double elevation = ReadNumber(controls.Text("Text3"));
     const double base = ReadNumber(controls.Text("Label15"));
     const double benchmark = BenchmarkPrice(base, discipline, complexity, elevation);
+    controls.SetWorking("Label11", working::JoinLines(BenchmarkWorking(base, discipline, complexity,
+                                                                       elevation, benchmark)));
     controls.SetCaption("Label11", FormatGeneral(benchmark));
 }
 
-void Command3Click(Controls& controls) {
+void Command3Click(Controls& controls)
+{
     const double benchmark = ReadNumber(controls.Text("Label11"));
     const double range = ReadNumber(controls.Text("Text5"));
-    controls.SetCaption("Label14", FormatGeneral(ChargedFee(benchmark, range)));
+    const double fee = ChargedFee(benchmark, range);
+    controls.SetWorking("Label14", working::JoinLines(ChargedFeeWorking(benchmark, range, fee)));
+    controls.SetCaption("Label14", FormatGeneral(fee));
 }
 
 }  // namespace kelvora

@@ -6,13 +6,16 @@
 //   Label15, Text4, Label10, Text3 --BenchmarkPrice--> Label11 (FormatGeneral)
 //   Label11, Text5 --ChargedFee--> Label14 (FormatGeneral)
 //
+// Each result label also gets the working behind its figure.
 // Each step reads the previous step's caption as shown, so it computes with
 // the rounded figure on screen, and nothing is recomputed until its own
 // button is pressed.
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/controls.h"
 
@@ -37,19 +40,39 @@ inline constexpr double kRateAboveTable = 0.01039;
 
 // The rise of the segment from point i to point i + 1: the double difference
 // of the two stored prices (78.1 - 30.1 is 47.99999999999999, not 48).
-inline constexpr double SegmentRise(std::size_t i) {
+inline constexpr double SegmentRise(std::size_t i)
+{
     return kBasePriceTable[i + 1].price - kBasePriceTable[i].price;
 }
 
-inline constexpr double SegmentSpan(std::size_t i) {
+inline constexpr double SegmentSpan(std::size_t i)
+{
     return kBasePriceTable[i + 1].amount - kBasePriceTable[i].amount;
 }
+
+enum class BasePriceMethod {
+    TablePoint,  // the amount is a point of the table
+    Segment,     // strictly between two neighbouring points
+    BelowTable,  // below the first point: the first segment's line continued
+    AboveTable,  // above the last point: kRateAboveTable of the amount
+};
+
+struct BasePriceSteps {
+    double amount;
+    BasePriceMethod method;
+    std::size_t point;  // the table point, or the first point of the segment
+    double price;
+};
 
 // Base price of a fee-basis amount: the stored price at a table point, the
 // straight line strictly between two points, the first segment's line
 // continued below 500, 1.039 % above 1,000,000. Throws FloatingPointError
 // for amounts too large in magnitude for double arithmetic.
+BasePriceSteps SupervisionBasePriceSteps(double amount);
 double SupervisionBasePrice(double amount);
+
+// "393.4 + (708.2 − 393.4) ÷ (40000 − 20000) × (35000 − 20000) = 629.5"
+std::vector<std::string> BasePriceWorking(const BasePriceSteps& steps);
 
 struct ComplexityGrade {
     std::string_view option;   // the option button
@@ -68,6 +91,16 @@ double BenchmarkPrice(double base, double discipline, double complexity, double 
 
 // benchmark x (1 + range / 100), the range in percent.
 double ChargedFee(double benchmark, double rangePercent);
+
+// "基价 × 专业 × 复杂程度 × 高程", the four numbers as read, the result.
+std::vector<std::string> BenchmarkWorking(double base, double discipline, double complexity,
+                                          double elevation, double benchmark);
+
+// "基准价 × (1 + 浮动幅度%)", the numbers as read, the result.
+std::vector<std::string> ChargedFeeWorking(double benchmark, double rangePercent, double fee);
+
+// The grade and its coefficient.
+std::vector<std::string> ComplexityWorking(std::size_t grade);
 
 // Writes the coefficient of kComplexityGrades[grade] into Label10.
 void ComplexityCoefficient(Controls& controls, std::size_t grade);

@@ -4,7 +4,7 @@
 //   Combo1 text --TenderTypeFromText--> TenderType (none: nothing happens)
 //   Check1 value == 1                --> document service factor 1.3
 //   Text1 text --ReadNumber--> amount --TenderAgencyFee--> fee
-//   fee --FormatTwoDecimals--> Label5 caption
+//   fee --FormatTwoDecimals--> Label5 caption, TenderFeeWorking --> its tooltip
 //
 // The fee is progressive over eight bands; each band has a rate per tender
 // type, and the fee is the rate times the part of the amount inside the
@@ -14,7 +14,9 @@
 #include <cstddef>
 #include <limits>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/controls.h"
 
@@ -73,8 +75,26 @@ std::optional<TenderType> TenderTypeFromText(std::string_view text);
 // Index into kTenderFeeBands of the band the amount falls in.
 std::size_t TenderFeeBandIndex(double amount);
 
+// The figures of one fee as the calculation produces them, in its order.
+struct TenderFeeSteps {
+    double amount;
+    TenderType type;
+    bool documentService;
+    std::size_t band;  // index into kTenderFeeBands of the band reached
+    double partial;    // (amount - L) x rate of that band
+    double sum;        // partial plus the band fees below it, added from band 1 upward
+    double fee;        // sum x factor
+};
+
+// Throws FloatingPointError on overflow.
+TenderFeeSteps TenderAgencyFeeSteps(double amount, TenderType type, bool documentService);
+
 // The fee in 万元 for an amount in 万元. Throws FloatingPointError on overflow.
 double TenderAgencyFee(double amount, TenderType type, bool documentService);
+
+// The working behind a fee, one line per band reached, then the total:
+// "100×1%=1", "(500−100)×0.7%=2.8", …, "合计 22.55 万元".
+std::vector<std::string> TenderFeeWorking(const TenderFeeSteps& steps);
 
 // Click of Command1: reads Combo1, Check1 and Text1, writes Label5.
 void Command1Click(Controls& controls);

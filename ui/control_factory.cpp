@@ -13,19 +13,23 @@
 
 #include "calc/tender_fee.h"
 #include "ui/fonts.h"
+#include "ui/result_copy.h"
 
 namespace kelvora::ui {
 namespace {
 
-QString ToQString(std::string_view text) {
+QString ToQString(std::string_view text)
+{
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QDate ToQDate(CivilDay day) {
+QDate ToQDate(CivilDay day)
+{
     return QDate(day.year, day.month, day.day);
 }
 
-QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
+QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent)
+{
     auto* label = new QLabel(ToQString(spec.content), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -33,6 +37,7 @@ QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
         case ControlKind::ResultLabel:
             // An empty result keeps the width of the empty label.
             label->setMinimumWidth(TwipsToPixels(spec.width));
+            ResultCopy::Attach(label);
             break;
         case ControlKind::NoticeLabel:
             label->setWordWrap(true);
@@ -47,7 +52,8 @@ QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
     return label;
 }
 
-QComboBox* MakeComboBox(const ControlSpec& spec, QWidget* parent) {
+QComboBox* MakeComboBox(const ControlSpec& spec, QWidget* parent)
+{
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
     // The typed text is the choice: nothing is completed or added to the list.
@@ -60,7 +66,8 @@ QComboBox* MakeComboBox(const ControlSpec& spec, QWidget* parent) {
     return combo;
 }
 
-QDateEdit* MakeDatePicker(QWidget* parent) {
+QDateEdit* MakeDatePicker(QWidget* parent)
+{
     auto* picker = new QDateEdit(parent);
     picker->setDateRange(ToQDate(kPickerMinimum), ToQDate(kPickerMaximum));
     picker->setDate(ToQDate(kPickerInitial));
@@ -69,7 +76,8 @@ QDateEdit* MakeDatePicker(QWidget* parent) {
     return picker;
 }
 
-QFrame* MakeShape(QWidget* parent) {
+QFrame* MakeShape(QWidget* parent)
+{
     auto* shape = new QFrame(parent);
     shape->setFrameStyle(QFrame::Box | QFrame::Plain);
     shape->setLineWidth(1);
@@ -77,7 +85,8 @@ QFrame* MakeShape(QWidget* parent) {
     return shape;
 }
 
-QWidget* Make(const ControlSpec& spec, QWidget* parent) {
+QWidget* Make(const ControlSpec& spec, QWidget* parent)
+{
     const QString content = ToQString(spec.content);
     switch (spec.kind) {
         case ControlKind::TitleLabel:
@@ -112,7 +121,8 @@ QWidget* Make(const ControlSpec& spec, QWidget* parent) {
     return new QWidget(parent);
 }
 
-bool SizesToText(ControlKind kind) {
+bool SizesToText(ControlKind kind)
+{
     switch (kind) {
         case ControlKind::TitleLabel:
         case ControlKind::PromptLabel:
@@ -127,13 +137,15 @@ bool SizesToText(ControlKind kind) {
 
 }  // namespace
 
-QColor ToQColor(Colour colour) {
+QColor ToQColor(Colour colour)
+{
     const std::uint32_t bgr = colour.bgr;
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-void FitToText(QLabel* label) {
+void FitToText(QLabel* label)
+{
     if (label->text().isEmpty()) {
         label->resize(label->minimumWidth(), label->height());
         return;
@@ -141,7 +153,8 @@ void FitToText(QLabel* label) {
     label->resize(label->sizeHint().expandedTo(label->minimumSize()));
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
+QWidget* CreateControl(const ControlSpec& spec, QWidget* parent)
+{
     QWidget* widget = Make(spec, parent);
     widget->setObjectName(ToQString(spec.name));
     if (spec.font != FontRole::Default) {

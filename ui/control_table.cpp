@@ -105,16 +105,20 @@ constexpr std::array<Buddy, 8> kBuddies{{
 
 }  // namespace
 
-std::span<const std::string_view> TabCaptions() {
+std::span<const std::string_view> TabCaptions()
+{
     return kTabCaptions;
 }
-std::span<const ControlSpec> ControlSpecs() {
+std::span<const ControlSpec> ControlSpecs()
+{
     return kControls;
 }
-std::span<const std::string_view> FocusOrder() {
+std::span<const std::string_view> FocusOrder()
+{
     return kFocusOrder;
 }
-std::span<const Buddy> Buddies() {
+std::span<const Buddy> Buddies()
+{
     return kBuddies;
 }
 

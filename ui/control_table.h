@@ -15,7 +15,8 @@
 namespace kelvora::ui {
 
 inline constexpr int kTwipsPerPixel = 15;
-inline constexpr int TwipsToPixels(int twips) {
+inline constexpr int TwipsToPixels(int twips)
+{
     return twips / kTwipsPerPixel;
 }
 

@@ -7,7 +7,8 @@
 
 namespace kelvora::ui {
 
-QString ErrorName(const std::exception& error) {
+QString ErrorName(const std::exception& error)
+{
     if (const auto* fp = dynamic_cast<const FloatingPointError*>(&error)) {
         switch (fp->fault()) {
             case FloatFault::Overflow:
@@ -24,7 +25,8 @@ QString ErrorName(const std::exception& error) {
     return QString::fromUtf8(error.what());
 }
 
-void RunReported(QWidget* parent, const std::function<void()>& work) {
+void RunReported(QWidget* parent, const std::function<void()>& work)
+{
     try {
         work();
     } catch (const std::exception& error) {

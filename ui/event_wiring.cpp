@@ -15,7 +15,8 @@
 namespace kelvora::ui {
 namespace {
 
-void OpenWebPageFrom(Controls&) {
+void OpenWebPageFrom(Controls&)
+{
     OpenWebPage();
 }
 
@@ -37,12 +38,14 @@ constexpr std::array kBindings{
 class MouseAction : public QObject {
 public:
     MouseAction(QWidget* widget, ControlEvent event, std::function<void()> action)
-        : QObject(widget), m_event(event), m_action(std::move(action)) {
+        : QObject(widget), m_event(event), m_action(std::move(action))
+    {
         widget->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         if (event->type() != QEvent::MouseButtonPress &&
             event->type() != QEvent::MouseButtonRelease &&
             event->type() != QEvent::MouseButtonDblClick) {
@@ -77,7 +80,8 @@ private:
     bool m_pressed = false;
 };
 
-void Connect(QWidget* widget, ControlEvent event, const std::function<void()>& action) {
+void Connect(QWidget* widget, ControlEvent event, const std::function<void()>& action)
+{
     if (auto* button = qobject_cast<QAbstractButton*>(widget);
         button && event == ControlEvent::Click) {
         QObject::connect(button, &QAbstractButton::clicked, button, [action] { action(); });
@@ -93,11 +97,13 @@ void Connect(QWidget* widget, ControlEvent event, const std::function<void()>& a
 
 }  // namespace
 
-std::span<const EventBinding> EventBindings() {
+std::span<const EventBinding> EventBindings()
+{
     return kBindings;
 }
 
-void WireEvents(const ControlMap& widgets, Controls& controls, QWidget* window) {
+void WireEvents(const ControlMap& widgets, Controls& controls, QWidget* window)
+{
     for (const EventBinding& binding : kBindings) {
         QWidget* widget = widgets.at(binding.control);
         const Handler handler = binding.handler;

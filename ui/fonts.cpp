@@ -5,23 +5,27 @@
 namespace kelvora::ui {
 namespace {
 
-QStringList SongFamilies() {
+QStringList SongFamilies()
+{
     return {
         "宋体",           "SimSun",           "NSimSun", "Noto Serif CJK SC", "Source Han Serif SC",
         "AR PL UMing CN", "WenQuanYi Zen Hei"};
 }
 
-QStringList YaoFamilies() {
+QStringList YaoFamilies()
+{
     return {"方正姚体",           "FZYaoTi",          "STXinwei", "华文新魏", "Noto Sans CJK SC",
             "Source Han Sans SC", "WenQuanYi Zen Hei"};
 }
 
-QStringList UiFamilies() {
+QStringList UiFamilies()
+{
     return {"Microsoft YaHei UI", "Microsoft YaHei",   "Noto Sans CJK SC",
             "Source Han Sans SC", "WenQuanYi Zen Hei", "PingFang SC"};
 }
 
-QFont Make(const QStringList& families, qreal points) {
+QFont Make(const QStringList& families, qreal points)
+{
     QFont font;
     font.setFamilies(families);
     font.setPointSizeF(points);
@@ -31,7 +35,8 @@ QFont Make(const QStringList& families, qreal points) {
 
 }  // namespace
 
-QFont FontFor(FontRole role) {
+QFont FontFor(FontRole role)
+{
     switch (role) {
         case FontRole::Prompt:
             return Make(SongFamilies(), 10.5);

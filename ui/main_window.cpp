@@ -14,16 +14,19 @@
 namespace kelvora::ui {
 namespace {
 
-QString ToQString(std::string_view text) {
+QString ToQString(std::string_view text)
+{
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QRect PixelRect(const ControlSpec& spec) {
+QRect PixelRect(const ControlSpec& spec)
+{
     return QRect(TwipsToPixels(spec.left), TwipsToPixels(spec.top), TwipsToPixels(spec.width),
                  TwipsToPixels(spec.height));
 }
 
-QIcon AppIcon() {
+QIcon AppIcon()
+{
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256}) {
         icon.addFile(QStringLiteral(":/kelvora/kelvora-%1.png").arg(size), QSize(size, size));
@@ -35,7 +38,8 @@ QIcon AppIcon() {
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
     setObjectName(ToQString(kWindowName));
     setWindowTitle(ToQString(kWindowTitle));
     setWindowIcon(AppIcon());
@@ -72,12 +76,14 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-QWidget* MainWindow::control(std::string_view name) const {
+QWidget* MainWindow::control(std::string_view name) const
+{
     const auto it = m_widgets.find(name);
     return it == m_widgets.end() ? nullptr : it->second;
 }
 
-QWidget* MainWindow::ContainerFor(std::string_view container, int page) const {
+QWidget* MainWindow::ContainerFor(std::string_view container, int page) const
+{
     if (container == kWindowName) {
         return const_cast<MainWindow*>(this);
     }
@@ -88,20 +94,23 @@ QWidget* MainWindow::ContainerFor(std::string_view container, int page) const {
     return widget;
 }
 
-void MainWindow::SetFocusOrder() {
+void MainWindow::SetFocusOrder()
+{
     const auto order = FocusOrder();
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         QWidget::setTabOrder(control(order[i]), control(order[i + 1]));
     }
 }
 
-void MainWindow::SetBuddies() {
+void MainWindow::SetBuddies()
+{
     for (const Buddy& buddy : Buddies()) {
         static_cast<QLabel*>(control(buddy.label))->setBuddy(control(buddy.input));
     }
 }
 
-void MainWindow::CentreOnScreen() {
+void MainWindow::CentreOnScreen()
+{
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = geometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -5,18 +5,21 @@
 
 namespace kelvora::ui {
 
-TabPagePlacer::TabPagePlacer(QTabWidget* tabs) : QObject(tabs), m_tabs(tabs) {
+TabPagePlacer::TabPagePlacer(QTabWidget* tabs) : QObject(tabs), m_tabs(tabs)
+{
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->widget(i)->installEventFilter(this);
     }
 }
 
-void TabPagePlacer::Add(QWidget* control, QRect rect) {
+void TabPagePlacer::Add(QWidget* control, QRect rect)
+{
     control->setGeometry(rect);
     m_items.push_back({control, rect.topLeft()});
 }
 
-bool TabPagePlacer::eventFilter(QObject* watched, QEvent* event) {
+bool TabPagePlacer::eventFilter(QObject* watched, QEvent* event)
+{
     switch (event->type()) {
         case QEvent::Move:
         case QEvent::Resize:
@@ -29,7 +32,8 @@ bool TabPagePlacer::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void TabPagePlacer::Place(QWidget* page) {
+void TabPagePlacer::Place(QWidget* page)
+{
     const QPoint pageOrigin = page->mapTo(m_tabs, QPoint(0, 0));
     for (const Item& item : m_items) {
         if (item.control && item.control->parentWidget() == page) {

@@ -7,7 +7,8 @@
 
 namespace kelvora::ui {
 
-void OpenWebPage() {
+void OpenWebPage()
+{
     const QUrl url(
         QString::fromUtf8(kWebPageAddress.data(), static_cast<qsizetype>(kWebPageAddress.size())));
     if (!QDesktopServices::openUrl(url)) {

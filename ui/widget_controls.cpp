@@ -12,7 +12,8 @@
 
 namespace kelvora::ui {
 
-QWidget* WidgetControls::Find(std::string_view control) const {
+QWidget* WidgetControls::Find(std::string_view control) const
+{
     const auto it = m_widgets.find(control);
     if (it == m_widgets.end()) {
         throw std::logic_error("no control named " + std::string(control));
@@ -20,7 +21,8 @@ QWidget* WidgetControls::Find(std::string_view control) const {
     return it->second;
 }
 
-std::string WidgetControls::Text(std::string_view control) const {
+std::string WidgetControls::Text(std::string_view control) const
+{
     QWidget* widget = Find(control);
     QString text;
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
@@ -35,7 +37,8 @@ std::string WidgetControls::Text(std::string_view control) const {
     return text.toStdString();
 }
 
-int WidgetControls::Value(std::string_view control) const {
+int WidgetControls::Value(std::string_view control) const
+{
     auto* box = qobject_cast<QCheckBox*>(Find(control));
     if (box == nullptr) {
         throw std::logic_error("control has no value: " + std::string(control));
@@ -51,7 +54,8 @@ int WidgetControls::Value(std::string_view control) const {
     return kUnchecked;
 }
 
-DateTime WidgetControls::Date(std::string_view control) const {
+DateTime WidgetControls::Date(std::string_view control) const
+{
     auto* picker = qobject_cast<QDateTimeEdit*>(Find(control));
     if (picker == nullptr) {
         throw std::logic_error("control has no date: " + std::string(control));
@@ -65,13 +69,26 @@ DateTime WidgetControls::Date(std::string_view control) const {
     return chrono::local_days{civil} + chrono::seconds{value.time().msecsSinceStartOfDay() / 1000};
 }
 
-void WidgetControls::SetCaption(std::string_view control, std::string_view caption) {
+QLabel* WidgetControls::FindLabel(std::string_view control) const
+{
     auto* label = qobject_cast<QLabel*>(Find(control));
     if (label == nullptr) {
         throw std::logic_error("control has no caption: " + std::string(control));
     }
+    return label;
+}
+
+void WidgetControls::SetCaption(std::string_view control, std::string_view caption)
+{
+    QLabel* label = FindLabel(control);
     label->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
     FitToText(label);
+}
+
+void WidgetControls::SetWorking(std::string_view control, std::string_view working)
+{
+    FindLabel(control)->setToolTip(
+        QString::fromUtf8(working.data(), static_cast<qsizetype>(working.size())));
 }
 
 }  // namespace kelvora::ui

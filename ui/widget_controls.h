@@ -2,6 +2,7 @@
 // The click layers' view of the window: reads and writes widgets by their
 // control names. Texts cross as UTF-8.
 
+#include <QLabel>
 #include <QWidget>
 #include <string_view>
 #include <unordered_map>
@@ -20,9 +21,12 @@ public:
     int Value(std::string_view control) const override;
     DateTime Date(std::string_view control) const override;
     void SetCaption(std::string_view control, std::string_view caption) override;
+    // The working becomes the label's tooltip.
+    void SetWorking(std::string_view control, std::string_view working) override;
 
 private:
     QWidget* Find(std::string_view control) const;
+    QLabel* FindLabel(std::string_view control) const;
 
     const ControlMap& m_widgets;
 };

@@ -17,12 +17,14 @@ struct PeriodCase {
     const char* shown;
 };
 
-inline void PrintTo(const PeriodCase& c, std::ostream* os) {
+inline void PrintTo(const PeriodCase& c, std::ostream* os)
+{
     *os << c.start.year << '-' << c.start.month << '-' << c.start.day << " .. " << c.completion.year
         << '-' << c.completion.month << '-' << c.completion.day << " -> " << c.shown;
 }
 
-inline const std::vector<PeriodCase>& PeriodCases() {
+inline const std::vector<PeriodCase>& PeriodCases()
+{
     static const std::vector<PeriodCase> cases{
         {{2009, 2, 6}, {2009, 2, 6}, "0"},
         {{2009, 2, 6}, {2010, 2, 6}, "365"},

@@ -17,13 +17,15 @@ using namespace std::chrono;
 using testing::PeriodCase;
 using testing::Ymd;
 
-DateTime At(Ymd d, int hour = 0, int minute = 0) {
+DateTime At(Ymd d, int hour = 0, int minute = 0)
+{
     return local_days{year{d.year} / d.month / d.day} + hours{hour} + minutes{minute};
 }
 
 class PeriodClickTest : public ::testing::TestWithParam<PeriodCase> {};
 
-TEST_P(PeriodClickTest, ShowsTheDayCountInLabel16) {
+TEST_P(PeriodClickTest, ShowsTheDayCountInLabel16)
+{
     testing::FakeControls controls;
     controls.SetDate("DTPicker1", At(GetParam().start));
     controls.SetDate("DTPicker2", At(GetParam().completion));
@@ -33,7 +35,8 @@ TEST_P(PeriodClickTest, ShowsTheDayCountInLabel16) {
 
 INSTANTIATE_TEST_SUITE_P(Dates, PeriodClickTest, ::testing::ValuesIn(testing::PeriodCases()));
 
-TEST(CalendarDays, TimesOfDayPlayNoPart) {
+TEST(CalendarDays, TimesOfDayPlayNoPart)
+{
     EXPECT_EQ(CalendarDays(At({2009, 2, 6}, 23, 59), At({2009, 2, 7}, 0, 1)), 1);
     EXPECT_EQ(CalendarDays(At({2009, 2, 6}, 0, 1), At({2009, 2, 6}, 23, 59)), 0);
     EXPECT_EQ(CalendarDays(At({2009, 2, 6}, 23, 59), At({2009, 2, 6}, 0, 1)), 0);
@@ -41,16 +44,19 @@ TEST(CalendarDays, TimesOfDayPlayNoPart) {
 }
 
 // A plain day-by-day calendar, written without std::chrono.
-bool IsLeap(int y) {
+bool IsLeap(int y)
+{
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
 }
 
-int DaysInMonth(int y, int m) {
+int DaysInMonth(int y, int m)
+{
     static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return m == 2 && IsLeap(y) ? 29 : lengths[m - 1];
 }
 
-Ymd NextDay(Ymd d) {
+Ymd NextDay(Ymd d)
+{
     if (++d.day > DaysInMonth(d.year, d.month)) {
         d.day = 1;
         if (++d.month > 12) {
@@ -61,11 +67,13 @@ Ymd NextDay(Ymd d) {
     return d;
 }
 
-bool Before(Ymd a, Ymd b) {
+bool Before(Ymd a, Ymd b)
+{
     return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
 }
 
-int WalkDays(Ymd from, Ymd to) {
+int WalkDays(Ymd from, Ymd to)
+{
     if (Before(to, from)) {
         return -WalkDays(to, from);
     }
@@ -77,7 +85,8 @@ int WalkDays(Ymd from, Ymd to) {
     return count;
 }
 
-TEST(CalendarDays, AgreesWithADayByDayWalk) {
+TEST(CalendarDays, AgreesWithADayByDayWalk)
+{
     std::mt19937 rng(20090206);
     std::uniform_int_distribution<int> yearOf(1601, 9990);
     std::uniform_int_distribution<int> monthOf(1, 12);

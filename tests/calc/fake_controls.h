@@ -11,21 +11,35 @@ namespace kelvora::testing {
 
 class FakeControls : public Controls {
 public:
-    std::string Text(std::string_view control) const override {
+    std::string Text(std::string_view control) const override
+    {
         const auto it = m_texts.find(control);
         return it == m_texts.end() ? std::string() : it->second;
     }
-    int Value(std::string_view control) const override {
+    int Value(std::string_view control) const override
+    {
         const auto it = m_values.find(control);
         return it == m_values.end() ? kUnchecked : it->second;
     }
-    DateTime Date(std::string_view control) const override {
+    DateTime Date(std::string_view control) const override
+    {
         const auto it = m_dates.find(control);
         return it == m_dates.end() ? DateTime{} : it->second;
     }
-    void SetCaption(std::string_view control, std::string_view caption) override {
+    void SetCaption(std::string_view control, std::string_view caption) override
+    {
         m_texts[std::string(control)] = std::string(caption);
         ++m_writes;
+    }
+
+    void SetWorking(std::string_view control, std::string_view working) override
+    {
+        m_workings[std::string(control)] = std::string(working);
+    }
+    std::string Working(std::string_view control) const
+    {
+        const auto it = m_workings.find(control);
+        return it == m_workings.end() ? std::string() : it->second;
     }
 
     void SetText(const std::string& control, const std::string& text) { m_texts[control] = text; }
@@ -37,6 +51,7 @@ private:
     std::map<std::string, std::string, std::less<>> m_texts;
     std::map<std::string, int, std::less<>> m_values;
     std::map<std::string, DateTime, std::less<>> m_dates;
+    std::map<std::string, std::string, std::less<>> m_workings;
     int m_writes = 0;
 };
 

@@ -21,13 +21,15 @@ struct ReadCase {
     double expected;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) {
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
     *os << '"' << c.text << "\" -> " << c.expected;
 }
 
 class ReadNumberTest : public ::testing::TestWithParam<ReadCase> {};
 
-TEST_P(ReadNumberTest, ReadsTheLeadingNumber) {
+TEST_P(ReadNumberTest, ReadsTheLeadingNumber)
+{
     const ReadCase& c = GetParam();
     EXPECT_EQ(ReadNumber(c.text), c.expected) << "text: \"" << c.text << "\"";
 }
@@ -73,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
                  12},
         ReadCase{"\xE3\x80", 0}));
 
-TEST(ReadNumber, NumberBeyondTheDoubleRangeIsAnOverflow) {
+TEST(ReadNumber, NumberBeyondTheDoubleRangeIsAnOverflow)
+{
     for (const char* text : {"1e400", "-1e400", "1.8e308", "999e306", "0.000001e315"}) {
         try {
             ReadNumber(text);
@@ -85,7 +88,8 @@ TEST(ReadNumber, NumberBeyondTheDoubleRangeIsAnOverflow) {
     EXPECT_EQ(ReadNumber("1.7976931348623157e308"), DBL_MAX);
 }
 
-TEST(ReadNumber, LongPastedTextReadsWholeNumber) {
+TEST(ReadNumber, LongPastedTextReadsWholeNumber)
+{
     std::string text(100000, '0');
     text += "42.5";
     text.append(100000, '9');  // more fraction digits than a double can hold
@@ -97,13 +101,15 @@ struct FormatCase {
     const char* expected;
 };
 
-void PrintTo(const FormatCase& c, std::ostream* os) {
+void PrintTo(const FormatCase& c, std::ostream* os)
+{
     *os << c.value << " -> " << c.expected;
 }
 
 class FormatTwoDecimalsTest : public ::testing::TestWithParam<FormatCase> {};
 
-TEST_P(FormatTwoDecimalsTest, ShowsTwoDecimals) {
+TEST_P(FormatTwoDecimalsTest, ShowsTwoDecimals)
+{
     const FormatCase& c = GetParam();
     EXPECT_EQ(FormatTwoDecimals(c.value), c.expected) << "value " << c.value;
 }
@@ -130,7 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 class FormatGeneralTest : public ::testing::TestWithParam<FormatCase> {};
 
-TEST_P(FormatGeneralTest, ShowsFifteenSignificantDigits) {
+TEST_P(FormatGeneralTest, ShowsFifteenSignificantDigits)
+{
     const FormatCase& c = GetParam();
     EXPECT_EQ(FormatGeneral(c.value), c.expected) << "value " << c.value;
 }
@@ -155,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{123456789012345678.0, "1.23456789012346E+17"},
         FormatCase{0.000099999999999999995, "0.0001"}));
 
-TEST(FormatWhole, ShowsDigitsAndSign) {
+TEST(FormatWhole, ShowsDigitsAndSign)
+{
     EXPECT_EQ(FormatWhole(0), "0");
     EXPECT_EQ(FormatWhole(365), "365");
     EXPECT_EQ(FormatWhole(-3), "-3");
@@ -163,7 +171,8 @@ TEST(FormatWhole, ShowsDigitsAndSign) {
     EXPECT_EQ(FormatWhole(std::numeric_limits<std::int32_t>::min()), "-2147483648");
 }
 
-TEST(Formatters, NonFiniteValuesAreErrors) {
+TEST(Formatters, NonFiniteValuesAreErrors)
+{
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     EXPECT_THROW(FormatGeneral(inf), FloatingPointError);
@@ -173,13 +182,15 @@ TEST(Formatters, NonFiniteValuesAreErrors) {
 
 // The double nearest to x's 15-significant-digit decimal form, worked out
 // through the C library rather than our own code.
-double NearestOfFifteenDigits(double x) {
+double NearestOfFifteenDigits(double x)
+{
     char text[64];
     std::snprintf(text, sizeof text, "%.14e", x);
     return std::strtod(text, nullptr);
 }
 
-double RandomDouble(std::mt19937_64& rng) {
+double RandomDouble(std::mt19937_64& rng)
+{
     std::uniform_int_distribution<int> kind(0, 5);
     std::uniform_real_distribution<double> unit(1.0, 10.0);
     const double sign = std::bernoulli_distribution(0.3)(rng) ? -1.0 : 1.0;
@@ -204,7 +215,8 @@ double RandomDouble(std::mt19937_64& rng) {
     }
 }
 
-TEST(NumberTextProperty, FormattedTextsReadBackAsTheNumberShown) {
+TEST(NumberTextProperty, FormattedTextsReadBackAsTheNumberShown)
+{
     std::mt19937_64 rng(20090206);
     for (int i = 0; i < 120000; ++i) {
         const double x = RandomDouble(rng);

@@ -12,11 +12,13 @@ struct BasePriceCase {
     const char* shown;
 };
 
-inline void PrintTo(const BasePriceCase& c, std::ostream* os) {
+inline void PrintTo(const BasePriceCase& c, std::ostream* os)
+{
     *os << '"' << c.amount << "\" -> " << c.shown;
 }
 
-inline const std::vector<BasePriceCase>& BasePriceCases() {
+inline const std::vector<BasePriceCase>& BasePriceCases()
+{
     static const std::vector<BasePriceCase> cases{
         // table points
         {"500", "16.5"},

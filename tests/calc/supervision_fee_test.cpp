@@ -19,7 +19,8 @@ using testing::FakeControls;
 
 class BasePriceClickTest : public ::testing::TestWithParam<BasePriceCase> {};
 
-TEST_P(BasePriceClickTest, ShowsTheBasePriceInLabel15) {
+TEST_P(BasePriceClickTest, ShowsTheBasePriceInLabel15)
+{
     FakeControls controls;
     controls.SetText("Text2", GetParam().amount);
     Command10Click(controls);
@@ -29,7 +30,8 @@ TEST_P(BasePriceClickTest, ShowsTheBasePriceInLabel15) {
 INSTANTIATE_TEST_SUITE_P(Amounts, BasePriceClickTest,
                          ::testing::ValuesIn(testing::BasePriceCases()));
 
-TEST(BasePriceTable, RisesAreTheDoubleDifferencesOfTheStoredPrices) {
+TEST(BasePriceTable, RisesAreTheDoubleDifferencesOfTheStoredPrices)
+{
     struct {
         std::size_t segment;
         double rise;
@@ -49,7 +51,8 @@ TEST(BasePriceTable, RisesAreTheDoubleDifferencesOfTheStoredPrices) {
     }
 }
 
-TEST(SupervisionBasePrice, InsideEverySegmentLiesBetweenItsEndsAndNeverFalls) {
+TEST(SupervisionBasePrice, InsideEverySegmentLiesBetweenItsEndsAndNeverFalls)
+{
     std::mt19937_64 rng(500);
     for (std::size_t i = 0; i + 1 < kBasePriceTable.size(); ++i) {
         const auto& p0 = kBasePriceTable[i];
@@ -72,7 +75,8 @@ TEST(SupervisionBasePrice, InsideEverySegmentLiesBetweenItsEndsAndNeverFalls) {
     }
 }
 
-TEST(SupervisionBasePrice, LineBelowTheTableMeetsTheFirstPoint) {
+TEST(SupervisionBasePrice, LineBelowTheTableMeetsTheFirstPoint)
+{
     const double first = kBasePriceTable[0].price;
     const double ulp = std::nextafter(first, 100.0) - first;
     EXPECT_LE(std::abs(SupervisionBasePrice(std::nextafter(500.0, 0.0)) - first), ulp);
@@ -82,7 +86,8 @@ TEST(SupervisionBasePrice, LineBelowTheTableMeetsTheFirstPoint) {
     EXPECT_LT(SupervisionBasePrice(std::nextafter(1000000.0, 2e6)), 10390.1);
 }
 
-TEST(SupervisionBasePrice, HugeNegativeAmountsFailInsteadOfShowingNonsense) {
+TEST(SupervisionBasePrice, HugeNegativeAmountsFailInsteadOfShowingNonsense)
+{
     struct {
         double amount;
         FloatFault fault;
@@ -115,14 +120,16 @@ struct ChainCase {
     const char* feeShown;
 };
 
-void PrintTo(const ChainCase& c, std::ostream* os) {
+void PrintTo(const ChainCase& c, std::ostream* os)
+{
     *os << c.amount << " x " << c.discipline << " x grade " << c.grade << " x " << c.elevation
         << ", " << c.range << "% -> " << c.benchmarkShown << ", " << c.feeShown;
 }
 
 class SupervisionChainTest : public ::testing::TestWithParam<ChainCase> {};
 
-TEST_P(SupervisionChainTest, EachStepReadsThePreviousCaption) {
+TEST_P(SupervisionChainTest, EachStepReadsThePreviousCaption)
+{
     const ChainCase& c = GetParam();
     FakeControls controls;
     controls.SetText("Text2", c.amount);
@@ -155,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
         ChainCase{"1000", "1,2", 1, "1", "0", "1.00", "30.1", "30.1"},
         ChainCase{"8000", "1.2", 2, "1.1", "-10", "1.15", "274.758", "247.2822"}));
 
-TEST(SupervisionChain, ChargedFeeUsesTheBenchmarkAsShown) {
+TEST(SupervisionChain, ChargedFeeUsesTheBenchmarkAsShown)
+{
     FakeControls controls;
     controls.SetText("Label11", "18.975");  // what the screen shows for 18.974999999999998
     controls.SetText("Text5", "10");
@@ -164,14 +172,16 @@ TEST(SupervisionChain, ChargedFeeUsesTheBenchmarkAsShown) {
     EXPECT_EQ(ChargedFee(16.5 * 1.15, 10), 20.872499999999999);
 }
 
-TEST(SupervisionChain, EmptyBenchmarkCaptionGivesZero) {
+TEST(SupervisionChain, EmptyBenchmarkCaptionGivesZero)
+{
     FakeControls controls;
     controls.SetText("Text5", "10");
     Command3Click(controls);
     EXPECT_EQ(controls.Text("Label14"), "0");
 }
 
-TEST(SupervisionChain, ProductsBeyondTheDoubleRangeWriteNothing) {
+TEST(SupervisionChain, ProductsBeyondTheDoubleRangeWriteNothing)
+{
     struct {
         const char* base;
         const char* discipline;
@@ -206,7 +216,8 @@ TEST(SupervisionChain, ProductsBeyondTheDoubleRangeWriteNothing) {
     EXPECT_EQ(controls.Text("Label14"), "before");
 }
 
-TEST(ComplexityCoefficient, OptionsWriteTheirCoefficientOnly) {
+TEST(ComplexityCoefficient, OptionsWriteTheirCoefficientOnly)
+{
     const char* shown[] = {"0.85", "1.00", "1.15"};
     void (*clicks[])(Controls&) = {&Option1Click, &Option2Click, &Option3Click};
     for (std::size_t i = 0; i < 3; ++i) {

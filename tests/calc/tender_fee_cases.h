@@ -20,11 +20,13 @@ struct FeeCase {
     const char* shown;
 };
 
-inline void PrintTo(const FeeCase& c, std::ostream* os) {
+inline void PrintTo(const FeeCase& c, std::ostream* os)
+{
     *os << c.type << " \"" << c.amount << "\" check " << c.check << " -> " << c.shown;
 }
 
-inline const std::vector<FeeCase>& TenderFeeCases() {
+inline const std::vector<FeeCase>& TenderFeeCases()
+{
     static const std::vector<FeeCase> cases{
         FeeCase{kEngineering, "", 0, "0.00"}, FeeCase{kEngineering, "50", 0, "0.50"},
         FeeCase{kEngineering, "100", 0, "1.00"}, FeeCase{kEngineering, "100.01", 0, "1.00"},
@@ -53,7 +55,8 @@ inline const std::vector<FeeCase>& TenderFeeCases() {
 }
 
 // Fees whose doubles sit just below a half cent show the rounded-up cent.
-inline const std::vector<FeeCase>& HalfCentCases() {
+inline const std::vector<FeeCase>& HalfCentCases()
+{
     static const std::vector<FeeCase> cases{
         FeeCase{kEngineering, "105", 0, "1.04"}, FeeCase{kEngineering, "115", 0, "1.11"},
         FeeCase{kEngineering, "600", 1, "5.66"}, FeeCase{kEngineering, "800", 1, "7.09"}};

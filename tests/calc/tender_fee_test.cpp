@@ -21,7 +21,8 @@ using testing::kGoods;
 using testing::kServices;
 
 // Runs the click of Command1 on a fresh set of controls and returns Label5.
-std::string ClickCommand1(const FeeCase& c, const std::string& before = "before") {
+std::string ClickCommand1(const FeeCase& c, const std::string& before = "before")
+{
     FakeControls controls;
     controls.SetText("Combo1", c.type);
     controls.SetText("Text1", c.amount);
@@ -33,7 +34,8 @@ std::string ClickCommand1(const FeeCase& c, const std::string& before = "before"
 
 class TenderFeeClickTest : public ::testing::TestWithParam<FeeCase> {};
 
-TEST_P(TenderFeeClickTest, ShowsTheFee) {
+TEST_P(TenderFeeClickTest, ShowsTheFee)
+{
     const FeeCase& c = GetParam();
     EXPECT_EQ(ClickCommand1(c), c.shown)
         << c.type << " " << c.amount << (c.check == kChecked ? " with documents" : "");
@@ -43,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(Bands, TenderFeeClickTest, ::testing::ValuesIn(testing:
 INSTANTIATE_TEST_SUITE_P(HalfCents, TenderFeeClickTest,
                          ::testing::ValuesIn(testing::HalfCentCases()));
 
-TEST(TenderFeeClick, UnknownTypeTextLeavesTheCaption) {
+TEST(TenderFeeClick, UnknownTypeTextLeavesTheCaption)
+{
     for (const char* type : {"工程招标 ", " 工程招标", "工程", "工程招标书", "", "Engineering",
                              "服务", "\xEF\xBC\xA1" /* full-width A */}) {
         FakeControls controls;
@@ -56,7 +59,8 @@ TEST(TenderFeeClick, UnknownTypeTextLeavesTheCaption) {
     }
 }
 
-TEST(TenderFeeClick, SecondClickWritesTheSameText) {
+TEST(TenderFeeClick, SecondClickWritesTheSameText)
+{
     FakeControls controls;
     controls.SetText("Combo1", kServices);
     controls.SetText("Text1", "250");
@@ -66,7 +70,8 @@ TEST(TenderFeeClick, SecondClickWritesTheSameText) {
     EXPECT_EQ(controls.writes(), 2);
 }
 
-TEST(TenderFeeClick, OverflowingAmountWritesNothing) {
+TEST(TenderFeeClick, OverflowingAmountWritesNothing)
+{
     FakeControls controls;
     controls.SetText("Combo1", kEngineering);
     controls.SetText("Text1", "1e400");
@@ -81,7 +86,8 @@ TEST(TenderFeeClick, OverflowingAmountWritesNothing) {
     EXPECT_EQ(controls.writes(), 0);
 }
 
-TEST(TenderAgencyFee, FeeAtEachLowerBoundIsTheSumOfTheBandsBelow) {
+TEST(TenderAgencyFee, FeeAtEachLowerBoundIsTheSumOfTheBandsBelow)
+{
     // Bases per band, from the fee standard's own table.
     const double bases[8][3] = {{0, 0, 0},
                                 {1, 1.5, 1.5},
@@ -102,7 +108,8 @@ TEST(TenderAgencyFee, FeeAtEachLowerBoundIsTheSumOfTheBandsBelow) {
     }
 }
 
-TEST(TenderAgencyFee, BandsCoverEveryAmountOnceWithBoundsInTheBandBelow) {
+TEST(TenderAgencyFee, BandsCoverEveryAmountOnceWithBoundsInTheBandBelow)
+{
     EXPECT_EQ(TenderFeeBandIndex(-1e300), 0u);
     EXPECT_EQ(TenderFeeBandIndex(100), 0u);
     EXPECT_EQ(TenderFeeBandIndex(100.0000001), 1u);
@@ -113,7 +120,8 @@ TEST(TenderAgencyFee, BandsCoverEveryAmountOnceWithBoundsInTheBandBelow) {
     EXPECT_EQ(TenderFeeBandIndex(1e300), 7u);
 }
 
-TEST(TenderAgencyFee, FeeNeverFallsAsTheAmountGrows) {
+TEST(TenderAgencyFee, FeeNeverFallsAsTheAmountGrows)
+{
     std::mt19937_64 rng(2009);
     std::uniform_real_distribution<double> amount(-1000, 2500000);
     for (const auto& entry : kTenderTypeTexts) {

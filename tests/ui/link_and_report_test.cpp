@@ -24,7 +24,8 @@ namespace {
 
 class LinkTest : public WindowTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         WindowTest::SetUp();
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_recorder, "open");
     }
@@ -38,7 +39,8 @@ protected:
     UrlRecorder m_recorder;
 };
 
-TEST_F(LinkTest, EachClickOnLabel22OpensThePageOnce) {
+TEST_F(LinkTest, EachClickOnLabel22OpensThePageOnce)
+{
     ShowPage(3);
     Click("Label22");
     ASSERT_EQ(Opens(), 1);
@@ -50,7 +52,8 @@ TEST_F(LinkTest, EachClickOnLabel22OpensThePageOnce) {
     EXPECT_EQ(Tabs()->currentIndex(), 3);
 }
 
-TEST_F(LinkTest, DoubleClickOnTheTabStripOpensThePage) {
+TEST_F(LinkTest, DoubleClickOnTheTabStripOpensThePage)
+{
     QTabBar* bar = Tabs()->tabBar();
     for (int tab = 0; tab < Tabs()->count(); ++tab) {
         QTest::mouseDClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
@@ -62,7 +65,8 @@ TEST_F(LinkTest, DoubleClickOnTheTabStripOpensThePage) {
     EXPECT_EQ(Opens(), Tabs()->count() + 1);
 }
 
-TEST_F(LinkTest, DoubleClickOnBarePageAreaOpensThePageOnEveryTab) {
+TEST_F(LinkTest, DoubleClickOnBarePageAreaOpensThePageOnEveryTab)
+{
     for (int page = 0; page < Tabs()->count(); ++page) {
         ShowPage(page);
         QWidget* area = Tabs()->widget(page);
@@ -71,7 +75,8 @@ TEST_F(LinkTest, DoubleClickOnBarePageAreaOpensThePageOnEveryTab) {
     }
 }
 
-TEST_F(LinkTest, ClicksThatAreNotTheLinkOpenNothing) {
+TEST_F(LinkTest, ClicksThatAreNotTheLinkOpenNothing)
+{
     QTabBar* bar = Tabs()->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
     EXPECT_EQ(Tabs()->currentIndex(), 2);
@@ -83,7 +88,8 @@ TEST_F(LinkTest, ClicksThatAreNotTheLinkOpenNothing) {
     EXPECT_EQ(Opens(), 0);
 }
 
-TEST_F(WindowTest, LinkThatCannotBeOpenedIsReportedAndTheWindowStays) {
+TEST_F(WindowTest, LinkThatCannotBeOpenedIsReportedAndTheWindowStays)
+{
     // The headless platform has no browser, so the desktop refuses the address.
     ShowPage(0);
     Type("Text1", "6000");
@@ -98,7 +104,8 @@ TEST_F(WindowTest, LinkThatCannotBeOpenedIsReportedAndTheWindowStays) {
     EXPECT_EQ(Get<QLineEdit>("Text1")->text(), "6000");
 }
 
-TEST_F(WindowTest, OverflowIsReportedAndTheWindowKeepsWorking) {
+TEST_F(WindowTest, OverflowIsReportedAndTheWindowKeepsWorking)
+{
     ShowPage(0);
     Type("Text1", "6000");
     Click("Command1");
@@ -117,7 +124,8 @@ TEST_F(WindowTest, OverflowIsReportedAndTheWindowKeepsWorking) {
     EXPECT_EQ(Caption("Label5"), "3.80");
 }
 
-TEST_F(WindowTest, CalculationsDoNothingAtStart) {
+TEST_F(WindowTest, CalculationsDoNothingAtStart)
+{
     for (const char* name : {"Label5", "Label15", "Label10", "Label11", "Label14", "Label16"}) {
         EXPECT_TRUE(Caption(name).isEmpty()) << name;
     }

@@ -23,12 +23,14 @@ namespace {
 
 using testing::WindowTest;
 
-QString Q(std::string_view text) {
+QString Q(std::string_view text)
+{
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The Qt class each kind of control is built from.
-const char* ClassOf(ControlKind kind) {
+const char* ClassOf(ControlKind kind)
+{
     switch (kind) {
         case ControlKind::TitleLabel:
         case ControlKind::PromptLabel:
@@ -59,13 +61,15 @@ const char* ClassOf(ControlKind kind) {
     return "";
 }
 
-bool SizesToText(ControlKind kind) {
+bool SizesToText(ControlKind kind)
+{
     return kind == ControlKind::TitleLabel || kind == ControlKind::PromptLabel ||
            kind == ControlKind::ResultLabel || kind == ControlKind::LinkLabel ||
            kind == ControlKind::CreditLabel;
 }
 
-TEST_F(WindowTest, OpensAsForm1WithItsTitleSizeAndTab) {
+TEST_F(WindowTest, OpensAsForm1WithItsTitleSizeAndTab)
+{
     EXPECT_EQ(window().objectName(), "Form1");
     EXPECT_EQ(window().windowTitle(), "Kelvora V2.0");
     EXPECT_EQ(window().size(), QSize(477, 513));
@@ -86,7 +90,8 @@ TEST_F(WindowTest, OpensAsForm1WithItsTitleSizeAndTab) {
     EXPECT_LE(std::abs(window().geometry().center().y() - screen.center().y()), 3);
 }
 
-TEST_F(WindowTest, EveryControlHasItsKindContainerPlaceAndContent) {
+TEST_F(WindowTest, EveryControlHasItsKindContainerPlaceAndContent)
+{
     for (const ControlSpec& spec : ControlSpecs()) {
         SCOPED_TRACE(std::string(spec.name));
         QWidget* widget = window().control(spec.name);
@@ -134,7 +139,8 @@ TEST_F(WindowTest, EveryControlHasItsKindContainerPlaceAndContent) {
     }
 }
 
-TEST_F(WindowTest, ResultLabelsAreRedAndEmptyAndGrowToTheRight) {
+TEST_F(WindowTest, ResultLabelsAreRedAndEmptyAndGrowToTheRight)
+{
     for (const char* name : {"Label5", "Label15", "Label10", "Label11", "Label14", "Label16"}) {
         SCOPED_TRACE(name);
         auto* label = Get<QLabel>(name);
@@ -146,7 +152,8 @@ TEST_F(WindowTest, ResultLabelsAreRedAndEmptyAndGrowToTheRight) {
     EXPECT_EQ(ToQColor(kLightBlue), QColor(0x80, 0x80, 0xFF));
 }
 
-TEST_F(WindowTest, InputsStartAsTheUserExpects) {
+TEST_F(WindowTest, InputsStartAsTheUserExpects)
+{
     auto* combo = Get<QComboBox>("Combo1");
     EXPECT_TRUE(combo->isEditable());
     EXPECT_EQ(combo->currentText(), "工程招标");
@@ -170,7 +177,8 @@ TEST_F(WindowTest, InputsStartAsTheUserExpects) {
     }
 }
 
-TEST_F(WindowTest, OptionsFormOneGroup) {
+TEST_F(WindowTest, OptionsFormOneGroup)
+{
     ShowPage(1);
     Click("Option1");
     Click("Option3");
@@ -178,7 +186,8 @@ TEST_F(WindowTest, OptionsFormOneGroup) {
     EXPECT_TRUE(Get<QRadioButton>("Option3")->isChecked());
 }
 
-TEST_F(WindowTest, TabKeyVisitsTheInputsInOrder) {
+TEST_F(WindowTest, TabKeyVisitsTheInputsInOrder)
+{
     std::set<QWidget*> named;
     for (const ControlSpec& spec : ControlSpecs()) {
         named.insert(window().control(spec.name));
@@ -210,14 +219,16 @@ TEST_F(WindowTest, TabKeyVisitsTheInputsInOrder) {
     EXPECT_EQ(visited.size(), order.size()) << "a control outside the focus order takes focus";
 }
 
-TEST_F(WindowTest, PromptLabelsNameTheirInputs) {
+TEST_F(WindowTest, PromptLabelsNameTheirInputs)
+{
     for (const Buddy& buddy : Buddies()) {
         auto* label = Get<QLabel>(std::string(buddy.label).c_str());
         EXPECT_EQ(label->buddy(), window().control(buddy.input)) << std::string(buddy.label);
     }
 }
 
-TEST_F(WindowTest, SwitchingPagesKeepsInputsAndResults) {
+TEST_F(WindowTest, SwitchingPagesKeepsInputsAndResults)
+{
     ShowPage(0);
     Type("Text1", "6000");
     Click("Command1");

@@ -14,14 +14,16 @@ using testing::PeriodCase;
 
 class PeriodTabTest : public testing::WindowTest, public ::testing::WithParamInterface<PeriodCase> {
 protected:
-    void Pick(const char* name, testing::Ymd d) {
+    void Pick(const char* name, testing::Ymd d)
+    {
         auto* picker = Get<QDateEdit>(name);
         picker->setDate(QDate(d.year, d.month, d.day));
         ASSERT_EQ(picker->date(), QDate(d.year, d.month, d.day)) << name;
     }
 };
 
-TEST_P(PeriodTabTest, ShowsTheDayCountInLabel16) {
+TEST_P(PeriodTabTest, ShowsTheDayCountInLabel16)
+{
     ShowPage(2);
     Pick("DTPicker1", GetParam().start);
     Pick("DTPicker2", GetParam().completion);
@@ -31,7 +33,8 @@ TEST_P(PeriodTabTest, ShowsTheDayCountInLabel16) {
 
 INSTANTIATE_TEST_SUITE_P(Dates, PeriodTabTest, ::testing::ValuesIn(testing::PeriodCases()));
 
-TEST_F(PeriodTabTest, PickersStartOnOneDayAndStayInRange) {
+TEST_F(PeriodTabTest, PickersStartOnOneDayAndStayInRange)
+{
     ShowPage(2);
     Click("Command4");
     EXPECT_EQ(Caption("Label16"), "0");

@@ -15,14 +15,16 @@ using testing::WindowTest;
 
 class SupervisionTabTest : public WindowTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         WindowTest::SetUp();
         ShowPage(1);
     }
 
     // Fills the inputs of the three steps and presses the buttons in order.
     void RunChain(const char* amount, const char* discipline, const char* option,
-                  const char* elevation, const char* range) {
+                  const char* elevation, const char* range)
+    {
         Type("Text2", amount);
         Click("Command10");
         Type("Text4", discipline);
@@ -39,7 +41,8 @@ protected:
 class BasePriceTabTest : public SupervisionTabTest,
                          public ::testing::WithParamInterface<BasePriceCase> {};
 
-TEST_P(BasePriceTabTest, ShowsTheBasePriceInLabel15) {
+TEST_P(BasePriceTabTest, ShowsTheBasePriceInLabel15)
+{
     Type("Text2", GetParam().amount);
     Click("Command10");
     EXPECT_EQ(Caption("Label15"), GetParam().shown);
@@ -47,7 +50,8 @@ TEST_P(BasePriceTabTest, ShowsTheBasePriceInLabel15) {
 
 INSTANTIATE_TEST_SUITE_P(Amounts, BasePriceTabTest, ::testing::ValuesIn(testing::BasePriceCases()));
 
-TEST_F(SupervisionTabTest, ChainFromBasePriceToChargedFee) {
+TEST_F(SupervisionTabTest, ChainFromBasePriceToChargedFee)
+{
     RunChain("500", "1", "Option3", "1", "10");
     EXPECT_EQ(Caption("Label15"), "16.5");
     EXPECT_EQ(Caption("Label10"), "1.15");
@@ -64,7 +68,8 @@ TEST_F(SupervisionTabTest, ChainFromBasePriceToChargedFee) {
     EXPECT_EQ(Caption("Label14"), "31.605");
 }
 
-TEST_F(SupervisionTabTest, EmptyStepsReadAsZero) {
+TEST_F(SupervisionTabTest, EmptyStepsReadAsZero)
+{
     // no option chosen yet: Label10 is empty
     RunChain("1000", "1", nullptr, "1", "5");
     EXPECT_EQ(Caption("Label10"), "");
@@ -72,19 +77,22 @@ TEST_F(SupervisionTabTest, EmptyStepsReadAsZero) {
     EXPECT_EQ(Caption("Label14"), "0");
 }
 
-TEST_F(SupervisionTabTest, ChargedFeeBeforeAnyBenchmarkIsZero) {
+TEST_F(SupervisionTabTest, ChargedFeeBeforeAnyBenchmarkIsZero)
+{
     Type("Text5", "10");
     Click("Command3");
     EXPECT_EQ(Caption("Label14"), "0");
 }
 
-TEST_F(SupervisionTabTest, TextsEndAtTheFirstCharacterThatIsNotANumber) {
+TEST_F(SupervisionTabTest, TextsEndAtTheFirstCharacterThatIsNotANumber)
+{
     RunChain("1000", "1,2", "Option2", "1", "5%");
     EXPECT_EQ(Caption("Label11"), "30.1");    // 1,2 reads as 1
     EXPECT_EQ(Caption("Label14"), "31.605");  // 5% reads as 5
 }
 
-TEST_F(SupervisionTabTest, LaterStepsStayAsTheyAreUntilTheirButtons) {
+TEST_F(SupervisionTabTest, LaterStepsStayAsTheyAreUntilTheirButtons)
+{
     RunChain("500", "1", "Option3", "1", "10");
     // another option changes the coefficient only
     Click("Option1");
@@ -103,7 +111,8 @@ TEST_F(SupervisionTabTest, LaterStepsStayAsTheyAreUntilTheirButtons) {
     EXPECT_EQ(Caption("Label14"), "20.8725");
 }
 
-TEST_F(SupervisionTabTest, FailuresAreReportedAndLeaveTheLabel) {
+TEST_F(SupervisionTabTest, FailuresAreReportedAndLeaveTheLabel)
+{
     RunChain("500", "1", "Option3", "1", "10");
 
     struct {

@@ -13,7 +13,8 @@ using testing::WindowTest;
 
 class TenderTabTest : public testing::WindowTest, public ::testing::WithParamInterface<FeeCase> {
 protected:
-    void SetCheck(int value) {
+    void SetCheck(int value)
+    {
         auto* box = Get<QCheckBox>("Check1");
         if (value == kGrayed) {
             box->setCheckState(Qt::PartiallyChecked);  // only a program can grey it
@@ -26,7 +27,8 @@ protected:
     }
 };
 
-TEST_P(TenderTabTest, ShowsTheFeeInLabel5) {
+TEST_P(TenderTabTest, ShowsTheFeeInLabel5)
+{
     const FeeCase& c = GetParam();
     ShowPage(0);
     Type("Combo1", QString::fromUtf8(c.type));
@@ -39,7 +41,8 @@ TEST_P(TenderTabTest, ShowsTheFeeInLabel5) {
 INSTANTIATE_TEST_SUITE_P(Bands, TenderTabTest, ::testing::ValuesIn(testing::TenderFeeCases()));
 INSTANTIATE_TEST_SUITE_P(HalfCents, TenderTabTest, ::testing::ValuesIn(testing::HalfCentCases()));
 
-TEST_F(WindowTest, UnknownTenderTypeLeavesLabel5) {
+TEST_F(WindowTest, UnknownTenderTypeLeavesLabel5)
+{
     ShowPage(0);
     Type("Text1", "6000");
     Click("Command1");
@@ -56,7 +59,8 @@ TEST_F(WindowTest, UnknownTenderTypeLeavesLabel5) {
     EXPECT_EQ(Caption("Label5"), "1.50");
 }
 
-TEST_F(WindowTest, ResultLabelGrowsToTheRightFromItsLeftEdge) {
+TEST_F(WindowTest, ResultLabelGrowsToTheRightFromItsLeftEdge)
+{
     ShowPage(0);
     auto* label = Get<QLabel>("Label5");
     const QPoint left = label->pos();

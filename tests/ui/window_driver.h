@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +22,8 @@
 #include "ui/main_window.h"
 
 // Lets GoogleTest print Qt strings as text.
-inline void PrintTo(const QString& text, std::ostream* os) {
+inline void PrintTo(const QString& text, std::ostream* os)
+{
     *os << '"' << text.toStdString() << '"';
 }
 
@@ -34,7 +36,8 @@ struct Report {
 
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
@@ -43,7 +46,8 @@ protected:
     MainWindow& window() { return *m_window; }
 
     template <typename T = QWidget>
-    T* Get(const char* name) {
+    T* Get(const char* name)
+    {
         auto* widget = qobject_cast<T*>(m_window->control(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
@@ -51,13 +55,15 @@ protected:
 
     QTabWidget* Tabs() { return Get<QTabWidget>("SSTab1"); }
 
-    void ShowPage(int page) {
+    void ShowPage(int page)
+    {
         Tabs()->setCurrentIndex(page);
         QApplication::processEvents();
     }
 
     // Replaces the text of a text box (or the editable combo box) by typing it.
-    void Type(const char* name, const QString& text) {
+    void Type(const char* name, const QString& text)
+    {
         QWidget* widget = Get(name);
         QLineEdit* edit = qobject_cast<QLineEdit*>(widget);
         if (auto* combo = qobject_cast<QComboBox*>(widget)) {
@@ -87,7 +93,8 @@ protected:
     QString Caption(const char* name) { return Get<QLabel>(name)->text(); }
 
     // Runs `action`; if it raises a modal report, records it and closes it.
-    std::optional<Report> WithReport(const std::function<void()>& action) {
+    std::optional<Report> WithReport(const std::function<void()>& action)
+    {
         std::optional<Report> seen;
         QTimer poll;
         poll.setInterval(5);
