@@ -1,5 +1,7 @@
 #include "calc/calendar_days.h"
 
+#include <charconv>
+
 #include "calc/number_text.h"
 #include "calc/working_text.h"
 
@@ -16,19 +18,24 @@ std::int32_t CalendarDays(DateTime start, DateTime completion)
 std::string FormatDate(DateTime date)
 {
     const std::chrono::year_month_day day{std::chrono::floor<std::chrono::days>(date)};
-    return std::to_string(static_cast<int>(day.year())) + "/" +
-           std::to_string(static_cast<unsigned>(day.month())) + "/" +
-           std::to_string(static_cast<unsigned>(day.day()));
+    char buffer[16];
+    char* out = std::to_chars(buffer, buffer + 5, static_cast<int>(day.year())).ptr;
+    *out++ = '/';
+    out = std::to_chars(out, out + 2, static_cast<unsigned>(day.month())).ptr;
+    *out++ = '/';
+    out = std::to_chars(out, out + 2, static_cast<unsigned>(day.day())).ptr;
+    return std::string(buffer, out);
 }
 
 std::vector<std::string> CalendarDaysWorking(DateTime start, DateTime completion,
                                              std::int32_t count)
 {
+    using working::Cat;
     // Counting both end days adds one day in the direction of the count.
     const std::int64_t bothDays = count >= 0 ? std::int64_t{count} + 1 : std::int64_t{count} - 1;
-    return {"开工日期 " + FormatDate(start), "竣工日期 " + FormatDate(completion),
-            "工期 " + FormatWhole(count) + " 天（开工当日不计）",
-            "开工、竣工两日都计入时为 " + std::to_string(bothDays) + " 天"};
+    return {Cat({"开工日期 ", FormatDate(start)}), Cat({"竣工日期 ", FormatDate(completion)}),
+            Cat({"工期 ", FormatWhole(count), " 天（开工当日不计）"}),
+            Cat({"开工、竣工两日都计入时为 ", std::to_string(bothDays), " 天"})};
 }
 
 void Command4Click(Controls& controls)

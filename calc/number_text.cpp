@@ -1,6 +1,8 @@
 #include "calc/number_text.h"
 
 #include <algorithm>
+#include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -123,8 +125,9 @@ constexpr int kPlainExponentMax = 14;  // 999999999999999 the largest
 // value = digits[0].digits[1..14] x 10^exponent.
 struct Decimal15 {
     bool negative = false;
-    std::string digits;  // exactly 15 digits; all zeros for 0
+    std::array<char, kSignificant> digits{};  // all '0' for 0
     int exponent = 0;
+    int significant = 0;  // digits left after dropping trailing zeros; 0 for 0
 };
 
 Decimal15 ToDecimal15(double value)
@@ -135,40 +138,50 @@ Decimal15 ToDecimal15(double value)
     if (std::isinf(value)) {
         throw FloatingPointError(FloatFault::Overflow);
     }
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::scientific, kSignificant - 1);
-    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    Decimal15 out;
-    if (!text.empty() && text.front() == '-') {
-        out.negative = true;
-        text.remove_prefix(1);
+    char buffer[32];  // "-d.dddddddddddddde+ddd"
+    // The shortest text that reads back as the value is far quicker to get.
+    // When it has 15 significant digits or fewer it is also the value rounded
+    // to 15 digits: a step of the 15th digit is more than four units in the
+    // last place of a double, and the shortest text lies within half of one.
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    // (Subnormal values have fewer bits, so the argument holds for normal ones only.)
+    if (std::abs(value) < DBL_MIN ||
+        std::count_if(buffer, std::find(buffer, result.ptr, 'e'), IsDigit) > kSignificant) {
+        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                               kSignificant - 1);
     }
-    const auto e = text.find('e');
-    out.digits.reserve(kSignificant);
-    for (char c : text.substr(0, e)) {
-        if (c != '.') {
-            out.digits.push_back(c);
+    const char* end = result.ptr;
+    const char* p = buffer;
+    Decimal15 out;
+    out.digits.fill('0');
+    if (*p == '-') {
+        out.negative = true;
+        ++p;
+    }
+    for (int i = 0; *p != 'e'; ++p) {
+        if (*p != '.') {
+            out.digits[static_cast<std::size_t>(i++)] = *p;
         }
     }
-    out.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
-    if (out.digits.find_first_not_of('0') == std::string::npos) {
+    ++p;  // 'e'
+    std::from_chars(*p == '+' ? p + 1 : p, end, out.exponent);
+    for (int i = kSignificant; i > 0; --i) {
+        if (out.digits[static_cast<std::size_t>(i - 1)] != '0') {
+            out.significant = i;
+            break;
+        }
+    }
+    if (out.significant == 0) {
         out.negative = false;  // -0 shows as 0
     }
     return out;
 }
 
-// Adds one unit in the last place of a string of decimal digits.
-void IncrementDigits(std::string& digits)
+// Appends the decimal digits of a non-negative whole number below 1000.
+char* WriteSmall(char* out, int value)
 {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
-        }
-        *it = '0';
-    }
-    digits.insert(digits.begin(), '1');
+    return std::to_chars(out, out + 4, value).ptr;
 }
 
 }  // namespace
@@ -237,82 +250,92 @@ double ReadNumber(std::string_view text)
 std::string FormatTwoDecimals(double value)
 {
     const Decimal15 d = ToDecimal15(value);
-    // Lay the 15 digits out as integer and fraction digits, padding with zeros.
-    const int pointAt = d.exponent + 1;  // digits before the decimal point
-    std::string intPart;
-    std::string fracPart;
-    if (pointAt <= 0) {
-        intPart = "0";
-        fracPart = std::string(static_cast<std::size_t>(-pointAt), '0') + d.digits;
-    } else if (pointAt >= kSignificant) {
-        intPart = d.digits + std::string(static_cast<std::size_t>(pointAt - kSignificant), '0');
-    } else {
-        intPart = d.digits.substr(0, static_cast<std::size_t>(pointAt));
-        fracPart = d.digits.substr(static_cast<std::size_t>(pointAt));
-    }
-    fracPart.resize(std::max<std::size_t>(fracPart.size(), 3), '0');
+    // The value's digits laid out with the point after `whole` digits:
+    // digit(i) is the i-th digit from the left of that layout, zeros outside the 15.
+    const int lead = d.exponent < 0 ? -d.exponent - 1 : 0;  // zeros between "0." and digits
+    const int whole = d.exponent < 0 ? 1 : d.exponent + 1;
+    const auto digit = [&](int i) -> char {
+        const int k = d.exponent < 0 ? i - 1 - lead : i;  // index into the 15 digits
+        return k >= 0 && k < kSignificant ? d.digits[static_cast<std::size_t>(k)] : '0';
+    };
 
-    // Half away from zero: the magnitude goes up when the first dropped digit is 5 or more.
-    std::string cents = intPart + fracPart.substr(0, 2);
-    if (fracPart[2] >= '5') {
-        IncrementDigits(cents);
+    // whole digits and two decimals, rounded half away from zero on the third
+    std::string cents(static_cast<std::size_t>(whole + 2), '0');
+    for (int i = 0; i < whole + 2; ++i) {
+        cents[static_cast<std::size_t>(i)] = digit(i);
     }
-    const auto firstNonZero = cents.find_first_not_of('0');
-    const bool isZero = firstNonZero == std::string::npos;
-    std::string whole = cents.substr(0, cents.size() - 2);
-    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
-    if (whole.empty()) {
-        whole = "0";
+    if (digit(whole + 2) >= '5') {
+        int i = whole + 1;
+        for (; i >= 0 && cents[static_cast<std::size_t>(i)] == '9'; --i) {
+            cents[static_cast<std::size_t>(i)] = '0';
+        }
+        if (i >= 0) {
+            ++cents[static_cast<std::size_t>(i)];
+        } else {
+            cents.insert(cents.begin(), '1');
+        }
     }
-    std::string out = (d.negative && !isZero) ? "-" : "";
-    out += whole;
+
+    const std::size_t firstNonZero = cents.find_first_not_of('0');
+    const std::size_t intEnd = cents.size() - 2;
+    const std::size_t intBegin = std::min(firstNonZero, intEnd - 1);
+    std::string out;
+    out.reserve(intEnd - intBegin + 4);
+    if (d.negative && firstNonZero != std::string::npos) {
+        out += '-';
+    }
+    out.append(cents, intBegin, intEnd - intBegin);
     out += '.';
-    out += cents.substr(cents.size() - 2);
+    out.append(cents, intEnd, 2);
     return out;
 }
 
 std::string FormatGeneral(double value)
 {
     const Decimal15 d = ToDecimal15(value);
-    const auto lastNonZero = d.digits.find_last_not_of('0');
-    if (lastNonZero == std::string::npos) {
+    if (d.significant == 0) {
         return "0";
     }
-    const std::string digits = d.digits.substr(0, lastNonZero + 1);
-    std::string out = d.negative ? "-" : "";
+    const char* digits = d.digits.data();
+    const int n = d.significant;
+    char buffer[40];
+    char* out = buffer;
+    if (d.negative) {
+        *out++ = '-';
+    }
 
     if (d.exponent >= kPlainExponentMin && d.exponent <= kPlainExponentMax) {
         if (d.exponent >= 0) {
-            const auto intCount = static_cast<std::size_t>(d.exponent) + 1;
-            if (digits.size() <= intCount) {
-                out += digits;
-                out.append(intCount - digits.size(), '0');
-            } else {
-                out += digits.substr(0, intCount);
-                out += '.';
-                out += digits.substr(intCount);
+            const int intCount = d.exponent + 1;
+            for (int i = 0; i < intCount; ++i) {
+                *out++ = i < n ? digits[i] : '0';
+            }
+            if (n > intCount) {
+                *out++ = '.';
+                out = std::copy(digits + intCount, digits + n, out);
             }
         } else {
-            out += "0.";
-            out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-            out += digits;
+            *out++ = '0';
+            *out++ = '.';
+            out = std::fill_n(out, -d.exponent - 1, '0');
+            out = std::copy(digits, digits + n, out);
         }
-        return out;
+        return std::string(buffer, out);
     }
 
-    out += digits.front();
-    if (digits.size() > 1) {
-        out += '.';
-        out += digits.substr(1);
+    *out++ = digits[0];
+    if (n > 1) {
+        *out++ = '.';
+        out = std::copy(digits + 1, digits + n, out);
     }
-    out += 'E';
-    out += d.exponent < 0 ? '-' : '+';
-    const std::string exponent = std::to_string(std::abs(d.exponent));
-    if (exponent.size() < 2) {
-        out += '0';
+    *out++ = 'E';
+    *out++ = d.exponent < 0 ? '-' : '+';
+    const int magnitude = std::abs(d.exponent);
+    if (magnitude < 10) {
+        *out++ = '0';
     }
-    out += exponent;
-    return out;
+    out = WriteSmall(out, magnitude);
+    return std::string(buffer, out);
 }
 
 std::string FormatWhole(std::int32_t value)

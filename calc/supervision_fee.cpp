@@ -58,31 +58,53 @@ double SupervisionBasePrice(double x)
 std::vector<std::string> BasePriceWorking(const BasePriceSteps& steps)
 {
     using namespace working;
-    const std::string minus = " " + std::string(kMinus) + " ";
     const std::string x = Num(steps.amount);
     const std::string price = Num(steps.price);
     // y0 + (y1 − y0) ÷ (x1 − x0) × (x − x0) = price, through points i and i + 1
     const auto line = [&](std::size_t i) {
-        const BasePricePoint& p0 = kBasePriceTable[i];
-        const BasePricePoint& p1 = kBasePriceTable[i + 1];
-        return Num(p0.price) + " + (" + Num(p1.price) + minus + Num(p0.price) + ") " +
-               std::string(kDivide) + " (" + Num(p1.amount) + minus + Num(p0.amount) + ") " +
-               std::string(kTimes) + " (" + x + minus + Num(p0.amount) + ") = " + price;
+        const std::string x0 = Num(kBasePriceTable[i].amount);
+        const std::string y0 = Num(kBasePriceTable[i].price);
+        return Cat({y0,
+                    " + (",
+                    Num(kBasePriceTable[i + 1].price),
+                    " ",
+                    kMinus,
+                    " ",
+                    y0,
+                    ") ",
+                    kDivide,
+                    " (",
+                    Num(kBasePriceTable[i + 1].amount),
+                    " ",
+                    kMinus,
+                    " ",
+                    x0,
+                    ") ",
+                    kTimes,
+                    " (",
+                    x,
+                    " ",
+                    kMinus,
+                    " ",
+                    x0,
+                    ") = ",
+                    price});
     };
     switch (steps.method) {
         case BasePriceMethod::TablePoint:
-            return {"计费额 " + x + " 万元为基价表中的点，收费基价 " + price + " 万元"};
+            return {Cat({"计费额 ", x, " 万元为基价表中的点，收费基价 ", price, " 万元"})};
         case BasePriceMethod::Segment:
-            return {"计费额 " + x + " 万元在 " + Num(kBasePriceTable[steps.point].amount) + "～" +
-                        Num(kBasePriceTable[steps.point + 1].amount) + " 万元之间，直线插入：",
+            return {Cat({"计费额 ", x, " 万元在 ", Num(kBasePriceTable[steps.point].amount), "～",
+                         Num(kBasePriceTable[steps.point + 1].amount), " 万元之间，直线插入："}),
                     line(steps.point)};
         case BasePriceMethod::BelowTable:
-            return {"计费额 " + x + " 万元低于基价表，按首段直线延伸：", line(0)};
+            return {Cat({"计费额 ", x, " 万元低于基价表，按首段直线延伸："}), line(0)};
         case BasePriceMethod::AboveTable:
             break;
     }
-    return {"计费额 " + x + " 万元高于基价表，按 " + Percent(kRateAboveTable) + " 计算：",
-            x + " " + std::string(kTimes) + " " + Percent(kRateAboveTable) + " = " + price};
+    const std::string rate = Percent(kRateAboveTable);
+    return {Cat({"计费额 ", x, " 万元高于基价表，按 ", rate, " 计算："}),
+            Cat({x, " ", kTimes, " ", rate, " = ", price})};
 }
 
 double BenchmarkPrice(double base, double discipline, double complexity, double elevation)
@@ -100,29 +122,29 @@ std::vector<std::string> BenchmarkWorking(double base, double discipline, double
                                           double elevation, double benchmark)
 {
     using namespace working;
-    const std::string times = " " + std::string(kTimes) + " ";
-    return {"基价" + times + "专业" + times + "复杂程度" + times + "高程",
-            "= " + Num(base) + times + Num(discipline) + times + Num(complexity) + times +
-                Num(elevation),
-            "= " + Num(benchmark)};
+    const std::string times = Cat({" ", kTimes, " "});
+    return {Cat({"基价", times, "专业", times, "复杂程度", times, "高程"}),
+            Cat({"= ", Num(base), times, Num(discipline), times, Num(complexity), times,
+                 Num(elevation)}),
+            Cat({"= ", Num(benchmark)})};
 }
 
 std::vector<std::string> ChargedFeeWorking(double benchmark, double rangePercent, double fee)
 {
     using namespace working;
-    const std::string times = " " + std::string(kTimes) + " ";
-    const std::string range = rangePercent < 0
-                                  ? " " + std::string(kMinus) + " " + Num(-rangePercent) + "%"
-                                  : " + " + Num(rangePercent) + "%";
-    return {"基准价" + times + "(1 + 浮动幅度%)",
-            "= " + Num(benchmark) + times + "(1" + range + ")", "= " + Num(fee)};
+    const std::string times = Cat({" ", kTimes, " "});
+    const std::string range = rangePercent < 0 ? Cat({" ", kMinus, " ", Num(-rangePercent), "%"})
+                                               : Cat({" + ", Num(rangePercent), "%"});
+    return {Cat({"基准价", times, "(1 + 浮动幅度%)"}),
+            Cat({"= ", Num(benchmark), times, "(1", range, ")"}), Cat({"= ", Num(fee)})};
 }
 
 std::vector<std::string> ComplexityWorking(std::size_t grade)
 {
+    using namespace working;
     const ComplexityGrade& g = kComplexityGrades.at(grade);
-    return {"工程复杂程度：" + std::string(g.caption),
-            "调整系数 " + FormatTwoDecimals(g.coefficient)};
+    return {Cat({"工程复杂程度：", g.caption}),
+            Cat({"调整系数 ", FormatTwoDecimals(g.coefficient)})};
 }
 
 void ComplexityCoefficient(Controls& controls, std::size_t grade)

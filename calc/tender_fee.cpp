@@ -60,35 +60,63 @@ double TenderAgencyFee(double amount, TenderType type, bool documentService)
     return TenderAgencyFeeSteps(amount, type, documentService).fee;
 }
 
-std::vector<std::string> TenderFeeWorking(const TenderFeeSteps& steps)
+namespace {
+
+// "(upper−lower)×rate%=charge", or "upper×rate%=charge" from zero.
+std::string BandLine(double upper, double lower, double rate, std::string_view charge)
 {
     using namespace working;
-    const auto t = static_cast<std::size_t>(steps.type);
-    // "(upper−lower)×rate%=charge", or "upper×rate%=charge" from zero
-    const auto line = [](double upper, double lower, double rate, const std::string& charge) {
-        std::string span =
-            lower == 0 ? Num(upper) : "(" + Num(upper) + std::string(kMinus) + Num(lower) + ")";
-        return span + std::string(kTimes) + Percent(rate) + "=" + charge;
-    };
+    const std::string percent = Percent(rate);
+    if (lower == 0) {
+        return Cat({Num(upper), kTimes, percent, "=", charge});
+    }
+    return Cat({"(", Num(upper), kMinus, Num(lower), ")", kTimes, percent, "=", charge});
+}
 
+// The line of a band passed in full depends on the table alone, so each is
+// written once, from the table, on first use.
+const std::string& WholeBandLine(std::size_t band, std::size_t type)
+{
+    using Lines = std::array<std::array<std::string, kTenderTypeCount>, kTenderFeeBands.size() - 1>;
+    static const Lines lines = [] {
+        Lines out;
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            const TenderFeeBand& b = kTenderFeeBands[i];
+            for (std::size_t t = 0; t < kTenderTypeCount; ++t) {
+                out[i][t] = BandLine(kTenderFeeBands[i + 1].lower, b.lower, b.rates[t],
+                                     working::Num(b.bandFees[t]));
+            }
+        }
+        return out;
+    }();
+    return lines[band][type];
+}
+
+}  // namespace
+
+std::vector<std::string> TenderFeeWorking(const TenderFeeSteps& steps)
+{
+    using working::Cat;
+    const auto t = static_cast<std::size_t>(steps.type);
     std::vector<std::string> lines;
+    lines.reserve(steps.band + 3);
     for (std::size_t i = 0; i < steps.band; ++i) {
-        const TenderFeeBand& band = kTenderFeeBands[i];
-        lines.push_back(
-            line(kTenderFeeBands[i + 1].lower, band.lower, band.rates[t], Num(band.bandFees[t])));
+        lines.push_back(WholeBandLine(i, t));
     }
     const TenderFeeBand& reached = kTenderFeeBands[steps.band];
     if (steps.band == 0) {
         // One band only: its line is the total.
-        lines.push_back(line(steps.amount, 0, reached.rates[t], FormatTwoDecimals(steps.sum)) +
-                        " 万元");
+        lines.push_back(BandLine(steps.amount, 0, reached.rates[t],
+                                 Cat({FormatTwoDecimals(steps.sum), " 万元"})));
     } else {
-        lines.push_back(line(steps.amount, reached.lower, reached.rates[t], Num(steps.partial)));
-        lines.push_back("合计 " + FormatTwoDecimals(steps.sum) + " 万元");
+        lines.push_back(
+            BandLine(steps.amount, reached.lower, reached.rates[t], working::Num(steps.partial)));
+        lines.push_back(Cat({"合计 ", FormatTwoDecimals(steps.sum), " 万元"}));
     }
     if (steps.documentService) {
-        lines.push_back(std::string(kTimes) + Num(kDocumentServiceFactor) +
-                        "（单独提供编制招标文件服务）= " + FormatTwoDecimals(steps.fee) + " 万元");
+        lines.push_back(
+            Cat({working::kTimes, working::Num(kDocumentServiceFactor),
+                 "（单独提供编制招标文件服务）= ", FormatTwoDecimals(steps.fee), " 万元"}));
     }
     return lines;
 }

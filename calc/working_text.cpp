@@ -4,6 +4,20 @@
 
 namespace kelvora::working {
 
+std::string Cat(std::initializer_list<std::string_view> pieces)
+{
+    std::size_t size = 0;
+    for (std::string_view piece : pieces) {
+        size += piece.size();
+    }
+    std::string out;
+    out.reserve(size);
+    for (std::string_view piece : pieces) {
+        out.append(piece);
+    }
+    return out;
+}
+
 std::string Num(double value)
 {
     return FormatGeneral(value);
