@@ -9,7 +9,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev libgl-dev
-    libgtest-dev
+    libgtest-dev libbenchmark-dev
     fonts-noto-cjk
     xvfb xauth
 )
