@@ -7,6 +7,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvora"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kelvora.Kelvora"));
     MainWindow window;
     window.show();
     return QApplication::exec();

@@ -115,6 +115,41 @@ long long LeadingExponent(std::string_view intDigits, std::string_view fracDigit
     return -static_cast<long long>(firstFrac + 1) + exponent;
 }
 
+// The largest double as the formatters show it, 1.79769313486232E+308, lies
+// just past the double range. A number up to that is read as the largest
+// double, so that every shown figure reads back; past it is an overflow.
+constexpr std::string_view kLargestShownDigits = "179769313486232";
+constexpr long long kLargestExponent = 308;
+
+// Whether a number with its leading digit at 10^lead, and the significant
+// digits `digits` (first one non-zero), is at most the largest shown double.
+bool WithinLargestShown(long long lead, std::string_view intDigits, std::string_view fracDigits)
+{
+    if (lead != kLargestExponent) {
+        return lead < kLargestExponent;
+    }
+    std::string digits;
+    digits.reserve(kLargestShownDigits.size() + 1);
+    for (std::string_view part : {intDigits, fracDigits}) {
+        for (char c : part) {
+            if (digits.empty() && c == '0') {
+                continue;
+            }
+            if (digits.size() < kLargestShownDigits.size()) {
+                digits += c;
+            } else if (c != '0') {
+                digits += c;  // more non-zero digits: past the largest shown
+                break;
+            }
+        }
+    }
+    if (digits.size() > kLargestShownDigits.size()) {
+        return false;
+    }
+    digits.resize(kLargestShownDigits.size(), '0');
+    return digits <= kLargestShownDigits;
+}
+
 // ---- Writing ---------------------------------------------------------------
 
 constexpr int kSignificant = 15;
@@ -236,13 +271,16 @@ double ReadNumber(std::string_view text)
                                         std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         const std::string_view digits(s);
-        const long long lead =
-            LeadingExponent(digits.substr(intBegin, intEnd - intBegin),
-                            digits.substr(fracBegin, fracEnd - fracBegin), exponent);
-        if (lead > 0) {
+        const std::string_view intDigits = digits.substr(intBegin, intEnd - intBegin);
+        const std::string_view fracDigits = digits.substr(fracBegin, fracEnd - fracBegin);
+        const long long lead = LeadingExponent(intDigits, fracDigits, exponent);
+        if (lead <= 0) {
+            return 0.0;  // too small for a double
+        }
+        if (!WithinLargestShown(lead, intDigits, fracDigits)) {
             throw FloatingPointError(FloatFault::Overflow);
         }
-        return 0.0;  // too small for a double
+        value = DBL_MAX;
     }
     return negative ? -value : value;
 }

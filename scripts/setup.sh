@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-noto-cjk
     xvfb xauth
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

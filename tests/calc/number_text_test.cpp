@@ -88,6 +88,22 @@ TEST(ReadNumber, NumberBeyondTheDoubleRangeIsAnOverflow)
     EXPECT_EQ(ReadNumber("1.7976931348623157e308"), DBL_MAX);
 }
 
+TEST(ReadNumber, LargestDoubleAsShownReadsBack)
+{
+    // The 15-digit form of the largest doubles lies just past the double range.
+    for (double x : {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0)}) {
+        EXPECT_EQ(std::abs(ReadNumber(FormatGeneral(x))), DBL_MAX) << FormatGeneral(x);
+        EXPECT_EQ(std::abs(ReadNumber(FormatTwoDecimals(x))), DBL_MAX);
+    }
+    EXPECT_EQ(ReadNumber("1.79769313486232E+308"), DBL_MAX);
+    EXPECT_EQ(ReadNumber("-179769313486232000" + std::string(291, '0') + ".00"), -DBL_MAX);
+    EXPECT_EQ(ReadNumber("0.0179769313486232e310"), DBL_MAX);
+    for (const char* text : {"1.797693134862321E+308", "1.79769313486233E+308", "1.8e308",
+                             "179769313486232000000000000000000000000000001e264"}) {
+        EXPECT_THROW(ReadNumber(text), FloatingPointError) << text;
+    }
+}
+
 TEST(ReadNumber, LongPastedTextReadsWholeNumber)
 {
     std::string text(100000, '0');
