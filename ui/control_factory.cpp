@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,9 +29,53 @@ QDate ToQDate(CivilDay day)
     return QDate(day.year, day.month, day.day);
 }
 
+bool SizesToText(ControlKind kind)
+{
+    switch (kind) {
+        case ControlKind::TitleLabel:
+        case ControlKind::PromptLabel:
+        case ControlKind::ResultLabel:
+        case ControlKind::LinkLabel:
+        case ControlKind::CreditLabel:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A label that takes its size from its text when it is first shown: laying
+// out text is a good part of the start-up, and the labels of the pages not
+// shown at opening need none of it until then.
+class FittingLabel : public QLabel {
+public:
+    FittingLabel(const QString& text, bool sizesToText, QWidget* parent)
+        : QLabel(text, parent), m_sizesToText(sizesToText)
+    {
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        const bool handled = QLabel::event(event);
+        if (event->type() == QEvent::Show && !m_fitted) {
+            m_fitted = true;
+            if (m_sizesToText) {
+                FitToText(this);
+            } else if (wordWrap()) {
+                resize(width(), std::max(height(), heightForWidth(width())));
+            }
+        }
+        return handled;
+    }
+
+private:
+    bool m_sizesToText;
+    bool m_fitted = false;
+};
+
 QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent)
 {
-    auto* label = new QLabel(ToQString(spec.content), parent);
+    auto* label = new FittingLabel(ToQString(spec.content), SizesToText(spec.kind), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     switch (spec.kind) {
@@ -121,20 +166,6 @@ QWidget* Make(const ControlSpec& spec, QWidget* parent)
     return new QWidget(parent);
 }
 
-bool SizesToText(ControlKind kind)
-{
-    switch (kind) {
-        case ControlKind::TitleLabel:
-        case ControlKind::PromptLabel:
-        case ControlKind::ResultLabel:
-        case ControlKind::LinkLabel:
-        case ControlKind::CreditLabel:
-            return true;
-        default:
-            return false;
-    }
-}
-
 }  // namespace
 
 QColor ToQColor(Colour colour)
@@ -153,12 +184,12 @@ void FitToText(QLabel* label)
     label->resize(label->sizeHint().expandedTo(label->minimumSize()));
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent)
+QWidget* CreateControl(const ControlSpec& spec, QWidget* parent, const FontSet& fonts)
 {
     QWidget* widget = Make(spec, parent);
     widget->setObjectName(ToQString(spec.name));
     if (spec.font != FontRole::Default) {
-        widget->setFont(FontFor(spec.font));
+        widget->setFont(fonts[spec.font]);
     }
     if (spec.colour.set) {
         QPalette palette = widget->palette();
@@ -166,14 +197,6 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent)
         widget->setPalette(palette);
     }
     widget->resize(TwipsToPixels(spec.width), TwipsToPixels(spec.height));
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        if (SizesToText(spec.kind)) {
-            FitToText(label);
-        } else if (label->wordWrap()) {
-            label->resize(label->width(),
-                          std::max(label->height(), label->heightForWidth(label->width())));
-        }
-    }
     return widget;
 }
 

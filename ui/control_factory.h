@@ -6,12 +6,13 @@
 #include <QWidget>
 
 #include "ui/control_table.h"
+#include "ui/fonts.h"
 
 class QLabel;
 
 namespace kelvora::ui {
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent);
+QWidget* CreateControl(const ControlSpec& spec, QWidget* parent, const FontSet& fonts);
 
 // Labels that size themselves to their text keep their top-left corner and
 // grow to the right (never below their minimum width).

@@ -1,55 +1,72 @@
 #include "ui/fonts.h"
 
-#include <QStringList>
+#include <QFontDatabase>
 
 namespace kelvora::ui {
 namespace {
 
-QStringList SongFamilies()
-{
-    return {
-        "宋体",           "SimSun",           "NSimSun", "Noto Serif CJK SC", "Source Han Serif SC",
-        "AR PL UMing CN", "WenQuanYi Zen Hei"};
-}
+constexpr std::array kRoles{FontRole::Default, FontRole::Prompt, FontRole::Result, FontRole::Title,
+                            FontRole::Credit};
 
-QStringList YaoFamilies()
+qreal PointSize(FontRole role)
 {
-    return {"方正姚体",           "FZYaoTi",          "STXinwei", "华文新魏", "Noto Sans CJK SC",
-            "Source Han Sans SC", "WenQuanYi Zen Hei"};
-}
-
-QStringList UiFamilies()
-{
-    return {"Microsoft YaHei UI", "Microsoft YaHei",   "Noto Sans CJK SC",
-            "Source Han Sans SC", "WenQuanYi Zen Hei", "PingFang SC"};
-}
-
-QFont Make(const QStringList& families, qreal points)
-{
-    QFont font;
-    font.setFamilies(families);
-    font.setPointSizeF(points);
-    font.setWeight(QFont::Normal);
-    return font;
+    switch (role) {
+        case FontRole::Prompt:
+            return 10.5;
+        case FontRole::Result:
+            return 12;
+        case FontRole::Title:
+            return 21.75;
+        case FontRole::Credit:
+        case FontRole::Default:
+            break;
+    }
+    return 9;
 }
 
 }  // namespace
 
-QFont FontFor(FontRole role)
+QStringList WantedFamilies(FontRole role)
 {
     switch (role) {
         case FontRole::Prompt:
-            return Make(SongFamilies(), 10.5);
-        case FontRole::Result:
-            return Make(SongFamilies(), 12);
+        case FontRole::Result:  // 宋体
+            return {QStringLiteral("宋体"),
+                    QStringLiteral("SimSun"),
+                    QStringLiteral("NSimSun"),
+                    QStringLiteral("Noto Serif CJK SC"),
+                    QStringLiteral("Source Han Serif SC"),
+                    QStringLiteral("AR PL UMing CN"),
+                    QStringLiteral("WenQuanYi Zen Hei")};
         case FontRole::Title:
-            return Make(YaoFamilies(), 21.75);
-        case FontRole::Credit:
-            return Make(YaoFamilies(), 9);
+        case FontRole::Credit:  // 方正姚体
+            return {QStringLiteral("方正姚体"),         QStringLiteral("FZYaoTi"),
+                    QStringLiteral("STXinwei"),         QStringLiteral("华文新魏"),
+                    QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
+                    QStringLiteral("WenQuanYi Zen Hei")};
         case FontRole::Default:
             break;
     }
-    return Make(UiFamilies(), 9);
+    return {QStringLiteral("Microsoft YaHei UI"), QStringLiteral("Microsoft YaHei"),
+            QStringLiteral("Noto Sans CJK SC"),   QStringLiteral("Source Han Sans SC"),
+            QStringLiteral("WenQuanYi Zen Hei"),  QStringLiteral("PingFang SC")};
+}
+
+FontSet::FontSet()
+{
+    const QStringList installed = QFontDatabase::families();
+    for (FontRole role : kRoles) {
+        QFont font;
+        for (const QString& family : WantedFamilies(role)) {
+            if (installed.contains(family, Qt::CaseInsensitive)) {
+                font.setFamilies({family});
+                break;
+            }
+        }
+        font.setPointSizeF(PointSize(role));
+        font.setWeight(QFont::Normal);
+        m_fonts[static_cast<std::size_t>(role)] = font;
+    }
 }
 
 }  // namespace kelvora::ui

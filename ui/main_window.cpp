@@ -43,12 +43,13 @@ MainWindow::MainWindow(QWidget* parent)
     setObjectName(ToQString(kWindowName));
     setWindowTitle(ToQString(kWindowTitle));
     setWindowIcon(AppIcon());
-    setFont(FontFor(FontRole::Default));
+    const FontSet fonts;
+    setFont(fonts[FontRole::Default]);
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
 
     TabPagePlacer* placer = nullptr;
     for (const ControlSpec& spec : ControlSpecs()) {
-        QWidget* widget = CreateControl(spec, ContainerFor(spec.container, spec.page));
+        QWidget* widget = CreateControl(spec, ContainerFor(spec.container, spec.page), fonts);
         m_widgets.emplace(spec.name, widget);
         if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
             for (std::string_view caption : TabCaptions()) {
