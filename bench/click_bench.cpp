@@ -130,6 +130,28 @@ void BM_PeriodClick(benchmark::State& state)
 }
 BENCHMARK(BM_PeriodClick);
 
+// The caption alone, without the working: read, calculate, format.
+void BM_TenderFeeCaptionOnly(benchmark::State& state)
+{
+    const std::string amount = "6000";
+    for (auto _ : state) {
+        const double fee = TenderAgencyFee(ReadNumber(amount), TenderType::Engineering, true);
+        benchmark::DoNotOptimize(FormatTwoDecimals(fee));
+    }
+}
+BENCHMARK(BM_TenderFeeCaptionOnly);
+
+void BM_BenchmarkPriceCaptionOnly(benchmark::State& state)
+{
+    const std::string texts[] = {"629.5", "1.2", "1.15", "1"};
+    for (auto _ : state) {
+        const double price = BenchmarkPrice(ReadNumber(texts[0]), ReadNumber(texts[1]),
+                                            ReadNumber(texts[2]), ReadNumber(texts[3]));
+        benchmark::DoNotOptimize(FormatGeneral(price));
+    }
+}
+BENCHMARK(BM_BenchmarkPriceCaptionOnly);
+
 // A pasted text of n characters: an amount whose fraction runs on in groups
 // of digits with blanks between them, as a careless paste can give.
 void BM_ReadNumberPasted(benchmark::State& state)

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QDateEdit>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "calc/tender_fee.h"
 #include "ui/control_factory.h"
 #include "ui/control_table.h"
+#include "ui/fonts.h"
 #include "window_driver.h"
 
 namespace kelvora::ui {
@@ -150,6 +152,36 @@ TEST_F(WindowTest, ResultLabelsAreRedAndEmptyAndGrowToTheRight)
         EXPECT_EQ(label->width(), 8);
     }
     EXPECT_EQ(ToQColor(kLightBlue), QColor(0x80, 0x80, 0xFF));
+}
+
+TEST_F(WindowTest, FontsAreTheFirstInstalledFaceOfEachRole)
+{
+    const QStringList installed = QFontDatabase::families();
+    const auto expectedFamily = [&](FontRole role) {
+        for (const QString& family : WantedFamilies(role)) {
+            if (installed.contains(family, Qt::CaseInsensitive)) {
+                return family;
+            }
+        }
+        return QString();  // the system default
+    };
+    const struct {
+        const char* control;
+        FontRole role;
+        qreal points;
+    } cases[] = {
+        {"Label1", FontRole::Prompt, 10.5},  {"Check1", FontRole::Prompt, 10.5},
+        {"Option2", FontRole::Prompt, 10.5}, {"Label15", FontRole::Result, 12},
+        {"Label23", FontRole::Title, 21.75}, {"Label24", FontRole::Credit, 9},
+        {"Text2", FontRole::Default, 9},     {"Command10", FontRole::Default, 9},
+    };
+    for (const auto& c : cases) {
+        const QFont font = Get(c.control)->font();
+        EXPECT_EQ(font.families().value(0), expectedFamily(c.role)) << c.control;
+        EXPECT_DOUBLE_EQ(font.pointSizeF(), c.points) << c.control;
+    }
+    // the set-up installs a CJK face, so Chinese does not fall to a Latin font here
+    EXPECT_FALSE(expectedFamily(FontRole::Prompt).isEmpty());
 }
 
 TEST_F(WindowTest, InputsStartAsTheUserExpects)
