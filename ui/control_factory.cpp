@@ -73,15 +73,15 @@ private:
     bool m_fitted = false;
 };
 
-QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent)
+QLabel* MakeLabel(const ControlSpec& row, QWidget* parent)
 {
-    auto* label = new FittingLabel(ToQString(spec.content), SizesToText(spec.kind), parent);
+    auto* label = new FittingLabel(ToQString(row.content), SizesToText(row.kind), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    switch (spec.kind) {
+    switch (row.kind) {
         case ControlKind::ResultLabel:
             // An empty result keeps the width of the empty label.
-            label->setMinimumWidth(TwipsToPixels(spec.width));
+            label->setMinimumWidth(TwipsToPixels(row.width));
             ResultCopy::Attach(label);
             break;
         case ControlKind::NoticeLabel:
@@ -97,7 +97,7 @@ QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent)
     return label;
 }
 
-QComboBox* MakeComboBox(const ControlSpec& spec, QWidget* parent)
+QComboBox* MakeComboBox(const ControlSpec& row, QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
@@ -107,7 +107,7 @@ QComboBox* MakeComboBox(const ControlSpec& spec, QWidget* parent)
     for (const auto& entry : kTenderTypeTexts) {
         combo->addItem(ToQString(entry.text));
     }
-    combo->setCurrentText(ToQString(spec.content));
+    combo->setCurrentText(ToQString(row.content));
     return combo;
 }
 
@@ -130,17 +130,17 @@ QFrame* MakeShape(QWidget* parent)
     return shape;
 }
 
-QWidget* Make(const ControlSpec& spec, QWidget* parent)
+QWidget* Make(const ControlSpec& row, QWidget* parent)
 {
-    const QString content = ToQString(spec.content);
-    switch (spec.kind) {
+    const QString content = ToQString(row.content);
+    switch (row.kind) {
         case ControlKind::TitleLabel:
         case ControlKind::PromptLabel:
         case ControlKind::ResultLabel:
         case ControlKind::NoticeLabel:
         case ControlKind::LinkLabel:
         case ControlKind::CreditLabel:
-            return MakeLabel(spec, parent);
+            return MakeLabel(row, parent);
         case ControlKind::TabControl:
             return new QTabWidget(parent);
         case ControlKind::Frame:
@@ -148,7 +148,7 @@ QWidget* Make(const ControlSpec& spec, QWidget* parent)
         case ControlKind::TextBox:
             return new QLineEdit(parent);
         case ControlKind::ComboBox:
-            return MakeComboBox(spec, parent);
+            return MakeComboBox(row, parent);
         case ControlKind::CheckBox:
             return new QCheckBox(content, parent);
         case ControlKind::OptionButton:
@@ -184,19 +184,19 @@ void FitToText(QLabel* label)
     label->resize(label->sizeHint().expandedTo(label->minimumSize()));
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent, const FontSet& fonts)
+QWidget* CreateControl(const ControlSpec& row, QWidget* parent, const FontSet& fonts)
 {
-    QWidget* widget = Make(spec, parent);
-    widget->setObjectName(ToQString(spec.name));
-    if (spec.font != FontRole::Default) {
-        widget->setFont(fonts[spec.font]);
+    QWidget* widget = Make(row, parent);
+    widget->setObjectName(ToQString(row.name));
+    if (row.font != FontRole::Default) {
+        widget->setFont(fonts[row.font]);
     }
-    if (spec.colour.set) {
+    if (row.colour.set) {
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, ToQColor(spec.colour));
+        palette.setColor(QPalette::WindowText, ToQColor(row.colour));
         widget->setPalette(palette);
     }
-    widget->resize(TwipsToPixels(spec.width), TwipsToPixels(spec.height));
+    widget->resize(TwipsToPixels(row.width), TwipsToPixels(row.height));
     return widget;
 }
 

@@ -12,7 +12,7 @@ class QLabel;
 
 namespace kelvora::ui {
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent, const FontSet& fonts);
+QWidget* CreateControl(const ControlSpec& row, QWidget* parent, const FontSet& fonts);
 
 // Labels that size themselves to their text keep their top-left corner and
 // grow to the right (never below their minimum width).

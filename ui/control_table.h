@@ -46,7 +46,7 @@ enum class FontRole {
     Credit,   // 方正姚体 9 pt
 };
 
-// A colour as the original window description gives it: 0x00BBGGRR.
+// A colour as the layout writes it: 0x00BBGGRR (blue, green, red bytes).
 struct Colour {
     bool set;
     std::uint32_t bgr;

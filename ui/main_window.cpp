@@ -19,10 +19,10 @@ QString ToQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QRect PixelRect(const ControlSpec& spec)
+QRect PixelRect(const ControlSpec& row)
 {
-    return QRect(TwipsToPixels(spec.left), TwipsToPixels(spec.top), TwipsToPixels(spec.width),
-                 TwipsToPixels(spec.height));
+    return QRect(TwipsToPixels(row.left), TwipsToPixels(row.top), TwipsToPixels(row.width),
+                 TwipsToPixels(row.height));
 }
 
 QIcon AppIcon()
@@ -48,17 +48,17 @@ MainWindow::MainWindow(QWidget* parent)
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
 
     TabPagePlacer* placer = nullptr;
-    for (const ControlSpec& spec : ControlSpecs()) {
-        QWidget* widget = CreateControl(spec, ContainerFor(spec.container, spec.page), fonts);
-        m_widgets.emplace(spec.name, widget);
+    for (const ControlSpec& row : ControlSpecs()) {
+        QWidget* widget = CreateControl(row, ContainerFor(row.container, row.page), fonts);
+        m_widgets.emplace(row.name, widget);
         if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
             for (std::string_view caption : TabCaptions()) {
                 tabs->addTab(new QWidget, ToQString(caption));
             }
             placer = new TabPagePlacer(tabs);
         }
-        const QRect rect = PixelRect(spec);
-        if (spec.container == kTabControlName && placer != nullptr) {
+        const QRect rect = PixelRect(row);
+        if (row.container == kTabControlName && placer != nullptr) {
             placer->Add(widget, QRect(rect.topLeft(), widget->size()));
             // A double-click on a control of a page is the control's own.
             widget->setAttribute(Qt::WA_NoMousePropagation);

@@ -94,31 +94,31 @@ TEST_F(WindowTest, OpensAsForm1WithItsTitleSizeAndTab)
 
 TEST_F(WindowTest, EveryControlHasItsKindContainerPlaceAndContent)
 {
-    for (const ControlSpec& spec : ControlSpecs()) {
-        SCOPED_TRACE(std::string(spec.name));
-        QWidget* widget = window().control(spec.name);
+    for (const ControlSpec& row : ControlSpecs()) {
+        SCOPED_TRACE(std::string(row.name));
+        QWidget* widget = window().control(row.name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->objectName(), Q(spec.name));
-        EXPECT_EQ(window().findChild<QWidget*>(Q(spec.name)), widget);
-        EXPECT_STREQ(widget->metaObject()->className(), ClassOf(spec.kind));
+        EXPECT_EQ(widget->objectName(), Q(row.name));
+        EXPECT_EQ(window().findChild<QWidget*>(Q(row.name)), widget);
+        EXPECT_STREQ(widget->metaObject()->className(), ClassOf(row.kind));
 
         // container, and the point the container measures from
         QWidget* origin = widget->parentWidget();
-        if (spec.container == "SSTab1") {
-            ShowPage(spec.page);
-            EXPECT_EQ(widget->parentWidget(), Tabs()->widget(spec.page));
+        if (row.container == "SSTab1") {
+            ShowPage(row.page);
+            EXPECT_EQ(widget->parentWidget(), Tabs()->widget(row.page));
             origin = Tabs();
         } else {
-            EXPECT_EQ(widget->parentWidget()->objectName(), Q(spec.container));
+            EXPECT_EQ(widget->parentWidget()->objectName(), Q(row.container));
         }
-        EXPECT_EQ(widget->mapTo(origin, QPoint(0, 0)), QPoint(spec.left / 15, spec.top / 15));
+        EXPECT_EQ(widget->mapTo(origin, QPoint(0, 0)), QPoint(row.left / 15, row.top / 15));
 
-        const QSize specified(spec.width / 15, spec.height / 15);
-        if (auto* label = qobject_cast<QLabel*>(widget); label && spec.content.empty()) {
+        const QSize specified(row.width / 15, row.height / 15);
+        if (auto* label = qobject_cast<QLabel*>(widget); label && row.content.empty()) {
             EXPECT_EQ(label->size(), specified);  // an empty result label
-        } else if (label && SizesToText(spec.kind)) {
+        } else if (label && SizesToText(row.kind)) {
             EXPECT_EQ(label->size(), label->sizeHint().expandedTo(label->minimumSize()));
-        } else if (spec.kind == ControlKind::NoticeLabel) {
+        } else if (row.kind == ControlKind::NoticeLabel) {
             EXPECT_EQ(widget->width(), specified.width());
             EXPECT_GE(widget->height(), specified.height());
         } else {
@@ -126,17 +126,17 @@ TEST_F(WindowTest, EveryControlHasItsKindContainerPlaceAndContent)
         }
 
         if (auto* label = qobject_cast<QLabel*>(widget)) {
-            EXPECT_EQ(label->text(), Q(spec.content));
+            EXPECT_EQ(label->text(), Q(row.content));
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            EXPECT_EQ(button->text(), Q(spec.content));
+            EXPECT_EQ(button->text(), Q(row.content));
             EXPECT_FALSE(button->isChecked());
         } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-            EXPECT_EQ(box->title(), Q(spec.content));
+            EXPECT_EQ(box->title(), Q(row.content));
         } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             EXPECT_TRUE(edit->text().isEmpty());
         }
-        if (spec.colour.set) {
-            EXPECT_EQ(widget->palette().color(QPalette::WindowText), ToQColor(spec.colour));
+        if (row.colour.set) {
+            EXPECT_EQ(widget->palette().color(QPalette::WindowText), ToQColor(row.colour));
         }
     }
 }
@@ -221,8 +221,8 @@ TEST_F(WindowTest, OptionsFormOneGroup)
 TEST_F(WindowTest, TabKeyVisitsTheInputsInOrder)
 {
     std::set<QWidget*> named;
-    for (const ControlSpec& spec : ControlSpecs()) {
-        named.insert(window().control(spec.name));
+    for (const ControlSpec& row : ControlSpecs()) {
+        named.insert(window().control(row.name));
     }
     // The named control a widget of the focus chain belongs to.
     auto owner = [&](QWidget* w) {
