@@ -1,4 +1,5 @@
 #include "ui/control_factory.h"
+#include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,28 +20,9 @@
 namespace kelvora::ui {
 namespace {
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QDate ToQDate(CivilDay day)
 {
     return QDate(day.year, day.month, day.day);
-}
-
-bool SizesToText(ControlKind kind)
-{
-    switch (kind) {
-        case ControlKind::TitleLabel:
-        case ControlKind::PromptLabel:
-        case ControlKind::ResultLabel:
-        case ControlKind::LinkLabel:
-        case ControlKind::CreditLabel:
-            return true;
-        default:
-            return false;
-    }
 }
 
 // A label that takes its size from its text when it is first shown: laying
@@ -167,6 +149,20 @@ QWidget* Make(const ControlSpec& row, QWidget* parent)
 }
 
 }  // namespace
+
+bool SizesToText(ControlKind kind)
+{
+    switch (kind) {
+        case ControlKind::TitleLabel:
+        case ControlKind::PromptLabel:
+        case ControlKind::ResultLabel:
+        case ControlKind::LinkLabel:
+        case ControlKind::CreditLabel:
+            return true;
+        default:
+            return false;
+    }
+}
 
 QColor ToQColor(Colour colour)
 {

@@ -14,6 +14,9 @@ namespace kelvora::ui {
 
 QWidget* CreateControl(const ControlSpec& row, QWidget* parent, const FontSet& fonts);
 
+// Whether controls of this kind take their size from their text.
+bool SizesToText(ControlKind kind);
+
 // Labels that size themselves to their text keep their top-left corner and
 // grow to the right (never below their minimum width).
 void FitToText(QLabel* label);

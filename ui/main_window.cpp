@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -13,11 +14,6 @@
 
 namespace kelvora::ui {
 namespace {
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect PixelRect(const ControlSpec& row)
 {

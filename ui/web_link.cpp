@@ -1,5 +1,7 @@
 #include "ui/web_link.h"
 
+#include "ui/qt_text.h"
+
 #include <QDesktopServices>
 #include <QString>
 #include <QUrl>
@@ -9,8 +11,7 @@ namespace kelvora::ui {
 
 void OpenWebPage()
 {
-    const QUrl url(
-        QString::fromUtf8(kWebPageAddress.data(), static_cast<qsizetype>(kWebPageAddress.size())));
+    const QUrl url(ToQString(kWebPageAddress));
     if (!QDesktopServices::openUrl(url)) {
         throw LinkOpenError("cannot open " + std::string(kWebPageAddress));
     }

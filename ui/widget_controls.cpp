@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ui/control_factory.h"
+#include "ui/qt_text.h"
 
 namespace kelvora::ui {
 
@@ -81,14 +82,13 @@ QLabel* WidgetControls::FindLabel(std::string_view control) const
 void WidgetControls::SetCaption(std::string_view control, std::string_view caption)
 {
     QLabel* label = FindLabel(control);
-    label->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    label->setText(ToQString(caption));
     FitToText(label);
 }
 
 void WidgetControls::SetWorking(std::string_view control, std::string_view working)
 {
-    FindLabel(control)->setToolTip(
-        QString::fromUtf8(working.data(), static_cast<qsizetype>(working.size())));
+    FindLabel(control)->setToolTip(ToQString(working));
 }
 
 }  // namespace kelvora::ui

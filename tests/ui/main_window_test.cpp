@@ -63,13 +63,6 @@ const char* ClassOf(ControlKind kind)
     return "";
 }
 
-bool SizesToText(ControlKind kind)
-{
-    return kind == ControlKind::TitleLabel || kind == ControlKind::PromptLabel ||
-           kind == ControlKind::ResultLabel || kind == ControlKind::LinkLabel ||
-           kind == ControlKind::CreditLabel;
-}
-
 TEST_F(WindowTest, OpensAsForm1WithItsTitleSizeAndTab)
 {
     EXPECT_EQ(window().objectName(), "Form1");
