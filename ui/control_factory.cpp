@@ -1,5 +1,4 @@
 #include "ui/control_factory.h"
-#include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +14,7 @@
 
 #include "calc/tender_fee.h"
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 #include "ui/result_copy.h"
 
 namespace kelvora::ui {

@@ -1,5 +1,4 @@
 #include "ui/main_window.h"
-#include "ui/qt_text.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -10,6 +9,7 @@
 #include "ui/control_factory.h"
 #include "ui/event_wiring.h"
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 #include "ui/tab_page_placer.h"
 
 namespace kelvora::ui {
