@@ -23,9 +23,14 @@ struct Unit {
     std::size_t length;
 };
 
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 bool IsNumberChar(char c)
 {
-    return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'E' || c == 'e' ||
+    return IsDigit(c) || c == '.' || c == '+' || c == '-' || c == 'E' || c == 'e' ||
            c == 'D' || c == 'd';
 }
 
@@ -89,11 +94,6 @@ std::string NumberCharacters(std::string_view text)
     return out;
 }
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 std::size_t SkipDigits(const std::string& s, std::size_t at)
 {
     while (at < s.size() && IsDigit(s[at])) {
@@ -121,15 +121,15 @@ long long LeadingExponent(std::string_view intDigits, std::string_view fracDigit
 constexpr std::string_view kLargestShownDigits = "179769313486232";
 constexpr long long kLargestExponent = 308;
 
-// Whether a number with its leading digit at 10^lead, and the significant
-// digits `digits` (first one non-zero), is at most the largest shown double.
+// Whether the number written as intDigits "." fracDigits, whose leading
+// non-zero digit stands at 10^lead, is at most the largest shown double.
 bool WithinLargestShown(long long lead, std::string_view intDigits, std::string_view fracDigits)
 {
     if (lead != kLargestExponent) {
         return lead < kLargestExponent;
     }
     std::string digits;
-    digits.reserve(kLargestShownDigits.size() + 1);
+    digits.reserve(kLargestShownDigits.size());
     for (std::string_view part : {intDigits, fracDigits}) {
         for (char c : part) {
             if (digits.empty() && c == '0') {
@@ -138,13 +138,9 @@ bool WithinLargestShown(long long lead, std::string_view intDigits, std::string_
             if (digits.size() < kLargestShownDigits.size()) {
                 digits += c;
             } else if (c != '0') {
-                digits += c;  // more non-zero digits: past the largest shown
-                break;
+                return false;  // more non-zero digits: past the largest shown
             }
         }
-    }
-    if (digits.size() > kLargestShownDigits.size()) {
-        return false;
     }
     digits.resize(kLargestShownDigits.size(), '0');
     return digits <= kLargestShownDigits;
