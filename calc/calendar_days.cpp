@@ -27,15 +27,14 @@ std::string FormatDate(DateTime date)
     return std::string(buffer, out);
 }
 
-std::vector<std::string> CalendarDaysWorking(DateTime start, DateTime completion,
-                                             std::int32_t count)
+std::string CalendarDaysWorking(DateTime start, DateTime completion, std::int32_t count)
 {
-    using working::Cat;
     // Counting both end days adds one day in the direction of the count.
     const std::int64_t bothDays = count >= 0 ? std::int64_t{count} + 1 : std::int64_t{count} - 1;
-    return {Cat({"开工日期 ", FormatDate(start)}), Cat({"竣工日期 ", FormatDate(completion)}),
-            Cat({"工期 ", FormatWhole(count), " 天（开工当日不计）"}),
-            Cat({"开工、竣工两日都计入时为 ", std::to_string(bothDays), " 天"})};
+    return working::Cat({"开工日期 ", FormatDate(start), "\n竣工日期 ", FormatDate(completion),
+                         "\n工期 ", FormatWhole(count),
+                         " 天（开工当日不计）\n开工、竣工两日都计入时为 ", std::to_string(bothDays),
+                         " 天"});
 }
 
 void Command4Click(Controls& controls)
@@ -43,8 +42,7 @@ void Command4Click(Controls& controls)
     const DateTime start = controls.Date("DTPicker1");
     const DateTime completion = controls.Date("DTPicker2");
     const std::int32_t count = CalendarDays(start, completion);
-    controls.SetWorking("Label16",
-                        working::JoinLines(CalendarDaysWorking(start, completion, count)));
+    controls.SetWorking("Label16", CalendarDaysWorking(start, completion, count));
     controls.SetCaption("Label16", FormatWhole(count));
 }
 

@@ -11,7 +11,6 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "calc/controls.h"
 
@@ -25,8 +24,7 @@ std::string FormatDate(DateTime date);
 
 // Both dates, the count with the start day not counted, and the count when
 // both the start and the completion day are counted.
-std::vector<std::string> CalendarDaysWorking(DateTime start, DateTime completion,
-                                             std::int32_t count);
+std::string CalendarDaysWorking(DateTime start, DateTime completion, std::int32_t count);
 
 // Click of Command4: reads DTPicker1 and DTPicker2, writes Label16.
 void Command4Click(Controls& controls);

@@ -30,8 +30,8 @@ bool IsDigit(char c)
 
 bool IsNumberChar(char c)
 {
-    return IsDigit(c) || c == '.' || c == '+' || c == '-' || c == 'E' || c == 'e' ||
-           c == 'D' || c == 'd';
+    return IsDigit(c) || c == '.' || c == '+' || c == '-' || c == 'E' || c == 'e' || c == 'D' ||
+           c == 'd';
 }
 
 // Reads one character of UTF-8 text at `at` and says how it takes part in a

@@ -55,56 +55,49 @@ double SupervisionBasePrice(double x)
     return SupervisionBasePriceSteps(x).price;
 }
 
-std::vector<std::string> BasePriceWorking(const BasePriceSteps& steps)
+std::string BasePriceWorking(const BasePriceSteps& steps)
 {
     using namespace working;
     const std::string x = Num(steps.amount);
     const std::string price = Num(steps.price);
+    std::string out;
+    out.reserve(192);
     // y0 + (y1 − y0) ÷ (x1 − x0) × (x − x0) = price, through points i and i + 1
-    const auto line = [&](std::size_t i) {
+    const auto appendLine = [&](std::size_t i) {
         const std::string x0 = Num(kBasePriceTable[i].amount);
         const std::string y0 = Num(kBasePriceTable[i].price);
-        return Cat({y0,
-                    " + (",
-                    Num(kBasePriceTable[i + 1].price),
-                    " ",
-                    kMinus,
-                    " ",
-                    y0,
-                    ") ",
-                    kDivide,
-                    " (",
-                    Num(kBasePriceTable[i + 1].amount),
-                    " ",
-                    kMinus,
-                    " ",
-                    x0,
-                    ") ",
-                    kTimes,
-                    " (",
-                    x,
-                    " ",
-                    kMinus,
-                    " ",
-                    x0,
-                    ") = ",
-                    price});
+        Append(out, {"\n",         y0,
+                     " + (",       Num(kBasePriceTable[i + 1].price),
+                     kSpacedMinus, y0,
+                     ")",          kSpacedDivide,
+                     "(",          Num(kBasePriceTable[i + 1].amount),
+                     kSpacedMinus, x0,
+                     ")",          kSpacedTimes,
+                     "(",          x,
+                     kSpacedMinus, x0,
+                     ") = ",       price});
     };
     switch (steps.method) {
         case BasePriceMethod::TablePoint:
-            return {Cat({"计费额 ", x, " 万元为基价表中的点，收费基价 ", price, " 万元"})};
-        case BasePriceMethod::Segment:
-            return {Cat({"计费额 ", x, " 万元在 ", Num(kBasePriceTable[steps.point].amount), "～",
-                         Num(kBasePriceTable[steps.point + 1].amount), " 万元之间，直线插入："}),
-                    line(steps.point)};
-        case BasePriceMethod::BelowTable:
-            return {Cat({"计费额 ", x, " 万元低于基价表，按首段直线延伸："}), line(0)};
-        case BasePriceMethod::AboveTable:
+            Append(out, {"计费额 ", x, " 万元为基价表中的点，收费基价 ", price, " 万元"});
             break;
+        case BasePriceMethod::Segment:
+            Append(out, {"计费额 ", x, " 万元在 ", Num(kBasePriceTable[steps.point].amount), "～",
+                         Num(kBasePriceTable[steps.point + 1].amount), " 万元之间，直线插入："});
+            appendLine(steps.point);
+            break;
+        case BasePriceMethod::BelowTable:
+            Append(out, {"计费额 ", x, " 万元低于基价表，按首段直线延伸："});
+            appendLine(0);
+            break;
+        case BasePriceMethod::AboveTable: {
+            const std::string rate = Percent(kRateAboveTable);
+            Append(out, {"计费额 ", x, " 万元高于基价表，按 ", rate, " 计算：\n", x, kSpacedTimes,
+                         rate, " = ", price});
+            break;
+        }
     }
-    const std::string rate = Percent(kRateAboveTable);
-    return {Cat({"计费额 ", x, " 万元高于基价表，按 ", rate, " 计算："}),
-            Cat({x, " ", kTimes, " ", rate, " = ", price})};
+    return out;
 }
 
 double BenchmarkPrice(double base, double discipline, double complexity, double elevation)
@@ -118,39 +111,35 @@ double ChargedFee(double benchmark, double rangePercent)
     return Mul(benchmark, Add(1, share));
 }
 
-std::vector<std::string> BenchmarkWorking(double base, double discipline, double complexity,
-                                          double elevation, double benchmark)
+std::string BenchmarkWorking(double base, double discipline, double complexity, double elevation,
+                             double benchmark)
 {
     using namespace working;
-    const std::string times = Cat({" ", kTimes, " "});
-    return {Cat({"基价", times, "专业", times, "复杂程度", times, "高程"}),
-            Cat({"= ", Num(base), times, Num(discipline), times, Num(complexity), times,
-                 Num(elevation)}),
-            Cat({"= ", Num(benchmark)})};
+    return Cat({"基价", kSpacedTimes, "专业", kSpacedTimes, "复杂程度", kSpacedTimes,
+                "高程\n= ", Num(base), kSpacedTimes, Num(discipline), kSpacedTimes, Num(complexity),
+                kSpacedTimes, Num(elevation), "\n= ", Num(benchmark)});
 }
 
-std::vector<std::string> ChargedFeeWorking(double benchmark, double rangePercent, double fee)
+std::string ChargedFeeWorking(double benchmark, double rangePercent, double fee)
 {
     using namespace working;
-    const std::string times = Cat({" ", kTimes, " "});
-    const std::string range = rangePercent < 0 ? Cat({" ", kMinus, " ", Num(-rangePercent), "%"})
-                                               : Cat({" + ", Num(rangePercent), "%"});
-    return {Cat({"基准价", times, "(1 + 浮动幅度%)"}),
-            Cat({"= ", Num(benchmark), times, "(1", range, ")"}), Cat({"= ", Num(fee)})};
+    const bool lower = rangePercent < 0;
+    return Cat({"基准价", kSpacedTimes, "(1 + 浮动幅度%)\n= ", Num(benchmark), kSpacedTimes, "(1",
+                lower ? kSpacedMinus : std::string_view(" + "),
+                Num(lower ? -rangePercent : rangePercent), "%)\n= ", Num(fee)});
 }
 
-std::vector<std::string> ComplexityWorking(std::size_t grade)
+std::string ComplexityWorking(std::size_t grade)
 {
-    using namespace working;
     const ComplexityGrade& g = kComplexityGrades.at(grade);
-    return {Cat({"工程复杂程度：", g.caption}),
-            Cat({"调整系数 ", FormatTwoDecimals(g.coefficient)})};
+    return working::Cat(
+        {"工程复杂程度：", g.caption, "\n调整系数 ", FormatTwoDecimals(g.coefficient)});
 }
 
 void ComplexityCoefficient(Controls& controls, std::size_t grade)
 {
     const double coefficient = kComplexityGrades.at(grade).coefficient;
-    controls.SetWorking("Label10", working::JoinLines(ComplexityWorking(grade)));
+    controls.SetWorking("Label10", ComplexityWorking(grade));
     controls.SetCaption("Label10", FormatTwoDecimals(coefficient));
 }
 
@@ -158,7 +147,7 @@ void Command10Click(Controls& controls)
 {
     const double amount = ReadNumber(controls.Text("Text2"));
     const BasePriceSteps steps = SupervisionBasePriceSteps(amount);
-    controls.SetWorking("Label15", working::JoinLines(BasePriceWorking(steps)));
+    controls.SetWorking("Label15", BasePriceWorking(steps));
     controls.SetCaption("Label15", FormatGeneral(steps.price));
 }
 
@@ -182,8 +171,8 @@ void Command2Click(Controls& controls)
     const double elevation = ReadNumber(controls.Text("Text3"));
     const double base = ReadNumber(controls.Text("Label15"));
     const double benchmark = BenchmarkPrice(base, discipline, complexity, elevation);
-    controls.SetWorking("Label11", working::JoinLines(BenchmarkWorking(base, discipline, complexity,
-                                                                       elevation, benchmark)));
+    controls.SetWorking("Label11",
+                        BenchmarkWorking(base, discipline, complexity, elevation, benchmark));
     controls.SetCaption("Label11", FormatGeneral(benchmark));
 }
 
@@ -192,7 +181,7 @@ void Command3Click(Controls& controls)
     const double benchmark = ReadNumber(controls.Text("Label11"));
     const double range = ReadNumber(controls.Text("Text5"));
     const double fee = ChargedFee(benchmark, range);
-    controls.SetWorking("Label14", working::JoinLines(ChargedFeeWorking(benchmark, range, fee)));
+    controls.SetWorking("Label14", ChargedFeeWorking(benchmark, range, fee));
     controls.SetCaption("Label14", FormatGeneral(fee));
 }
 

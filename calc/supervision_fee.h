@@ -6,7 +6,8 @@
 //   Label15, Text4, Label10, Text3 --BenchmarkPrice--> Label11 (FormatGeneral)
 //   Label11, Text5 --ChargedFee--> Label14 (FormatGeneral)
 //
-// Each result label also gets the working behind its figure.
+// Each result label also gets the working behind its figure: one text, its
+// lines separated by "\n".
 // Each step reads the previous step's caption as shown, so it computes with
 // the rounded figure on screen, and nothing is recomputed until its own
 // button is pressed.
@@ -15,7 +16,6 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "calc/controls.h"
 
@@ -72,7 +72,7 @@ BasePriceSteps SupervisionBasePriceSteps(double amount);
 double SupervisionBasePrice(double amount);
 
 // "393.4 + (708.2 − 393.4) ÷ (40000 − 20000) × (35000 − 20000) = 629.5"
-std::vector<std::string> BasePriceWorking(const BasePriceSteps& steps);
+std::string BasePriceWorking(const BasePriceSteps& steps);
 
 struct ComplexityGrade {
     std::string_view option;   // the option button
@@ -93,14 +93,14 @@ double BenchmarkPrice(double base, double discipline, double complexity, double 
 double ChargedFee(double benchmark, double rangePercent);
 
 // "基价 × 专业 × 复杂程度 × 高程", the four numbers as read, the result.
-std::vector<std::string> BenchmarkWorking(double base, double discipline, double complexity,
-                                          double elevation, double benchmark);
+std::string BenchmarkWorking(double base, double discipline, double complexity, double elevation,
+                             double benchmark);
 
 // "基准价 × (1 + 浮动幅度%)", the numbers as read, the result.
-std::vector<std::string> ChargedFeeWorking(double benchmark, double rangePercent, double fee);
+std::string ChargedFeeWorking(double benchmark, double rangePercent, double fee);
 
 // The grade and its coefficient.
-std::vector<std::string> ComplexityWorking(std::size_t grade);
+std::string ComplexityWorking(std::size_t grade);
 
 // Writes the coefficient of kComplexityGrades[grade] into Label10.
 void ComplexityCoefficient(Controls& controls, std::size_t grade);

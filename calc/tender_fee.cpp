@@ -94,31 +94,29 @@ const std::string& WholeBandLine(std::size_t band, std::size_t type)
 
 }  // namespace
 
-std::vector<std::string> TenderFeeWorking(const TenderFeeSteps& steps)
+std::string TenderFeeWorking(const TenderFeeSteps& steps)
 {
-    using working::Cat;
+    using namespace working;
     const auto t = static_cast<std::size_t>(steps.type);
-    std::vector<std::string> lines;
-    lines.reserve(steps.band + 3);
+    std::string out;
+    out.reserve(48 * (steps.band + 3));
     for (std::size_t i = 0; i < steps.band; ++i) {
-        lines.push_back(WholeBandLine(i, t));
+        Append(out, {WholeBandLine(i, t), "\n"});
     }
     const TenderFeeBand& reached = kTenderFeeBands[steps.band];
     if (steps.band == 0) {
         // One band only: its line is the total.
-        lines.push_back(BandLine(steps.amount, 0, reached.rates[t],
-                                 Cat({FormatTwoDecimals(steps.sum), " 万元"})));
+        out += BandLine(steps.amount, 0, reached.rates[t],
+                        Cat({FormatTwoDecimals(steps.sum), " 万元"}));
     } else {
-        lines.push_back(
-            BandLine(steps.amount, reached.lower, reached.rates[t], working::Num(steps.partial)));
-        lines.push_back(Cat({"合计 ", FormatTwoDecimals(steps.sum), " 万元"}));
+        out += BandLine(steps.amount, reached.lower, reached.rates[t], Num(steps.partial));
+        Append(out, {"\n合计 ", FormatTwoDecimals(steps.sum), " 万元"});
     }
     if (steps.documentService) {
-        lines.push_back(
-            Cat({working::kTimes, working::Num(kDocumentServiceFactor),
-                 "（单独提供编制招标文件服务）= ", FormatTwoDecimals(steps.fee), " 万元"}));
+        Append(out, {"\n", kTimes, Num(kDocumentServiceFactor),
+                     "（单独提供编制招标文件服务）= ", FormatTwoDecimals(steps.fee), " 万元"});
     }
-    return lines;
+    return out;
 }
 
 void Command1Click(Controls& controls)
@@ -130,7 +128,7 @@ void Command1Click(Controls& controls)
     const bool documentService = controls.Value("Check1") == kChecked;
     const double amount = ReadNumber(controls.Text("Text1"));
     const TenderFeeSteps steps = TenderAgencyFeeSteps(amount, *type, documentService);
-    controls.SetWorking("Label5", working::JoinLines(TenderFeeWorking(steps)));
+    controls.SetWorking("Label5", TenderFeeWorking(steps));
     controls.SetCaption("Label5", FormatTwoDecimals(steps.fee));
 }
 

@@ -16,7 +16,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "calc/controls.h"
 
@@ -93,8 +92,8 @@ TenderFeeSteps TenderAgencyFeeSteps(double amount, TenderType type, bool documen
 double TenderAgencyFee(double amount, TenderType type, bool documentService);
 
 // The working behind a fee, one line per band reached, then the total:
-// "100×1%=1", "(500−100)×0.7%=2.8", …, "合计 22.55 万元".
-std::vector<std::string> TenderFeeWorking(const TenderFeeSteps& steps);
+// "100×1%=1\n(500−100)×0.7%=2.8\n…\n合计 22.55 万元".
+std::string TenderFeeWorking(const TenderFeeSteps& steps);
 
 // Click of Command1: reads Combo1, Check1 and Text1, writes Label5.
 void Command1Click(Controls& controls);

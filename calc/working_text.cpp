@@ -4,17 +4,22 @@
 
 namespace kelvora::working {
 
-std::string Cat(std::initializer_list<std::string_view> pieces)
+void Append(std::string& out, std::initializer_list<std::string_view> pieces)
 {
-    std::size_t size = 0;
+    std::size_t size = out.size();
     for (std::string_view piece : pieces) {
         size += piece.size();
     }
-    std::string out;
     out.reserve(size);
     for (std::string_view piece : pieces) {
         out.append(piece);
     }
+}
+
+std::string Cat(std::initializer_list<std::string_view> pieces)
+{
+    std::string out;
+    Append(out, pieces);
     return out;
 }
 
@@ -26,18 +31,6 @@ std::string Num(double value)
 std::string Percent(double fraction)
 {
     return FormatGeneral(fraction * 100) + "%";
-}
-
-std::string JoinLines(const std::vector<std::string>& lines)
-{
-    std::string out;
-    for (const std::string& line : lines) {
-        if (!out.empty()) {
-            out += '\n';
-        }
-        out += line;
-    }
-    return out;
 }
 
 }  // namespace kelvora::working

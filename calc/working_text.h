@@ -5,7 +5,6 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace kelvora::working {
 
@@ -13,16 +12,22 @@ inline constexpr std::string_view kMinus = "−";  // U+2212, as printed in the 
 inline constexpr std::string_view kTimes = "×";
 inline constexpr std::string_view kDivide = "÷";
 
+// Spaced operators, as the longer formulas are written: "a × b".
+inline constexpr std::string_view kSpacedMinus = " − ";
+inline constexpr std::string_view kSpacedTimes = " × ";
+inline constexpr std::string_view kSpacedDivide = " ÷ ";
+
 // The pieces joined into one string, with one allocation.
 std::string Cat(std::initializer_list<std::string_view> pieces);
+
+// Appends the pieces to `out`; a working is built as one text, its lines
+// separated by "\n", as a tooltip shows it.
+void Append(std::string& out, std::initializer_list<std::string_view> pieces);
 
 // A number as FormatGeneral shows it.
 std::string Num(double value);
 
 // A rate held as a fraction, shown in percent: 0.007 -> "0.7%".
 std::string Percent(double fraction);
-
-// The lines, one per row, as a tooltip shows them.
-std::string JoinLines(const std::vector<std::string>& lines);
 
 }  // namespace kelvora::working
