@@ -8,7 +8,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setApplicationVersion(QStringLiteral(KELVORA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kelvora.Kelvora"));
     MainWindow window;
     window.show();

@@ -4,8 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <string>
+#include <vector>
 
 #include "calc/calendar_days.h"
 #include "calc/number_text.h"
@@ -18,30 +18,27 @@ namespace {
 class TableControls : public Controls {
 public:
     struct Entry {
-        std::string_view name;
+        ControlName name;
         std::string text;
     };
 
-    explicit TableControls(std::array<Entry, 8> entries) : m_entries(std::move(entries)) {}
+    explicit TableControls(std::vector<Entry> entries) : m_entries(std::move(entries)) {}
 
-    std::string Text(std::string_view control) const override { return Find(control).text; }
-    int Value(std::string_view control) const override { return Find(control).text == "1"; }
-    DateTime Date(std::string_view control) const override
+    std::string Text(ControlName control) const override { return Find(control).text; }
+    bool Checked(ControlName control) const override { return Find(control).text == "1"; }
+    DateTime Date(ControlName control) const override
     {
         using namespace std::chrono;
-        return local_days{year{2009} / 2 / 6} + days{control == "DTPicker2" ? 365 : 0};
+        return local_days{year{2009} / 2 / 6} + days{control == role::kCompletionDate ? 365 : 0};
     }
-    void SetCaption(std::string_view control, std::string_view caption) override
+    void WriteResult(ControlName control, const Result& result) override
     {
-        Find(control).text.assign(caption);
-    }
-    void SetWorking(std::string_view, std::string_view working) override
-    {
-        m_working.assign(working);
+        Find(control).text = result.caption;
+        m_working = result.working;
     }
 
 private:
-    Entry& Find(std::string_view control) const
+    Entry& Find(ControlName control) const
     {
         for (auto& entry : m_entries) {
             if (entry.name == control) {
@@ -51,79 +48,52 @@ private:
         return m_entries.back();
     }
 
-    mutable std::array<Entry, 8> m_entries;
+    mutable std::vector<Entry> m_entries;
     std::string m_working;
 };
 
 TableControls SupervisionControls()
 {
-    return TableControls({{{"Text2", "35000"},
-                           {"Label15", "629.5"},
-                           {"Text4", "1.2"},
-                           {"Label10", "1.15"},
-                           {"Text3", "1"},
-                           {"Label11", "868.71"},
-                           {"Text5", "-10"},
-                           {"Label14", ""}}});
+    return TableControls({{role::kFeeBasis, "35000"},
+                          {role::kBasePrice, "629.5"},
+                          {role::kDiscipline, "1.2"},
+                          {role::kComplexityCoefficient, "1.15"},
+                          {role::kElevation, "1"},
+                          {role::kBenchmark, "868.71"},
+                          {role::kRange, "-10"},
+                          {role::kChargedFee, ""}});
 }
 
 void BM_TenderFeeClick(benchmark::State& state)
 {
-    TableControls controls({{{"Combo1", "工程招标"},
-                             {"Check1", "1"},
-                             {"Text1", "6000"},
-                             {"Label5", ""},
-                             {"", ""},
-                             {"", ""},
-                             {"", ""},
-                             {"", ""}}});
+    TableControls controls({{role::kTenderType, "工程招标"},
+                            {role::kDocumentService, "1"},
+                            {role::kTenderAmount, "6000"},
+                            {role::kTenderFee, ""}});
     for (auto _ : state) {
         Command1Click(controls);
-        benchmark::DoNotOptimize(controls.Text("Label5"));
+        benchmark::DoNotOptimize(controls.Text(role::kTenderFee));
     }
 }
 BENCHMARK(BM_TenderFeeClick);
 
-void BM_BasePriceClick(benchmark::State& state)
+// One click of a supervision step on the controls of SupervisionControls().
+void BM_SupervisionClick(benchmark::State& state, void (*click)(Controls&))
 {
     TableControls controls = SupervisionControls();
     for (auto _ : state) {
-        Command10Click(controls);
+        click(controls);
     }
 }
-BENCHMARK(BM_BasePriceClick);
-
-void BM_ComplexityClick(benchmark::State& state)
-{
-    TableControls controls = SupervisionControls();
-    for (auto _ : state) {
-        Option3Click(controls);
-    }
-}
-BENCHMARK(BM_ComplexityClick);
-
-void BM_BenchmarkPriceClick(benchmark::State& state)
-{
-    TableControls controls = SupervisionControls();
-    for (auto _ : state) {
-        Command2Click(controls);
-    }
-}
-BENCHMARK(BM_BenchmarkPriceClick);
-
-void BM_ChargedFeeClick(benchmark::State& state)
-{
-    TableControls controls = SupervisionControls();
-    for (auto _ : state) {
-        Command3Click(controls);
-    }
-}
-BENCHMARK(BM_ChargedFeeClick);
+BENCHMARK_CAPTURE(BM_SupervisionClick, BasePrice, &Command10Click);
+BENCHMARK_CAPTURE(BM_SupervisionClick, Complexity,
+                  [](Controls& c) { ComplexityCoefficient(c, 2); });
+BENCHMARK_CAPTURE(BM_SupervisionClick, BenchmarkPrice, &Command2Click);
+BENCHMARK_CAPTURE(BM_SupervisionClick, ChargedFee, &Command3Click);
 
 void BM_PeriodClick(benchmark::State& state)
 {
-    TableControls controls(
-        {{{"Label16", ""}, {"", ""}, {"", ""}, {"", ""}, {"", ""}, {"", ""}, {"", ""}, {"", ""}}});
+    TableControls controls({{role::kPeriod, ""}});
     for (auto _ : state) {
         Command4Click(controls);
     }

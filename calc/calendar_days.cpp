@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "calc/float_error.h"
 #include "calc/number_text.h"
 #include "calc/working_text.h"
 
@@ -18,12 +19,17 @@ std::int32_t CalendarDays(DateTime start, DateTime completion)
 std::string FormatDate(DateTime date)
 {
     const std::chrono::year_month_day day{std::chrono::floor<std::chrono::days>(date)};
-    char buffer[16];
-    char* out = std::to_chars(buffer, buffer + 5, static_cast<int>(day.year())).ptr;
+    if (!day.ok()) {
+        // past the years a calendar date can hold (-32767 to 32767)
+        throw FloatingPointError(FloatFault::InvalidOperation);
+    }
+    char buffer[16];  // "-32767/12/31"
+    char* const end = buffer + sizeof buffer;
+    char* out = std::to_chars(buffer, end, static_cast<int>(day.year())).ptr;
     *out++ = '/';
-    out = std::to_chars(out, out + 2, static_cast<unsigned>(day.month())).ptr;
+    out = std::to_chars(out, end, static_cast<unsigned>(day.month())).ptr;
     *out++ = '/';
-    out = std::to_chars(out, out + 2, static_cast<unsigned>(day.day())).ptr;
+    out = std::to_chars(out, end, static_cast<unsigned>(day.day())).ptr;
     return std::string(buffer, out);
 }
 
@@ -39,11 +45,11 @@ std::string CalendarDaysWorking(DateTime start, DateTime completion, std::int32_
 
 void Command4Click(Controls& controls)
 {
-    const DateTime start = controls.Date("DTPicker1");
-    const DateTime completion = controls.Date("DTPicker2");
+    const DateTime start = controls.Date(role::kStartDate);
+    const DateTime completion = controls.Date(role::kCompletionDate);
     const std::int32_t count = CalendarDays(start, completion);
-    controls.SetWorking("Label16", CalendarDaysWorking(start, completion, count));
-    controls.SetCaption("Label16", FormatWhole(count));
+    controls.WriteResult(role::kPeriod,
+                         {FormatWhole(count), CalendarDaysWorking(start, completion, count)});
 }
 
 }  // namespace kelvora

@@ -19,7 +19,8 @@ namespace kelvora {
 // Only the calendar days count; the times of day play no part.
 std::int32_t CalendarDays(DateTime start, DateTime completion);
 
-// A date as the pickers show it: "2009/2/6".
+// A date as the pickers show it: "2009/2/6". Throws FloatingPointError
+// (invalid operation) for a day past the years a calendar date can hold.
 std::string FormatDate(DateTime date);
 
 // Both dates, the count with the start day not counted, and the count when

@@ -22,6 +22,19 @@ inline double Finite(double result, double a, double b)
     return result;
 }
 
+// Refuses an operand that is already infinite or NaN: a calculation given
+// one would carry it onward instead of failing.
+inline double RequireFinite(double value)
+{
+    if (std::isnan(value)) {
+        throw FloatingPointError(FloatFault::InvalidOperation);
+    }
+    if (std::isinf(value)) {
+        throw FloatingPointError(FloatFault::Overflow);
+    }
+    return value;
+}
+
 inline double Add(double a, double b)
 {
     return Finite(a + b, a, b);

@@ -1,38 +1,40 @@
 #pragma once
-// The click layers see the window only through Controls: they read a
-// control by its name (a text, a check box value or a date) and write one
-// result caption by name. The window implements it over its widgets; tests
-// use a plain map.
+// The click layers see the window only through Controls: they read an
+// input by its role (a text, whether a box is ticked, a date) and write a
+// result, its caption and the working behind it, in one call. The window
+// implements it over its widgets; tests use plain maps.
+//
+//   role --Text | Checked | Date--> click layer --WriteResult--> result label
 
 #include <chrono>
 #include <string>
-#include <string_view>
+
+#include "calc/control_roles.h"
 
 namespace kelvora {
 
 // A date and time of day on the calendar, without a time zone.
 using DateTime = std::chrono::local_seconds;
 
-// Values of a check box, as Value() reports them.
-inline constexpr int kUnchecked = 0;
-inline constexpr int kChecked = 1;
-inline constexpr int kGrayed = 2;
+// What a calculation writes into its result label: the caption, and the
+// working behind it (lines separated by line feeds), shown together.
+struct Result {
+    std::string caption;
+    std::string working;
+};
 
 class Controls {
 public:
     virtual ~Controls() = default;
 
     // The text of a text box or combo box, or the caption of a label (UTF-8).
-    virtual std::string Text(std::string_view control) const = 0;
-    // The value of a check box: kUnchecked, kChecked or kGrayed.
-    virtual int Value(std::string_view control) const = 0;
+    virtual std::string Text(ControlName control) const = 0;
+    // Whether a check box is ticked; a greyed box is not.
+    virtual bool Checked(ControlName control) const = 0;
     // The date (and time of day, if it carries one) of a date picker.
-    virtual DateTime Date(std::string_view control) const = 0;
-    // Replaces the whole caption of a result label.
-    virtual void SetCaption(std::string_view control, std::string_view caption) = 0;
-    // Replaces the working shown beside a result label's caption (lines
-    // separated by line feeds). Written just before the caption it explains.
-    virtual void SetWorking(std::string_view control, std::string_view working) = 0;
+    virtual DateTime Date(ControlName control) const = 0;
+    // Replaces a result label's caption and working together.
+    virtual void WriteResult(ControlName control, const Result& result) = 0;
 };
 
 }  // namespace kelvora

@@ -128,8 +128,8 @@ bool WithinLargestShown(long long lead, std::string_view intDigits, std::string_
     if (lead != kLargestExponent) {
         return lead < kLargestExponent;
     }
-    std::string digits;
-    digits.reserve(kLargestShownDigits.size());
+    std::string digits;  // the first significant digits, as many as the shown figure has
+    bool moreNonZero = false;
     for (std::string_view part : {intDigits, fracDigits}) {
         for (char c : part) {
             if (digits.empty() && c == '0') {
@@ -138,30 +138,20 @@ bool WithinLargestShown(long long lead, std::string_view intDigits, std::string_
             if (digits.size() < kLargestShownDigits.size()) {
                 digits += c;
             } else if (c != '0') {
-                return false;  // more non-zero digits: past the largest shown
+                moreNonZero = true;
             }
         }
     }
     digits.resize(kLargestShownDigits.size(), '0');
-    return digits <= kLargestShownDigits;
+    const int order = digits.compare(kLargestShownDigits);
+    return order < 0 || (order == 0 && !moreNonZero);
 }
 
 // ---- Writing ---------------------------------------------------------------
 
 constexpr int kSignificant = 15;
-constexpr int kPlainExponentMin = -4;  // 0.0001 is the smallest magnitude in plain form
-constexpr int kPlainExponentMax = 14;  // 999999999999999 the largest
 
-// A finite double as 15 significant decimal digits, correctly rounded:
-// value = digits[0].digits[1..14] x 10^exponent.
-struct Decimal15 {
-    bool negative = false;
-    std::array<char, kSignificant> digits{};  // all '0' for 0
-    int exponent = 0;
-    int significant = 0;  // digits left after dropping trailing zeros; 0 for 0
-};
-
-Decimal15 ToDecimal15(double value)
+void RequireFiniteValue(double value)
 {
     if (std::isnan(value)) {
         throw FloatingPointError(FloatFault::InvalidOperation);
@@ -169,50 +159,35 @@ Decimal15 ToDecimal15(double value)
     if (std::isinf(value)) {
         throw FloatingPointError(FloatFault::Overflow);
     }
+}
+
+// A finite double as 15 significant decimal digits, correctly rounded:
+// value = digits[0].digits[1..14] x 10^exponent.
+struct Decimal15 {
+    bool negative = false;
+    std::array<char, kSignificant> digits{};
+    int exponent = 0;
+};
+
+Decimal15 ToDecimal15(double value)
+{
     char buffer[32];  // "-d.dddddddddddddde+ddd"
-    // The shortest text that reads back as the value is far quicker to get.
-    // When it has 15 significant digits or fewer it is also the value rounded
-    // to 15 digits: a step of the 15th digit is more than four units in the
-    // last place of a double, and the shortest text lies within half of one.
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    // (Subnormal values have fewer bits, so the argument holds for normal ones only.)
-    if (std::abs(value) < DBL_MIN ||
-        std::count_if(buffer, std::find(buffer, result.ptr, 'e'), IsDigit) > kSignificant) {
-        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                               kSignificant - 1);
-    }
-    const char* end = result.ptr;
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, kSignificant - 1);
     const char* p = buffer;
     Decimal15 out;
-    out.digits.fill('0');
-    if (*p == '-') {
-        out.negative = true;
+    out.negative = *p == '-';
+    if (out.negative) {
         ++p;
     }
-    for (int i = 0; *p != 'e'; ++p) {
+    for (std::size_t i = 0; *p != 'e'; ++p) {
         if (*p != '.') {
-            out.digits[static_cast<std::size_t>(i++)] = *p;
+            out.digits[i++] = *p;
         }
     }
     ++p;  // 'e'
-    std::from_chars(*p == '+' ? p + 1 : p, end, out.exponent);
-    for (int i = kSignificant; i > 0; --i) {
-        if (out.digits[static_cast<std::size_t>(i - 1)] != '0') {
-            out.significant = i;
-            break;
-        }
-    }
-    if (out.significant == 0) {
-        out.negative = false;  // -0 shows as 0
-    }
+    std::from_chars(*p == '+' ? p + 1 : p, result.ptr, out.exponent);
     return out;
-}
-
-// Appends the decimal digits of a non-negative whole number below 1000.
-char* WriteSmall(char* out, int value)
-{
-    return std::to_chars(out, out + 4, value).ptr;
 }
 
 }  // namespace
@@ -281,8 +256,12 @@ double ReadNumber(std::string_view text)
     return negative ? -value : value;
 }
 
+// Rounding is done here on the decimal digits rather than by printf's "%.2f":
+// the figure must round half away from zero as its 15-digit form reads
+// (1.005 -> 1.01), while "%.2f" rounds the binary value (1.005 -> 1.00).
 std::string FormatTwoDecimals(double value)
 {
+    RequireFiniteValue(value);
     const Decimal15 d = ToDecimal15(value);
     // The value's digits laid out with the point after `whole` digits:
     // digit(i) is the i-th digit from the left of that layout, zeros outside the 15.
@@ -324,52 +303,22 @@ std::string FormatTwoDecimals(double value)
     return out;
 }
 
+// printf's "%.15G": plain for decimal exponents -4..14, trailing zeros
+// dropped, otherwise "1.5E-07"; only the exponent letter and -0 differ.
 std::string FormatGeneral(double value)
 {
-    const Decimal15 d = ToDecimal15(value);
-    if (d.significant == 0) {
+    RequireFiniteValue(value);
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::general, kSignificant);
+    std::string out(buffer, result.ptr);
+    if (out == "-0") {
         return "0";
     }
-    const char* digits = d.digits.data();
-    const int n = d.significant;
-    char buffer[40];
-    char* out = buffer;
-    if (d.negative) {
-        *out++ = '-';
+    if (const auto e = out.find('e'); e != std::string::npos) {
+        out[e] = 'E';
     }
-
-    if (d.exponent >= kPlainExponentMin && d.exponent <= kPlainExponentMax) {
-        if (d.exponent >= 0) {
-            const int intCount = d.exponent + 1;
-            for (int i = 0; i < intCount; ++i) {
-                *out++ = i < n ? digits[i] : '0';
-            }
-            if (n > intCount) {
-                *out++ = '.';
-                out = std::copy(digits + intCount, digits + n, out);
-            }
-        } else {
-            *out++ = '0';
-            *out++ = '.';
-            out = std::fill_n(out, -d.exponent - 1, '0');
-            out = std::copy(digits, digits + n, out);
-        }
-        return std::string(buffer, out);
-    }
-
-    *out++ = digits[0];
-    if (n > 1) {
-        *out++ = '.';
-        out = std::copy(digits + 1, digits + n, out);
-    }
-    *out++ = 'E';
-    *out++ = d.exponent < 0 ? '-' : '+';
-    const int magnitude = std::abs(d.exponent);
-    if (magnitude < 10) {
-        *out++ = '0';
-    }
-    out = WriteSmall(out, magnitude);
-    return std::string(buffer, out);
+    return out;
 }
 
 std::string FormatWhole(std::int32_t value)

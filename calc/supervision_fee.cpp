@@ -31,6 +31,7 @@ double BelowTable(double x)
 
 BasePriceSteps SupervisionBasePriceSteps(double x)
 {
+    checked::RequireFinite(x);
     if (x < kBasePriceTable.front().amount) {
         return {x, BasePriceMethod::BelowTable, 0, BelowTable(x)};
     }
@@ -102,11 +103,16 @@ std::string BasePriceWorking(const BasePriceSteps& steps)
 
 double BenchmarkPrice(double base, double discipline, double complexity, double elevation)
 {
+    for (double operand : {base, discipline, complexity, elevation}) {
+        checked::RequireFinite(operand);
+    }
     return Mul(Mul(Mul(base, discipline), complexity), elevation);
 }
 
 double ChargedFee(double benchmark, double rangePercent)
 {
+    checked::RequireFinite(benchmark);
+    checked::RequireFinite(rangePercent);
     const double share = Div(rangePercent, 100);
     return Mul(benchmark, Add(1, share));
 }
@@ -138,51 +144,37 @@ std::string ComplexityWorking(std::size_t grade)
 
 void ComplexityCoefficient(Controls& controls, std::size_t grade)
 {
-    const double coefficient = kComplexityGrades.at(grade).coefficient;
-    controls.SetWorking("Label10", ComplexityWorking(grade));
-    controls.SetCaption("Label10", FormatTwoDecimals(coefficient));
+    controls.WriteResult(
+        role::kComplexityCoefficient,
+        {FormatTwoDecimals(kComplexityGrades.at(grade).coefficient), ComplexityWorking(grade)});
 }
 
 void Command10Click(Controls& controls)
 {
-    const double amount = ReadNumber(controls.Text("Text2"));
+    const double amount = ReadNumber(controls.Text(role::kFeeBasis));
     const BasePriceSteps steps = SupervisionBasePriceSteps(amount);
-    controls.SetWorking("Label15", BasePriceWorking(steps));
-    controls.SetCaption("Label15", FormatGeneral(steps.price));
-}
-
-void Option1Click(Controls& controls)
-{
-    ComplexityCoefficient(controls, 0);
-}
-void Option2Click(Controls& controls)
-{
-    ComplexityCoefficient(controls, 1);
-}
-void Option3Click(Controls& controls)
-{
-    ComplexityCoefficient(controls, 2);
+    controls.WriteResult(role::kBasePrice, {FormatGeneral(steps.price), BasePriceWorking(steps)});
 }
 
 void Command2Click(Controls& controls)
 {
-    const double discipline = ReadNumber(controls.Text("Text4"));
-    const double complexity = ReadNumber(controls.Text("Label10"));
-    const double elevation = ReadNumber(controls.Text("Text3"));
-    const double base = ReadNumber(controls.Text("Label15"));
+    const double discipline = ReadNumber(controls.Text(role::kDiscipline));
+    const double complexity = ReadNumber(controls.Text(role::kComplexityCoefficient));
+    const double elevation = ReadNumber(controls.Text(role::kElevation));
+    const double base = ReadNumber(controls.Text(role::kBasePrice));
     const double benchmark = BenchmarkPrice(base, discipline, complexity, elevation);
-    controls.SetWorking("Label11",
-                        BenchmarkWorking(base, discipline, complexity, elevation, benchmark));
-    controls.SetCaption("Label11", FormatGeneral(benchmark));
+    controls.WriteResult(role::kBenchmark,
+                         {FormatGeneral(benchmark),
+                          BenchmarkWorking(base, discipline, complexity, elevation, benchmark)});
 }
 
 void Command3Click(Controls& controls)
 {
-    const double benchmark = ReadNumber(controls.Text("Label11"));
-    const double range = ReadNumber(controls.Text("Text5"));
+    const double benchmark = ReadNumber(controls.Text(role::kBenchmark));
+    const double range = ReadNumber(controls.Text(role::kRange));
     const double fee = ChargedFee(benchmark, range);
-    controls.SetWorking("Label14", ChargedFeeWorking(benchmark, range, fee));
-    controls.SetCaption("Label14", FormatGeneral(fee));
+    controls.WriteResult(role::kChargedFee,
+                         {FormatGeneral(fee), ChargedFeeWorking(benchmark, range, fee)});
 }
 
 }  // namespace kelvora

@@ -67,26 +67,29 @@ struct BasePriceSteps {
 // Base price of a fee-basis amount: the stored price at a table point, the
 // straight line strictly between two points, the first segment's line
 // continued below 500, 1.039 % above 1,000,000. Throws FloatingPointError
-// for amounts too large in magnitude for double arithmetic.
+// for amounts too large in magnitude for double arithmetic and for amounts
+// that are not finite.
 BasePriceSteps SupervisionBasePriceSteps(double amount);
 double SupervisionBasePrice(double amount);
 
 // "393.4 + (708.2 − 393.4) ÷ (40000 − 20000) × (35000 − 20000) = 629.5"
 std::string BasePriceWorking(const BasePriceSteps& steps);
 
+// The grades in the order of their option buttons Option1..Option3; the
+// control table takes the buttons' captions from here.
 struct ComplexityGrade {
-    std::string_view option;   // the option button
-    std::string_view caption;  // its caption
+    std::string_view caption;
     double coefficient;
 };
 
 inline constexpr std::array<ComplexityGrade, 3> kComplexityGrades{{
-    {"Option1", "一般", 0.85},
-    {"Option2", "较复杂", 1},
-    {"Option3", "复杂", 1.15},
+    {"一般", 0.85},
+    {"较复杂", 1},
+    {"复杂", 1.15},
 }};
 
-// ((base x discipline) x complexity) x elevation.
+// ((base x discipline) x complexity) x elevation. Like ChargedFee, throws
+// FloatingPointError on overflow and for operands that are not finite.
 double BenchmarkPrice(double base, double discipline, double complexity, double elevation);
 
 // benchmark x (1 + range / 100), the range in percent.
@@ -102,13 +105,11 @@ std::string ChargedFeeWorking(double benchmark, double rangePercent, double fee)
 // The grade and its coefficient.
 std::string ComplexityWorking(std::size_t grade);
 
-// Writes the coefficient of kComplexityGrades[grade] into Label10.
+// Click of option button `grade` (0 for Option1): writes the coefficient of
+// kComplexityGrades[grade] into Label10.
 void ComplexityCoefficient(Controls& controls, std::size_t grade);
 
 void Command10Click(Controls& controls);  // Text2 -> Label15
-void Option1Click(Controls& controls);    // -> Label10
-void Option2Click(Controls& controls);    // -> Label10
-void Option3Click(Controls& controls);    // -> Label10
 void Command2Click(Controls& controls);   // Text4, Label10, Text3, Label15 -> Label11
 void Command3Click(Controls& controls);   // Label11, Text5 -> Label14
 

@@ -35,11 +35,12 @@ std::size_t TenderFeeBandIndex(double amount)
             return i;
         }
     }
-    return 0;  // only a NaN gets here, and ReadNumber never gives one
+    return 0;  // unreachable: every finite amount lies in a band
 }
 
 TenderFeeSteps TenderAgencyFeeSteps(double amount, TenderType type, bool documentService)
 {
+    checked::RequireFinite(amount);
     const double factor = documentService ? kDocumentServiceFactor : 1.0;
     const auto t = static_cast<std::size_t>(type);
     TenderFeeSteps steps{amount, type, documentService, TenderFeeBandIndex(amount), 0, 0, 0};
@@ -121,15 +122,14 @@ std::string TenderFeeWorking(const TenderFeeSteps& steps)
 
 void Command1Click(Controls& controls)
 {
-    const auto type = TenderTypeFromText(controls.Text("Combo1"));
+    const auto type = TenderTypeFromText(controls.Text(role::kTenderType));
     if (!type) {
         return;
     }
-    const bool documentService = controls.Value("Check1") == kChecked;
-    const double amount = ReadNumber(controls.Text("Text1"));
+    const bool documentService = controls.Checked(role::kDocumentService);
+    const double amount = ReadNumber(controls.Text(role::kTenderAmount));
     const TenderFeeSteps steps = TenderAgencyFeeSteps(amount, *type, documentService);
-    controls.SetWorking("Label5", TenderFeeWorking(steps));
-    controls.SetCaption("Label5", FormatTwoDecimals(steps.fee));
+    controls.WriteResult(role::kTenderFee, {FormatTwoDecimals(steps.fee), TenderFeeWorking(steps)});
 }
 
 }  // namespace kelvora

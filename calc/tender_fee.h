@@ -2,7 +2,7 @@
 // Tender agency service fee.
 //
 //   Combo1 text --TenderTypeFromText--> TenderType (none: nothing happens)
-//   Check1 value == 1                --> document service factor 1.3
+//   Check1 ticked                    --> document service factor 1.3
 //   Text1 text --ReadNumber--> amount --TenderAgencyFee--> fee
 //   fee --FormatTwoDecimals--> Label5 caption, TenderFeeWorking --> its tooltip
 //
@@ -85,7 +85,7 @@ struct TenderFeeSteps {
     double fee;        // sum x factor
 };
 
-// Throws FloatingPointError on overflow.
+// Throws FloatingPointError on overflow and for an amount that is not finite.
 TenderFeeSteps TenderAgencyFeeSteps(double amount, TenderType type, bool documentService);
 
 // The fee in 万元 for an amount in 万元. Throws FloatingPointError on overflow.

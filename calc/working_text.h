@@ -10,7 +10,6 @@ namespace kelvora::working {
 
 inline constexpr std::string_view kMinus = "−";  // U+2212, as printed in the standards
 inline constexpr std::string_view kTimes = "×";
-inline constexpr std::string_view kDivide = "÷";
 
 // Spaced operators, as the longer formulas are written: "a × b".
 inline constexpr std::string_view kSpacedMinus = " − ";

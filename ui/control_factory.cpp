@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include <QTabWidget>
 
 #include "calc/tender_fee.h"
+#include "ui/fitting_label.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
 #include "ui/result_copy.h"
@@ -25,37 +25,7 @@ QDate ToQDate(CivilDay day)
     return QDate(day.year, day.month, day.day);
 }
 
-// A label that takes its size from its text when it is first shown: laying
-// out text is a good part of the start-up, and the labels of the pages not
-// shown at opening need none of it until then.
-class FittingLabel : public QLabel {
-public:
-    FittingLabel(const QString& text, bool sizesToText, QWidget* parent)
-        : QLabel(text, parent), m_sizesToText(sizesToText)
-    {
-    }
-
-protected:
-    bool event(QEvent* event) override
-    {
-        const bool handled = QLabel::event(event);
-        if (event->type() == QEvent::Show && !m_fitted) {
-            m_fitted = true;
-            if (m_sizesToText) {
-                FitToText(this);
-            } else if (wordWrap()) {
-                resize(width(), std::max(height(), heightForWidth(width())));
-            }
-        }
-        return handled;
-    }
-
-private:
-    bool m_sizesToText;
-    bool m_fitted = false;
-};
-
-QLabel* MakeLabel(const ControlSpec& row, QWidget* parent)
+QLabel* MakeLabel(const ControlRow& row, QWidget* parent)
 {
     auto* label = new FittingLabel(ToQString(row.content), SizesToText(row.kind), parent);
     label->setTextFormat(Qt::PlainText);
@@ -79,7 +49,7 @@ QLabel* MakeLabel(const ControlSpec& row, QWidget* parent)
     return label;
 }
 
-QComboBox* MakeComboBox(const ControlSpec& row, QWidget* parent)
+QComboBox* MakeComboBox(const ControlRow& row, QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
@@ -112,7 +82,7 @@ QFrame* MakeShape(QWidget* parent)
     return shape;
 }
 
-QWidget* Make(const ControlSpec& row, QWidget* parent)
+QWidget* Make(const ControlRow& row, QWidget* parent)
 {
     const QString content = ToQString(row.content);
     switch (row.kind) {
@@ -164,32 +134,16 @@ bool SizesToText(ControlKind kind)
     }
 }
 
-QColor ToQColor(Colour colour)
-{
-    const std::uint32_t bgr = colour.bgr;
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
-}
-
-void FitToText(QLabel* label)
-{
-    if (label->text().isEmpty()) {
-        label->resize(label->minimumWidth(), label->height());
-        return;
-    }
-    label->resize(label->sizeHint().expandedTo(label->minimumSize()));
-}
-
-QWidget* CreateControl(const ControlSpec& row, QWidget* parent, const FontSet& fonts)
+QWidget* CreateControl(const ControlRow& row, QWidget* parent, const FontSet& fonts)
 {
     QWidget* widget = Make(row, parent);
-    widget->setObjectName(ToQString(row.name));
+    widget->setObjectName(ToQString(row.name.str()));
     if (row.font != FontRole::Default) {
         widget->setFont(fonts[row.font]);
     }
-    if (row.colour.set) {
+    if (row.colour != kDefaultColour) {
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, ToQColor(row.colour));
+        palette.setColor(QPalette::WindowText, QColor::fromRgb(row.colour));
         widget->setPalette(palette);
     }
     widget->resize(TwipsToPixels(row.width), TwipsToPixels(row.height));

@@ -8,9 +8,16 @@
 // Positions are relative to the container (the window, the tab control, or
 // a frame); children of SSTab1 also name the page they stand on.
 
-#include <cstdint>
+#include <QRgb>
 #include <span>
 #include <string_view>
+
+#include "calc/control_roles.h"
+
+// The version, from the project's CMake version, as "2.0".
+#ifndef KELVORA_VERSION
+#error "KELVORA_VERSION is set by the build"
+#endif
 
 namespace kelvora::ui {
 
@@ -46,44 +53,41 @@ enum class FontRole {
     Credit,   // 方正姚体 9 pt
 };
 
-// A colour as the layout writes it: 0x00BBGGRR (blue, green, red bytes).
-struct Colour {
-    bool set;
-    std::uint32_t bgr;
-};
-inline constexpr Colour kDefaultColour{false, 0};
-inline constexpr Colour kRed{true, 0x000000FF};
-inline constexpr Colour kBlue{true, 0x00FF0000};
-inline constexpr Colour kLightBlue{true, 0x00FF8080};
+// Text colours; kDefaultColour (fully transparent) leaves the style's own.
+inline constexpr QRgb kDefaultColour = 0;
+inline constexpr QRgb kRed = qRgb(0xFF, 0x00, 0x00);
+inline constexpr QRgb kBlue = qRgb(0x00, 0x00, 0xFF);
+inline constexpr QRgb kLightBlue = qRgb(0x80, 0x80, 0xFF);
 
-struct ControlSpec {
-    std::string_view name;
+// A row of the control table.
+struct ControlRow {
+    ControlName name;
     ControlKind kind;
-    std::string_view container;
+    ControlName container;
     int page;                      // tab page for children of SSTab1, otherwise -1
     int left, top, width, height;  // twips
     std::string_view content;      // caption or text; for a combo box its text
     FontRole font;
-    Colour colour;
+    QRgb colour;
 };
 
-inline constexpr std::string_view kWindowName = "Form1";
-inline constexpr std::string_view kWindowTitle = "Kelvora V2.0";
+// "Kelvora V2.0": the title of the window and of its first line.
+#define KELVORA_TITLE "Kelvora V" KELVORA_VERSION
+inline constexpr std::string_view kWindowTitle = KELVORA_TITLE;
 inline constexpr int kClientWidthTwips = 7155;
 inline constexpr int kClientHeightTwips = 7695;
 
-inline constexpr std::string_view kTabControlName = "SSTab1";
 inline constexpr int kInitialTab = 1;
 
 std::span<const std::string_view> TabCaptions();
 // Combo1 lists the tender type texts of calc/tender_fee.h.
-std::span<const ControlSpec> ControlSpecs();
+std::span<const ControlRow> ControlRows();
 // Names in the order the Tab key visits them.
-std::span<const std::string_view> FocusOrder();
+std::span<const ControlName> FocusOrder();
 // (prompt label, the input it names)
 struct Buddy {
-    std::string_view label;
-    std::string_view input;
+    ControlName label;
+    ControlName input;
 };
 std::span<const Buddy> Buddies();
 

@@ -6,6 +6,17 @@
 #include "ui/web_link.h"
 
 namespace kelvora::ui {
+namespace {
+
+void Show(QWidget* parent, const QString& name)
+{
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kReportTitle), name, QMessageBox::Ok,
+                    parent);
+    box.setInformativeText(QStringLiteral("结果保持原样，可修改输入后重新计算。"));
+    box.exec();
+}
+
+}  // namespace
 
 QString ErrorName(const std::exception& error)
 {
@@ -22,7 +33,9 @@ QString ErrorName(const std::exception& error)
     if (dynamic_cast<const LinkOpenError*>(&error) != nullptr) {
         return QStringLiteral("文件未找到");
     }
-    return QString::fromUtf8(error.what());
+    // Anything else is the program's own fault; its English text means
+    // nothing to the user.
+    return QStringLiteral("程序内部错误");
 }
 
 void RunReported(QWidget* parent, const std::function<void()>& work)
@@ -30,10 +43,9 @@ void RunReported(QWidget* parent, const std::function<void()>& work)
     try {
         work();
     } catch (const std::exception& error) {
-        QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kReportTitle), ErrorName(error),
-                        QMessageBox::Ok, parent);
-        box.setInformativeText(QStringLiteral("结果保持原样，可修改输入后重新计算。"));
-        box.exec();
+        Show(parent, ErrorName(error));
+    } catch (...) {
+        Show(parent, QStringLiteral("程序内部错误"));
     }
 }
 

@@ -13,7 +13,8 @@ namespace kelvora::ui {
 
 inline constexpr const char* kReportTitle = "Kelvora";
 
-// "溢出", "除数为零", "无效的过程调用或参数", "文件未找到", or the error's own text.
+// "溢出", "除数为零", "无效的过程调用或参数", "文件未找到", or "程序内部错误"
+// for anything else: no internal English text reaches the user.
 QString ErrorName(const std::exception& error);
 
 // Runs `work`; whatever it throws is shown in a modal report over `parent`.

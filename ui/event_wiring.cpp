@@ -15,22 +15,21 @@
 namespace kelvora::ui {
 namespace {
 
-void OpenWebPageFrom(Controls&)
-{
-    OpenWebPage();
-}
-
+// Captureless lambdas stand where a handler needs an argument of its own.
 constexpr std::array kBindings{
-    EventBinding{"Command1", ControlEvent::Click, &Command1Click},
-    EventBinding{"Command10", ControlEvent::Click, &Command10Click},
-    EventBinding{"Command2", ControlEvent::Click, &Command2Click},
-    EventBinding{"Command3", ControlEvent::Click, &Command3Click},
-    EventBinding{"Option1", ControlEvent::Click, &Option1Click},
-    EventBinding{"Option2", ControlEvent::Click, &Option2Click},
-    EventBinding{"Option3", ControlEvent::Click, &Option3Click},
-    EventBinding{"Command4", ControlEvent::Click, &Command4Click},
-    EventBinding{"Label22", ControlEvent::Click, &OpenWebPageFrom},
-    EventBinding{"SSTab1", ControlEvent::DoubleClick, &OpenWebPageFrom},
+    EventBinding{role::kTenderCalculate, ControlEvent::Click, &Command1Click},
+    EventBinding{role::kBasePriceCalculate, ControlEvent::Click, &Command10Click},
+    EventBinding{role::kBenchmarkCalculate, ControlEvent::Click, &Command2Click},
+    EventBinding{role::kChargedFeeCalculate, ControlEvent::Click, &Command3Click},
+    EventBinding{role::kComplexityGeneral, ControlEvent::Click,
+                 [](Controls& c) { ComplexityCoefficient(c, 0); }},
+    EventBinding{role::kComplexityModerate, ControlEvent::Click,
+                 [](Controls& c) { ComplexityCoefficient(c, 1); }},
+    EventBinding{role::kComplexityHigh, ControlEvent::Click,
+                 [](Controls& c) { ComplexityCoefficient(c, 2); }},
+    EventBinding{role::kPeriodCalculate, ControlEvent::Click, &Command4Click},
+    EventBinding{role::kWebLink, ControlEvent::Click, [](Controls&) { OpenWebPage(); }},
+    EventBinding{role::kTabs, ControlEvent::DoubleClick, [](Controls&) { OpenWebPage(); }},
 };
 
 // Turns left-button clicks (press and release on the widget) or double-clicks
@@ -105,7 +104,10 @@ std::span<const EventBinding> EventBindings()
 void WireEvents(const ControlMap& widgets, Controls& controls, QWidget* window)
 {
     for (const EventBinding& binding : kBindings) {
-        QWidget* widget = widgets.at(binding.control);
+        QWidget* widget = Lookup(widgets, binding.control);
+        if (widget == nullptr) {
+            continue;
+        }
         const Handler handler = binding.handler;
         Connect(widget, binding.event,
                 [window, &controls, handler] { RunReported(window, [&] { handler(controls); }); });

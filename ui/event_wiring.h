@@ -22,11 +22,13 @@ enum class ControlEvent { Click, DoubleClick };
 using Handler = void (*)(Controls&);
 
 struct EventBinding {
-    std::string_view control;
+    ControlName control;
     ControlEvent event;
     Handler handler;
 };
 
+// The table, for the test that checks every row names a control of a kind
+// its event can come from.
 std::span<const EventBinding> EventBindings();
 
 // Connects every row of the table; errors are reported over `window`.

@@ -1,71 +1,77 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
+#include <span>
+#include <string_view>
+
+#include "ui/qt_text.h"
 
 namespace kelvora::ui {
 namespace {
 
-constexpr std::array kRoles{FontRole::Default, FontRole::Prompt, FontRole::Result, FontRole::Title,
-                            FontRole::Credit};
+constexpr std::string_view kSongTi[] = {
+    "宋体",
+    "SimSun",
+    "NSimSun",
+    "Noto Serif CJK SC",
+    "Source Han Serif SC",
+    "AR PL UMing CN",
+    "WenQuanYi Zen Hei",
+};
+constexpr std::string_view kYaoTi[] = {
+    "方正姚体",           "FZYaoTi",           "STXinwei", "华文新魏", "Noto Sans CJK SC",
+    "Source Han Sans SC", "WenQuanYi Zen Hei",
+};
+constexpr std::string_view kInterface[] = {
+    "Microsoft YaHei UI", "Microsoft YaHei",   "Noto Sans CJK SC",
+    "Source Han Sans SC", "WenQuanYi Zen Hei", "PingFang SC",
+};
 
-qreal PointSize(FontRole role)
+struct RoleFont {
+    FontRole role;
+    qreal points;
+    std::span<const std::string_view> families;
+};
+
+// In the order of FontRole.
+constexpr std::array<RoleFont, 5> kRoleFonts{{
+    {FontRole::Default, 9, kInterface},
+    {FontRole::Prompt, 10.5, kSongTi},
+    {FontRole::Result, 12, kSongTi},
+    {FontRole::Title, 21.75, kYaoTi},
+    {FontRole::Credit, 9, kYaoTi},
+}};
+
+const RoleFont& Row(FontRole role)
 {
-    switch (role) {
-        case FontRole::Prompt:
-            return 10.5;
-        case FontRole::Result:
-            return 12;
-        case FontRole::Title:
-            return 21.75;
-        case FontRole::Credit:
-        case FontRole::Default:
-            break;
-    }
-    return 9;
+    return kRoleFonts[static_cast<std::size_t>(role)];
 }
 
 }  // namespace
 
 QStringList WantedFamilies(FontRole role)
 {
-    switch (role) {
-        case FontRole::Prompt:
-        case FontRole::Result:  // 宋体
-            return {QStringLiteral("宋体"),
-                    QStringLiteral("SimSun"),
-                    QStringLiteral("NSimSun"),
-                    QStringLiteral("Noto Serif CJK SC"),
-                    QStringLiteral("Source Han Serif SC"),
-                    QStringLiteral("AR PL UMing CN"),
-                    QStringLiteral("WenQuanYi Zen Hei")};
-        case FontRole::Title:
-        case FontRole::Credit:  // 方正姚体
-            return {QStringLiteral("方正姚体"),         QStringLiteral("FZYaoTi"),
-                    QStringLiteral("STXinwei"),         QStringLiteral("华文新魏"),
-                    QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
-                    QStringLiteral("WenQuanYi Zen Hei")};
-        case FontRole::Default:
-            break;
+    QStringList families;
+    for (std::string_view family : Row(role).families) {
+        families.append(ToQString(family));
     }
-    return {QStringLiteral("Microsoft YaHei UI"), QStringLiteral("Microsoft YaHei"),
-            QStringLiteral("Noto Sans CJK SC"),   QStringLiteral("Source Han Sans SC"),
-            QStringLiteral("WenQuanYi Zen Hei"),  QStringLiteral("PingFang SC")};
+    return families;
 }
 
 FontSet::FontSet()
 {
     const QStringList installed = QFontDatabase::families();
-    for (FontRole role : kRoles) {
+    for (const RoleFont& row : kRoleFonts) {
         QFont font;
-        for (const QString& family : WantedFamilies(role)) {
+        for (const QString& family : WantedFamilies(row.role)) {
             if (installed.contains(family, Qt::CaseInsensitive)) {
                 font.setFamilies({family});
                 break;
             }
         }
-        font.setPointSizeF(PointSize(role));
+        font.setPointSizeF(row.points);
         font.setWeight(QFont::Normal);
-        m_fonts[static_cast<std::size_t>(role)] = font;
+        m_fonts[static_cast<std::size_t>(row.role)] = font;
     }
 }
 

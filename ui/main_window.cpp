@@ -15,7 +15,7 @@
 namespace kelvora::ui {
 namespace {
 
-QRect PixelRect(const ControlSpec& row)
+QRect PixelRect(const ControlRow& row)
 {
     return QRect(TwipsToPixels(row.left), TwipsToPixels(row.top), TwipsToPixels(row.width),
                  TwipsToPixels(row.height));
@@ -36,7 +36,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(ToQString(kWindowName));
+    setObjectName(ToQString(role::kWindow.str()));
     setWindowTitle(ToQString(kWindowTitle));
     setWindowIcon(AppIcon());
     const FontSet fonts;
@@ -44,9 +44,9 @@ MainWindow::MainWindow(QWidget* parent)
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
 
     TabPagePlacer* placer = nullptr;
-    for (const ControlSpec& row : ControlSpecs()) {
+    for (const ControlRow& row : ControlRows()) {
         QWidget* widget = CreateControl(row, ContainerFor(row.container, row.page), fonts);
-        m_widgets.emplace(row.name, widget);
+        m_widgets.emplace(row.name.str(), widget);
         if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
             for (std::string_view caption : TabCaptions()) {
                 tabs->addTab(new QWidget, ToQString(caption));
@@ -54,7 +54,7 @@ MainWindow::MainWindow(QWidget* parent)
             placer = new TabPagePlacer(tabs);
         }
         const QRect rect = PixelRect(row);
-        if (row.container == kTabControlName && placer != nullptr) {
+        if (row.container == role::kTabs && placer != nullptr) {
             placer->Add(widget, QRect(rect.topLeft(), widget->size()));
             // A double-click on a control of a page is the control's own.
             widget->setAttribute(Qt::WA_NoMousePropagation);
@@ -62,7 +62,7 @@ MainWindow::MainWindow(QWidget* parent)
             widget->move(rect.topLeft());
         }
     }
-    static_cast<QTabWidget*>(control(kTabControlName))->setCurrentIndex(kInitialTab);
+    Lookup<QTabWidget>(m_widgets, role::kTabs)->setCurrentIndex(kInitialTab);
 
     SetFocusOrder();
     SetBuddies();
@@ -73,36 +73,40 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-QWidget* MainWindow::control(std::string_view name) const
+QWidget* MainWindow::control(ControlName name) const
 {
-    const auto it = m_widgets.find(name);
+    const auto it = m_widgets.find(name.str());
     return it == m_widgets.end() ? nullptr : it->second;
 }
 
-QWidget* MainWindow::ContainerFor(std::string_view container, int page) const
+QWidget* MainWindow::ContainerFor(ControlName container, int page)
 {
-    if (container == kWindowName) {
-        return const_cast<MainWindow*>(this);
+    if (container == role::kWindow) {
+        return this;
     }
-    QWidget* widget = control(container);
+    // The table lists every container before its children (checked by its
+    // test); were one missing, its children would stand on the window.
+    QWidget* widget = Lookup(m_widgets, container);
     if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
         return tabs->widget(page);
     }
-    return widget;
+    return widget != nullptr ? widget : this;
 }
 
 void MainWindow::SetFocusOrder()
 {
     const auto order = FocusOrder();
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
-        QWidget::setTabOrder(control(order[i]), control(order[i + 1]));
+        QWidget::setTabOrder(Lookup(m_widgets, order[i]), Lookup(m_widgets, order[i + 1]));
     }
 }
 
 void MainWindow::SetBuddies()
 {
     for (const Buddy& buddy : Buddies()) {
-        static_cast<QLabel*>(control(buddy.label))->setBuddy(control(buddy.input));
+        if (auto* label = Lookup<QLabel>(m_widgets, buddy.label)) {
+            label->setBuddy(Lookup(m_widgets, buddy.input));
+        }
     }
 }
 

@@ -10,7 +10,6 @@
 
 #include <QWidget>
 #include <memory>
-#include <string_view>
 
 #include "ui/widget_controls.h"
 
@@ -21,11 +20,11 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The widget of a control by its name, or nullptr.
-    QWidget* control(std::string_view name) const;
+    // The widget of a control, or nullptr for a name the window lacks.
+    QWidget* control(ControlName name) const;
 
 private:
-    QWidget* ContainerFor(std::string_view container, int page) const;
+    QWidget* ContainerFor(ControlName container, int page);
     void SetFocusOrder();
     void SetBuddies();
     void CentreOnScreen();

@@ -1,94 +1,64 @@
 #include "ui/widget_controls.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <stdexcept>
-#include <string>
 
-#include "ui/control_factory.h"
+#include "ui/fitting_label.h"
+#include "ui/internal_error.h"
 #include "ui/qt_text.h"
 
 namespace kelvora::ui {
+namespace {
 
-QWidget* WidgetControls::Find(std::string_view control) const
+template <typename T>
+T* Require(const ControlMap& widgets, ControlName control)
 {
-    const auto it = m_widgets.find(control);
-    if (it == m_widgets.end()) {
-        throw std::logic_error("no control named " + std::string(control));
+    T* widget = Lookup<T>(widgets, control);
+    if (widget == nullptr) {
+        throw InternalError();
     }
-    return it->second;
+    return widget;
 }
 
-std::string WidgetControls::Text(std::string_view control) const
+}  // namespace
+
+std::string WidgetControls::Text(ControlName control) const
 {
-    QWidget* widget = Find(control);
-    QString text;
+    QWidget* widget = Require<QWidget>(m_widgets, control);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        text = edit->text();
-    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        text = combo->currentText();
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        text = label->text();
-    } else {
-        throw std::logic_error("control has no text: " + std::string(control));
+        return edit->text().toStdString();
     }
-    return text.toStdString();
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        return combo->currentText().toStdString();
+    }
+    return Require<QLabel>(m_widgets, control)->text().toStdString();
 }
 
-int WidgetControls::Value(std::string_view control) const
+bool WidgetControls::Checked(ControlName control) const
 {
-    auto* box = qobject_cast<QCheckBox*>(Find(control));
-    if (box == nullptr) {
-        throw std::logic_error("control has no value: " + std::string(control));
-    }
-    switch (box->checkState()) {
-        case Qt::Checked:
-            return kChecked;
-        case Qt::PartiallyChecked:
-            return kGrayed;
-        case Qt::Unchecked:
-            break;
-    }
-    return kUnchecked;
+    return Require<QCheckBox>(m_widgets, control)->checkState() == Qt::Checked;
 }
 
-DateTime WidgetControls::Date(std::string_view control) const
+DateTime WidgetControls::Date(ControlName control) const
 {
-    auto* picker = qobject_cast<QDateTimeEdit*>(Find(control));
-    if (picker == nullptr) {
-        throw std::logic_error("control has no date: " + std::string(control));
-    }
-    namespace chrono = std::chrono;
-    const QDateTime value = picker->dateTime();
-    const QDate date = value.date();
-    const chrono::year_month_day civil{chrono::year{date.year()},
-                                       chrono::month{static_cast<unsigned>(date.month())},
-                                       chrono::day{static_cast<unsigned>(date.day())}};
-    return chrono::local_days{civil} + chrono::seconds{value.time().msecsSinceStartOfDay() / 1000};
+    const QDateTime value = Require<QDateTimeEdit>(m_widgets, control)->dateTime();
+    // QDate::toStdSysDays() needs a newer standard library than g++ 12's;
+    // Julian day 2440588 is 1970-01-01, the epoch of the chrono clocks.
+    constexpr qint64 kJulianDayOfEpoch = 2440588;
+    const std::chrono::days day{value.date().toJulianDay() - kJulianDayOfEpoch};
+    return DateTime{day} + std::chrono::seconds{value.time().msecsSinceStartOfDay() / 1000};
 }
 
-QLabel* WidgetControls::FindLabel(std::string_view control) const
+void WidgetControls::WriteResult(ControlName control, const Result& result)
 {
-    auto* label = qobject_cast<QLabel*>(Find(control));
-    if (label == nullptr) {
-        throw std::logic_error("control has no caption: " + std::string(control));
-    }
-    return label;
-}
-
-void WidgetControls::SetCaption(std::string_view control, std::string_view caption)
-{
-    QLabel* label = FindLabel(control);
-    label->setText(ToQString(caption));
+    QLabel* label = Require<QLabel>(m_widgets, control);
+    label->setToolTip(ToQString(result.working));
+    label->setText(ToQString(result.caption));
     FitToText(label);
-}
-
-void WidgetControls::SetWorking(std::string_view control, std::string_view working)
-{
-    FindLabel(control)->setToolTip(ToQString(working));
 }
 
 }  // namespace kelvora::ui

@@ -1,33 +1,46 @@
 #pragma once
-// The click layers' view of the window: reads and writes widgets by their
-// control names. Texts cross as UTF-8.
+// The click layers' view of the window: reads inputs and writes results of
+// the widgets by their roles. Texts cross as UTF-8.
+//
+//   role --ControlMap--> widget --Text | Checked | Date--> click layer
+//   click layer --WriteResult--> label caption + tooltip working
 
-#include <QLabel>
 #include <QWidget>
 #include <string_view>
 #include <unordered_map>
 
 #include "calc/controls.h"
 
+class QLabel;
+
 namespace kelvora::ui {
 
 using ControlMap = std::unordered_map<std::string_view, QWidget*>;
+
+// The widget of `name` as a T. A name missing from the map or a widget of
+// another kind is a fault of the tables, caught by their test and asserted
+// in debug builds; a release build gets nullptr.
+template <typename T = QWidget>
+T* Lookup(const ControlMap& widgets, ControlName name)
+{
+    const auto it = widgets.find(name.str());
+    T* widget = it == widgets.end() ? nullptr : qobject_cast<T*>(it->second);
+    Q_ASSERT_X(widget != nullptr, "Lookup",
+               "a control missing from the tables, or of another kind");
+    return widget;
+}
 
 class WidgetControls : public Controls {
 public:
     explicit WidgetControls(const ControlMap& widgets) : m_widgets(widgets) {}
 
-    std::string Text(std::string_view control) const override;
-    int Value(std::string_view control) const override;
-    DateTime Date(std::string_view control) const override;
-    void SetCaption(std::string_view control, std::string_view caption) override;
-    // The working becomes the label's tooltip.
-    void SetWorking(std::string_view control, std::string_view working) override;
+    std::string Text(ControlName control) const override;
+    bool Checked(ControlName control) const override;
+    DateTime Date(ControlName control) const override;
+    // The working becomes the label's tooltip; the label fits its new caption.
+    void WriteResult(ControlName control, const Result& result) override;
 
 private:
-    QWidget* Find(std::string_view control) const;
-    QLabel* FindLabel(std::string_view control) const;
-
     const ControlMap& m_widgets;
 };
 

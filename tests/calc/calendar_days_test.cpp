@@ -9,6 +9,7 @@
 
 #include "calc/calendar_days_cases.h"
 #include "calc/fake_controls.h"
+#include "test_support.h"
 
 namespace kelvora {
 namespace {
@@ -27,10 +28,10 @@ class PeriodClickTest : public ::testing::TestWithParam<PeriodCase> {};
 TEST_P(PeriodClickTest, ShowsTheDayCountInLabel16)
 {
     testing::FakeControls controls;
-    controls.SetDate("DTPicker1", At(GetParam().start));
-    controls.SetDate("DTPicker2", At(GetParam().completion));
+    controls.SetDate(role::kStartDate, At(GetParam().start));
+    controls.SetDate(role::kCompletionDate, At(GetParam().completion));
     Command4Click(controls);
-    EXPECT_EQ(controls.Text("Label16"), GetParam().shown);
+    EXPECT_EQ(controls.Text(role::kPeriod), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, PeriodClickTest, ::testing::ValuesIn(testing::PeriodCases()));
@@ -41,6 +42,33 @@ TEST(CalendarDays, TimesOfDayPlayNoPart)
     EXPECT_EQ(CalendarDays(At({2009, 2, 6}, 0, 1), At({2009, 2, 6}, 23, 59)), 0);
     EXPECT_EQ(CalendarDays(At({2009, 2, 6}, 23, 59), At({2009, 2, 6}, 0, 1)), 0);
     EXPECT_EQ(CalendarDays(At({2009, 2, 7}, 0, 1), At({2009, 2, 6}, 23, 59)), -1);
+}
+
+TEST(FormatDate, EveryYearACalendarDateHolds)
+{
+    const struct {
+        Ymd day;
+        const char* shown;
+    } cases[] = {
+        {{2009, 2, 6}, "2009/2/6"},
+        {{9999, 12, 31}, "9999/12/31"},
+        {{1, 1, 1}, "1/1/1"},
+        {{0, 3, 1}, "0/3/1"},
+        {{-1, 12, 31}, "-1/12/31"},
+        {{-9999, 1, 1}, "-9999/1/1"},
+        {{-10000, 1, 1}, "-10000/1/1"},
+        {{-32767, 1, 1}, "-32767/1/1"},
+        {{32767, 12, 31}, "32767/12/31"},
+        {{12345, 10, 9}, "12345/10/9"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatDate(At(c.day)), c.shown);
+    }
+    // a day past the last year a calendar date holds is refused, not garbled
+    const DateTime beyond = At({32767, 12, 31}) + days{1};
+    EXPECT_EQ(testing::FaultOf([&] { FormatDate(beyond); }), FloatFault::InvalidOperation);
+    const DateTime before = At({-32767, 1, 1}) - days{1};
+    EXPECT_EQ(testing::FaultOf([&] { FormatDate(before); }), FloatFault::InvalidOperation);
 }
 
 // A plain day-by-day calendar, written without std::chrono.

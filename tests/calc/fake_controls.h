@@ -1,5 +1,5 @@
 #pragma once
-// A window without widgets: control texts, values and captions in maps.
+// A window without widgets: control texts, ticks, dates and results in maps.
 
 #include <map>
 #include <string>
@@ -11,47 +11,43 @@ namespace kelvora::testing {
 
 class FakeControls : public Controls {
 public:
-    std::string Text(std::string_view control) const override
+    std::string Text(ControlName control) const override { return Find(m_texts, control, {}); }
+    bool Checked(ControlName control) const override { return Find(m_checked, control, false); }
+    DateTime Date(ControlName control) const override { return Find(m_dates, control, {}); }
+    void WriteResult(ControlName control, const Result& result) override
     {
-        const auto it = m_texts.find(control);
-        return it == m_texts.end() ? std::string() : it->second;
-    }
-    int Value(std::string_view control) const override
-    {
-        const auto it = m_values.find(control);
-        return it == m_values.end() ? kUnchecked : it->second;
-    }
-    DateTime Date(std::string_view control) const override
-    {
-        const auto it = m_dates.find(control);
-        return it == m_dates.end() ? DateTime{} : it->second;
-    }
-    void SetCaption(std::string_view control, std::string_view caption) override
-    {
-        m_texts[std::string(control)] = std::string(caption);
+        m_texts[std::string(control.str())] = result.caption;
+        m_workings[std::string(control.str())] = result.working;
         ++m_writes;
     }
 
-    void SetWorking(std::string_view control, std::string_view working) override
+    std::string Working(ControlName control) const { return Find(m_workings, control, {}); }
+    void SetText(ControlName control, const std::string& text)
     {
-        m_workings[std::string(control)] = std::string(working);
+        m_texts[std::string(control.str())] = text;
     }
-    std::string Working(std::string_view control) const
+    void SetChecked(ControlName control, bool checked)
     {
-        const auto it = m_workings.find(control);
-        return it == m_workings.end() ? std::string() : it->second;
+        m_checked[std::string(control.str())] = checked;
     }
-
-    void SetText(const std::string& control, const std::string& text) { m_texts[control] = text; }
-    void SetValue(const std::string& control, int value) { m_values[control] = value; }
-    void SetDate(const std::string& control, DateTime date) { m_dates[control] = date; }
+    void SetDate(ControlName control, DateTime date) { m_dates[std::string(control.str())] = date; }
     int writes() const { return m_writes; }
 
 private:
-    std::map<std::string, std::string, std::less<>> m_texts;
-    std::map<std::string, int, std::less<>> m_values;
-    std::map<std::string, DateTime, std::less<>> m_dates;
-    std::map<std::string, std::string, std::less<>> m_workings;
+    template <typename T>
+    using Map = std::map<std::string, T, std::less<>>;
+
+    template <typename T>
+    static T Find(const Map<T>& map, ControlName control, T otherwise)
+    {
+        const auto it = map.find(control.str());
+        return it == map.end() ? otherwise : it->second;
+    }
+
+    Map<std::string> m_texts;
+    Map<bool> m_checked;
+    Map<DateTime> m_dates;
+    Map<std::string> m_workings;
     int m_writes = 0;
 };
 

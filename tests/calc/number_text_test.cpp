@@ -12,6 +12,7 @@
 #include <string>
 
 #include "calc/float_error.h"
+#include "test_support.h"
 
 namespace kelvora {
 namespace {
@@ -78,12 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReadNumber, NumberBeyondTheDoubleRangeIsAnOverflow)
 {
     for (const char* text : {"1e400", "-1e400", "1.8e308", "999e306", "0.000001e315"}) {
-        try {
-            ReadNumber(text);
-            ADD_FAILURE() << text << " read without an error";
-        } catch (const FloatingPointError& e) {
-            EXPECT_EQ(e.fault(), FloatFault::Overflow) << text;
-        }
+        EXPECT_EQ(testing::FaultOf([&] { ReadNumber(text); }), FloatFault::Overflow) << text;
     }
     EXPECT_EQ(ReadNumber("1.7976931348623157e308"), DBL_MAX);
 }
@@ -96,6 +92,11 @@ TEST(ReadNumber, LargestDoubleAsShownReadsBack)
         EXPECT_EQ(std::abs(ReadNumber(FormatTwoDecimals(x))), DBL_MAX);
     }
     EXPECT_EQ(ReadNumber("1.79769313486232E+308"), DBL_MAX);
+    // everything up to the shown figure, however many digits it is written with
+    EXPECT_EQ(ReadNumber("1.7976931348623159e308"), DBL_MAX);
+    EXPECT_EQ(ReadNumber("1.797693134862319e308"), DBL_MAX);
+    EXPECT_EQ(ReadNumber("1.7976931348623199999999e308"), DBL_MAX);
+    EXPECT_EQ(ReadNumber("-1.797693134862315999e308"), -DBL_MAX);
     EXPECT_EQ(ReadNumber("-179769313486232000" + std::string(291, '0') + ".00"), -DBL_MAX);
     EXPECT_EQ(ReadNumber("0.0179769313486232e310"), DBL_MAX);
     for (const char* text : {"1.797693134862321E+308", "1.79769313486233E+308", "1.8e308",
@@ -228,6 +229,27 @@ double RandomDouble(std::mt19937_64& rng)
                    std::pow(10.0, std::uniform_int_distribution<int>(12, 17)(rng));
         default:  // products such as the fee chain makes
             return sign * unit(rng) * unit(rng) * 1.15;
+    }
+}
+
+// printf's "%.15G" as the figures are written: an exponent of two digits at
+// least, and no "-0".
+std::string PrintfGeneral(double x)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.15G", x);
+    return std::string(text) == "-0" ? "0" : text;
+}
+
+TEST(NumberTextProperty, GeneralFormIsPrintfsFifteenDigitForm)
+{
+    std::mt19937_64 rng(20261207);
+    for (int i = 0; i < 300000; ++i) {
+        const double x = RandomDouble(rng);
+        ASSERT_EQ(FormatGeneral(x), PrintfGeneral(x)) << "from " << x;
+    }
+    for (double x : {100000.0, 1e14, 1e15, 1e-4, 1e-5, 0.5, -0.0, DBL_MAX, DBL_MIN, 5e-324}) {
+        EXPECT_EQ(FormatGeneral(x), PrintfGeneral(x)) << x;
     }
 }
 

@@ -4,12 +4,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <ostream>
 #include <random>
 
 #include "calc/fake_controls.h"
 #include "calc/float_error.h"
 #include "calc/supervision_cases.h"
+#include "calc/tender_fee.h"
+#include "test_support.h"
 
 namespace kelvora {
 namespace {
@@ -22,9 +25,9 @@ class BasePriceClickTest : public ::testing::TestWithParam<BasePriceCase> {};
 TEST_P(BasePriceClickTest, ShowsTheBasePriceInLabel15)
 {
     FakeControls controls;
-    controls.SetText("Text2", GetParam().amount);
+    controls.SetText(role::kFeeBasis, GetParam().amount);
     Command10Click(controls);
-    EXPECT_EQ(controls.Text("Label15"), GetParam().shown);
+    EXPECT_EQ(controls.Text(role::kBasePrice), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Amounts, BasePriceClickTest,
@@ -97,12 +100,7 @@ TEST(SupervisionBasePrice, HugeNegativeAmountsFailInsteadOfShowingNonsense)
         {-1.7e308, FloatFault::Overflow},
     };
     for (const auto& c : cases) {
-        try {
-            SupervisionBasePrice(c.amount);
-            ADD_FAILURE() << c.amount << " gave a price";
-        } catch (const FloatingPointError& e) {
-            EXPECT_EQ(e.fault(), c.fault) << c.amount;
-        }
+        EXPECT_EQ(testing::FaultOf([&] { SupervisionBasePrice(c.amount); }), c.fault) << c.amount;
     }
     EXPECT_NO_THROW(SupervisionBasePrice(-1e18));
     EXPECT_NO_THROW(SupervisionBasePrice(1.7e308));
@@ -132,19 +130,19 @@ TEST_P(SupervisionChainTest, EachStepReadsThePreviousCaption)
 {
     const ChainCase& c = GetParam();
     FakeControls controls;
-    controls.SetText("Text2", c.amount);
-    controls.SetText("Text4", c.discipline);
-    controls.SetText("Text3", c.elevation);
-    controls.SetText("Text5", c.range);
+    controls.SetText(role::kFeeBasis, c.amount);
+    controls.SetText(role::kDiscipline, c.discipline);
+    controls.SetText(role::kElevation, c.elevation);
+    controls.SetText(role::kRange, c.range);
     Command10Click(controls);
     if (c.grade >= 0) {
         ComplexityCoefficient(controls, static_cast<std::size_t>(c.grade));
     }
     Command2Click(controls);
     Command3Click(controls);
-    EXPECT_EQ(controls.Text("Label10"), c.complexityShown);
-    EXPECT_EQ(controls.Text("Label11"), c.benchmarkShown);
-    EXPECT_EQ(controls.Text("Label14"), c.feeShown);
+    EXPECT_EQ(controls.Text(role::kComplexityCoefficient), c.complexityShown);
+    EXPECT_EQ(controls.Text(role::kBenchmark), c.benchmarkShown);
+    EXPECT_EQ(controls.Text(role::kChargedFee), c.feeShown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -165,19 +163,19 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SupervisionChain, ChargedFeeUsesTheBenchmarkAsShown)
 {
     FakeControls controls;
-    controls.SetText("Label11", "18.975");  // what the screen shows for 18.974999999999998
-    controls.SetText("Text5", "10");
+    controls.SetText(role::kBenchmark, "18.975");  // what the screen shows for 18.974999999999998
+    controls.SetText(role::kRange, "10");
     Command3Click(controls);
-    EXPECT_EQ(controls.Text("Label14"), "20.8725");
+    EXPECT_EQ(controls.Text(role::kChargedFee), "20.8725");
     EXPECT_EQ(ChargedFee(16.5 * 1.15, 10), 20.872499999999999);
 }
 
 TEST(SupervisionChain, EmptyBenchmarkCaptionGivesZero)
 {
     FakeControls controls;
-    controls.SetText("Text5", "10");
+    controls.SetText(role::kRange, "10");
     Command3Click(controls);
-    EXPECT_EQ(controls.Text("Label14"), "0");
+    EXPECT_EQ(controls.Text(role::kChargedFee), "0");
 }
 
 TEST(SupervisionChain, ProductsBeyondTheDoubleRangeWriteNothing)
@@ -194,36 +192,49 @@ TEST(SupervisionChain, ProductsBeyondTheDoubleRangeWriteNothing)
     };
     for (const auto& c : cases) {
         FakeControls controls;
-        controls.SetText("Label15", c.base);
-        controls.SetText("Text4", c.discipline);
-        controls.SetText("Label10", "1.15");
-        controls.SetText("Text3", c.elevation);
-        controls.SetText("Label11", "before");
-        try {
-            Command2Click(controls);
-            ADD_FAILURE() << "no error for " << c.discipline;
-        } catch (const FloatingPointError& e) {
-            EXPECT_EQ(e.fault(), c.fault);
-        }
-        EXPECT_EQ(controls.Text("Label11"), "before");
+        controls.SetText(role::kBasePrice, c.base);
+        controls.SetText(role::kDiscipline, c.discipline);
+        controls.SetText(role::kComplexityCoefficient, "1.15");
+        controls.SetText(role::kElevation, c.elevation);
+        controls.SetText(role::kBenchmark, "before");
+        EXPECT_EQ(testing::FaultOf([&] { Command2Click(controls); }), c.fault) << c.discipline;
+        EXPECT_EQ(controls.Text(role::kBenchmark), "before");
     }
 
     FakeControls controls;
-    controls.SetText("Label11", "1e308");
-    controls.SetText("Text5", "1e3");
-    controls.SetText("Label14", "before");
+    controls.SetText(role::kBenchmark, "1e308");
+    controls.SetText(role::kRange, "1e3");
+    controls.SetText(role::kChargedFee, "before");
     EXPECT_THROW(Command3Click(controls), FloatingPointError);
-    EXPECT_EQ(controls.Text("Label14"), "before");
+    EXPECT_EQ(controls.Text(role::kChargedFee), "before");
+}
+
+TEST(Calculations, RefuseAmountsThatAreNotFinite)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    using testing::FaultOf;
+    for (double bad : {inf, -inf, nan}) {
+        const FloatFault fault =
+            std::isnan(bad) ? FloatFault::InvalidOperation : FloatFault::Overflow;
+        EXPECT_EQ(FaultOf([&] { SupervisionBasePrice(bad); }), fault) << bad;
+        EXPECT_EQ(FaultOf([&] { BenchmarkPrice(bad, 1, 1, 1); }), fault) << bad;
+        EXPECT_EQ(FaultOf([&] { BenchmarkPrice(100, 1, 1, bad); }), fault) << bad;
+        EXPECT_EQ(FaultOf([&] { ChargedFee(bad, 0); }), fault) << bad;
+        EXPECT_EQ(FaultOf([&] { ChargedFee(100, bad); }), fault) << bad;
+        for (const auto& entry : kTenderTypeTexts) {
+            EXPECT_EQ(FaultOf([&] { TenderAgencyFee(bad, entry.type, false); }), fault) << bad;
+        }
+    }
 }
 
 TEST(ComplexityCoefficient, OptionsWriteTheirCoefficientOnly)
 {
     const char* shown[] = {"0.85", "1.00", "1.15"};
-    void (*clicks[])(Controls&) = {&Option1Click, &Option2Click, &Option3Click};
     for (std::size_t i = 0; i < 3; ++i) {
         FakeControls controls;
-        clicks[i](controls);
-        EXPECT_EQ(controls.Text("Label10"), shown[i]);
+        ComplexityCoefficient(controls, i);
+        EXPECT_EQ(controls.Text(role::kComplexityCoefficient), shown[i]);
         EXPECT_EQ(controls.writes(), 1);
     }
 }

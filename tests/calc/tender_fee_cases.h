@@ -13,10 +13,13 @@ inline constexpr const char* kEngineering = "工程招标";
 inline constexpr const char* kServices = "服务招标";
 inline constexpr const char* kGoods = "货物招标";
 
+// The states of Check1 a case sets; a greyed box counts as not ticked.
+enum CheckState { kUnchecked, kChecked, kGrayed };
+
 struct FeeCase {
     const char* type;
     const char* amount;
-    int check;  // kUnchecked, kChecked or kGrayed
+    int check;  // a CheckState
     const char* shown;
 };
 

@@ -48,14 +48,14 @@ std::string LastFigure(const std::string& text)
 Lines TenderWorking(const char* type, const char* amount, bool doc, std::string* caption = nullptr)
 {
     FakeControls controls;
-    controls.SetText("Combo1", type);
-    controls.SetText("Text1", amount);
-    controls.SetValue("Check1", doc ? kChecked : kUnchecked);
+    controls.SetText(role::kTenderType, type);
+    controls.SetText(role::kTenderAmount, amount);
+    controls.SetChecked(role::kDocumentService, doc);
     Command1Click(controls);
     if (caption != nullptr) {
-        *caption = controls.Text("Label5");
+        *caption = controls.Text(role::kTenderFee);
     }
-    return Split(controls.Working("Label5"));
+    return Split(controls.Working(role::kTenderFee));
 }
 
 TEST(TenderFeeWorking, ShowsOneLinePerBandThenTheTotal)
@@ -105,12 +105,12 @@ TEST(TenderFeeWorking, FinalFigureIsTheCaptionForEveryAmountAndType)
 Lines BasePriceLines(const char* amount, std::string* caption = nullptr)
 {
     FakeControls controls;
-    controls.SetText("Text2", amount);
+    controls.SetText(role::kFeeBasis, amount);
     Command10Click(controls);
     if (caption != nullptr) {
-        *caption = controls.Text("Label15");
+        *caption = controls.Text(role::kBasePrice);
     }
-    return Split(controls.Working("Label15"));
+    return Split(controls.Working(role::kBasePrice));
 }
 
 TEST(BasePriceWorking, NamesThePointTheSegmentOrTheRate)
@@ -147,35 +147,36 @@ TEST(BasePriceWorking, FinalFigureIsTheCaptionAcrossTheTable)
 TEST(SupervisionWorking, StepsShowTheNumbersAsRead)
 {
     FakeControls controls;
-    controls.SetText("Label15", "16.5");
-    controls.SetText("Text4", "1");
-    controls.SetText("Text3", "1");
-    controls.SetText("Text5", "-20");
-    Option1Click(controls);
-    EXPECT_EQ(Split(controls.Working("Label10")), (Lines{"工程复杂程度：一般", "调整系数 0.85"}));
+    controls.SetText(role::kBasePrice, "16.5");
+    controls.SetText(role::kDiscipline, "1");
+    controls.SetText(role::kElevation, "1");
+    controls.SetText(role::kRange, "-20");
+    ComplexityCoefficient(controls, 0);
+    EXPECT_EQ(Split(controls.Working(role::kComplexityCoefficient)),
+              (Lines{"工程复杂程度：一般", "调整系数 0.85"}));
     Command2Click(controls);
-    EXPECT_EQ(Split(controls.Working("Label11")),
+    EXPECT_EQ(Split(controls.Working(role::kBenchmark)),
               (Lines{"基价 × 专业 × 复杂程度 × 高程", "= 16.5 × 1 × 0.85 × 1", "= 14.025"}));
     Command3Click(controls);
-    EXPECT_EQ(Split(controls.Working("Label14")),
+    EXPECT_EQ(Split(controls.Working(role::kChargedFee)),
               (Lines{"基准价 × (1 + 浮动幅度%)", "= 14.025 × (1 − 20%)", "= 11.22"}));
-    EXPECT_EQ(controls.Text("Label14"), "11.22");
+    EXPECT_EQ(controls.Text(role::kChargedFee), "11.22");
 
-    controls.SetText("Text5", "5%");
+    controls.SetText(role::kRange, "5%");
     Command3Click(controls);
-    EXPECT_EQ(Split(controls.Working("Label14")).at(1), "= 14.025 × (1 + 5%)");
+    EXPECT_EQ(Split(controls.Working(role::kChargedFee)).at(1), "= 14.025 × (1 + 5%)");
 }
 
 TEST(SupervisionWorking, FailedStepKeepsCaptionAndWorking)
 {
     FakeControls controls;
-    controls.SetText("Text2", "500");
+    controls.SetText(role::kFeeBasis, "500");
     Command10Click(controls);
-    const std::string working = controls.Working("Label15");
-    controls.SetText("Text2", "-1e19");
+    const std::string working = controls.Working(role::kBasePrice);
+    controls.SetText(role::kFeeBasis, "-1e19");
     EXPECT_THROW(Command10Click(controls), FloatingPointError);
-    EXPECT_EQ(controls.Text("Label15"), "16.5");
-    EXPECT_EQ(controls.Working("Label15"), working);
+    EXPECT_EQ(controls.Text(role::kBasePrice), "16.5");
+    EXPECT_EQ(controls.Working(role::kBasePrice), working);
 }
 
 TEST(PeriodWorking, GivesBothConventions)
@@ -203,10 +204,10 @@ TEST(PeriodWorking, GivesBothConventions)
     };
     for (const auto& c : cases) {
         FakeControls controls;
-        controls.SetDate("DTPicker1", c.start);
-        controls.SetDate("DTPicker2", c.completion);
+        controls.SetDate(role::kStartDate, c.start);
+        controls.SetDate(role::kCompletionDate, c.completion);
         Command4Click(controls);
-        EXPECT_EQ(Split(controls.Working("Label16")), c.lines);
+        EXPECT_EQ(Split(controls.Working(role::kPeriod)), c.lines);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QTabBar>
 #include <QUrl>
 
+#include "ui/error_report.h"
 #include "ui/web_link.h"
 #include "window_driver.h"
 
@@ -42,11 +43,11 @@ protected:
 TEST_F(LinkTest, EachClickOnLabel22OpensThePageOnce)
 {
     ShowPage(3);
-    Click("Label22");
+    Click(role::kWebLink);
     ASSERT_EQ(Opens(), 1);
     EXPECT_EQ(m_recorder.opened.front().toString().toStdString(), ui::kWebPageAddress);
     EXPECT_TRUE(m_recorder.opened.front().scheme() == "https");
-    Click("Label22");
+    Click(role::kWebLink);
     EXPECT_EQ(Opens(), 2);
     EXPECT_TRUE(window().isVisible());
     EXPECT_EQ(Tabs()->currentIndex(), 3);
@@ -82,9 +83,9 @@ TEST_F(LinkTest, ClicksThatAreNotTheLinkOpenNothing)
     EXPECT_EQ(Tabs()->currentIndex(), 2);
     QTest::mouseClick(Tabs()->widget(2), Qt::LeftButton, {}, UncoveredPointOf(Tabs()->widget(2)));
     ShowPage(0);
-    QTest::mouseDClick(Get("Frame1"), Qt::LeftButton, {}, QPoint(50, 50));
-    QTest::mouseDClick(Get("Label24"), Qt::LeftButton, {}, QPoint(3, 3));
-    QTest::mouseDClick(Get("Text1"), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseDClick(Get(role::kTenderFrame), Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mouseDClick(Get(role::kCredit), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseDClick(Get(role::kTenderAmount), Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_EQ(Opens(), 0);
 }
 
@@ -92,42 +93,50 @@ TEST_F(WindowTest, LinkThatCannotBeOpenedIsReportedAndTheWindowStays)
 {
     // The headless platform has no browser, so the desktop refuses the address.
     ShowPage(0);
-    Type("Text1", "6000");
-    Click("Command1");
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
     ShowPage(3);
-    const auto report = WithReport([&] { Click("Label22"); });
+    const auto report = WithReport([&] { Click(role::kWebLink); });
     ASSERT_TRUE(report.has_value());
     EXPECT_EQ(report->title, "Kelvora");
     EXPECT_TRUE(report->text.contains("文件未找到")) << report->text.toStdString();
     EXPECT_TRUE(window().isVisible());
-    EXPECT_EQ(Caption("Label5"), "22.55");
-    EXPECT_EQ(Get<QLineEdit>("Text1")->text(), "6000");
+    EXPECT_EQ(Caption(role::kTenderFee), "22.55");
+    EXPECT_EQ(Get<QLineEdit>(role::kTenderAmount)->text(), "6000");
 }
 
 TEST_F(WindowTest, OverflowIsReportedAndTheWindowKeepsWorking)
 {
     ShowPage(0);
-    Type("Text1", "6000");
-    Click("Command1");
-    Type("Text1", "1e400");
-    const auto report = WithReport([&] { Click("Command1"); });
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
+    Type(role::kTenderAmount, "1e400");
+    const auto report = WithReport([&] { Click(role::kTenderCalculate); });
     ASSERT_TRUE(report.has_value());
     EXPECT_EQ(report->title, "Kelvora");
     EXPECT_TRUE(report->text.contains("溢出")) << report->text.toStdString();
-    EXPECT_EQ(Caption("Label5"), "22.55");
+    EXPECT_EQ(Caption(role::kTenderFee), "22.55");
     EXPECT_TRUE(window().isVisible());
-    EXPECT_EQ(Get<QLineEdit>("Text1")->text(), "1e400");
+    EXPECT_EQ(Get<QLineEdit>(role::kTenderAmount)->text(), "1e400");
 
-    Type("Text1", "500");
-    const auto again = WithReport([&] { Click("Command1"); });
+    Type(role::kTenderAmount, "500");
+    const auto again = WithReport([&] { Click(role::kTenderCalculate); });
     EXPECT_FALSE(again.has_value());
-    EXPECT_EQ(Caption("Label5"), "3.80");
+    EXPECT_EQ(Caption(role::kTenderFee), "3.80");
 }
 
-TEST_F(WindowTest, CalculationsDoNothingAtStart)
+TEST_F(WindowTest, InternalErrorsAreReportedWithoutTheirEnglishText)
 {
-    for (const char* name : {"Label5", "Label15", "Label10", "Label11", "Label14", "Label16"}) {
-        EXPECT_TRUE(Caption(name).isEmpty()) << name;
+    const std::function<void()> faults[] = {
+        [] { throw std::logic_error("no control named Label99"); },
+        [] { throw std::out_of_range("map::at"); },
+        [] { throw 42; },
+    };
+    for (const auto& fault : faults) {
+        const auto report = WithReport([&] { ui::RunReported(&window(), fault); });
+        ASSERT_TRUE(report.has_value());
+        EXPECT_EQ(report->title, "Kelvora");
+        EXPECT_EQ(report->text, "程序内部错误");
     }
 }
 

@@ -4,7 +4,8 @@
 
 #include <QAbstractButton>
 #include <QDateEdit>
-#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QPushButton>
@@ -15,7 +16,6 @@
 #include <string>
 
 #include "calc/tender_fee.h"
-#include "ui/control_factory.h"
 #include "ui/control_table.h"
 #include "ui/fonts.h"
 #include "window_driver.h"
@@ -25,40 +25,22 @@ namespace {
 
 using testing::WindowTest;
 
-QString Q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using testing::Q;
 
-// The Qt class each kind of control is built from.
-const char* ClassOf(ControlKind kind)
+// The Qt class a control is built from, by the kind its name states
+// (Text1 a text box, Command1 a button, ...).
+const char* ClassByName(std::string_view name)
 {
-    switch (kind) {
-        case ControlKind::TitleLabel:
-        case ControlKind::PromptLabel:
-        case ControlKind::ResultLabel:
-        case ControlKind::NoticeLabel:
-        case ControlKind::LinkLabel:
-        case ControlKind::CreditLabel:
-            return "QLabel";
-        case ControlKind::TabControl:
-            return "QTabWidget";
-        case ControlKind::Frame:
-            return "QGroupBox";
-        case ControlKind::TextBox:
-            return "QLineEdit";
-        case ControlKind::ComboBox:
-            return "QComboBox";
-        case ControlKind::CheckBox:
-            return "QCheckBox";
-        case ControlKind::OptionButton:
-            return "QRadioButton";
-        case ControlKind::Shape:
-            return "QFrame";
-        case ControlKind::Button:
-            return "QPushButton";
-        case ControlKind::DatePicker:
-            return "QDateEdit";
+    constexpr std::pair<std::string_view, const char*> kPrefixes[] = {
+        {"Text", "QLineEdit"},   {"Label", "QLabel"},        {"Combo", "QComboBox"},
+        {"Check", "QCheckBox"},  {"Option", "QRadioButton"}, {"Frame", "QGroupBox"},
+        {"Shape", "QFrame"},     {"Command", "QPushButton"}, {"DTPicker", "QDateEdit"},
+        {"SSTab", "QTabWidget"},
+    };
+    for (const auto& [prefix, className] : kPrefixes) {
+        if (name.substr(0, prefix.size()) == prefix) {
+            return className;
+        }
     }
     return "";
 }
@@ -87,29 +69,29 @@ TEST_F(WindowTest, OpensAsForm1WithItsTitleSizeAndTab)
 
 TEST_F(WindowTest, EveryControlHasItsKindContainerPlaceAndContent)
 {
-    for (const ControlSpec& row : ControlSpecs()) {
-        SCOPED_TRACE(std::string(row.name));
+    for (const ControlRow& row : ControlRows()) {
+        SCOPED_TRACE(row.name);
         QWidget* widget = window().control(row.name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->objectName(), Q(row.name));
-        EXPECT_EQ(window().findChild<QWidget*>(Q(row.name)), widget);
-        EXPECT_STREQ(widget->metaObject()->className(), ClassOf(row.kind));
+        EXPECT_EQ(widget->objectName(), Q(row.name.str()));
+        EXPECT_EQ(window().findChild<QWidget*>(Q(row.name.str())), widget);
+        EXPECT_STREQ(widget->metaObject()->className(), ClassByName(row.name.str()));
 
         // container, and the point the container measures from
         QWidget* origin = widget->parentWidget();
-        if (row.container == "SSTab1") {
+        if (row.container == role::kTabs) {
             ShowPage(row.page);
             EXPECT_EQ(widget->parentWidget(), Tabs()->widget(row.page));
             origin = Tabs();
         } else {
-            EXPECT_EQ(widget->parentWidget()->objectName(), Q(row.container));
+            EXPECT_EQ(widget->parentWidget()->objectName(), Q(row.container.str()));
         }
         EXPECT_EQ(widget->mapTo(origin, QPoint(0, 0)), QPoint(row.left / 15, row.top / 15));
 
         const QSize specified(row.width / 15, row.height / 15);
         if (auto* label = qobject_cast<QLabel*>(widget); label && row.content.empty()) {
-            EXPECT_EQ(label->size(), specified);  // an empty result label
-        } else if (label && SizesToText(row.kind)) {
+            EXPECT_EQ(label->size(), specified);                     // an empty result label
+        } else if (label && row.kind != ControlKind::NoticeLabel) {  // sizes to its text
             EXPECT_EQ(label->size(), label->sizeHint().expandedTo(label->minimumSize()));
         } else if (row.kind == ControlKind::NoticeLabel) {
             EXPECT_EQ(widget->width(), specified.width());
@@ -128,15 +110,15 @@ TEST_F(WindowTest, EveryControlHasItsKindContainerPlaceAndContent)
         } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             EXPECT_TRUE(edit->text().isEmpty());
         }
-        if (row.colour.set) {
-            EXPECT_EQ(widget->palette().color(QPalette::WindowText), ToQColor(row.colour));
+        if (row.colour != kDefaultColour) {
+            EXPECT_EQ(widget->palette().color(QPalette::WindowText).rgb(), row.colour);
         }
     }
 }
 
 TEST_F(WindowTest, ResultLabelsAreRedAndEmptyAndGrowToTheRight)
 {
-    for (const char* name : {"Label5", "Label15", "Label10", "Label11", "Label14", "Label16"}) {
+    for (ControlName name : testing::kResultLabels) {
         SCOPED_TRACE(name);
         auto* label = Get<QLabel>(name);
         EXPECT_TRUE(label->text().isEmpty());
@@ -144,51 +126,55 @@ TEST_F(WindowTest, ResultLabelsAreRedAndEmptyAndGrowToTheRight)
         EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 12.0);
         EXPECT_EQ(label->width(), 8);
     }
-    EXPECT_EQ(ToQColor(kLightBlue), QColor(0x80, 0x80, 0xFF));
+    // the layout's 0x00FF8080 and 0x00FF0000, blue-green-red
+    EXPECT_EQ(Get(role::kTitle)->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0xFF));
+    EXPECT_EQ(Get(role::kCredit)->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
 }
 
-TEST_F(WindowTest, FontsAreTheFirstInstalledFaceOfEachRole)
+TEST_F(WindowTest, FontsDrawChineseInAWantedFaceOfEachRole)
 {
-    const QStringList installed = QFontDatabase::families();
-    const auto expectedFamily = [&](FontRole role) {
-        for (const QString& family : WantedFamilies(role)) {
-            if (installed.contains(family, Qt::CaseInsensitive)) {
-                return family;
-            }
-        }
-        return QString();  // the system default
-    };
     const struct {
-        const char* control;
+        ControlName control;
         FontRole role;
         qreal points;
     } cases[] = {
-        {"Label1", FontRole::Prompt, 10.5},  {"Check1", FontRole::Prompt, 10.5},
-        {"Option2", FontRole::Prompt, 10.5}, {"Label15", FontRole::Result, 12},
-        {"Label23", FontRole::Title, 21.75}, {"Label24", FontRole::Credit, 9},
-        {"Text2", FontRole::Default, 9},     {"Command10", FontRole::Default, 9},
+        {role::kFeeBasisPrompt, FontRole::Prompt, 10.5},
+        {role::kDocumentService, FontRole::Prompt, 10.5},
+        {role::kComplexityModerate, FontRole::Prompt, 10.5},
+        {role::kBasePrice, FontRole::Result, 12},
+        {role::kTitle, FontRole::Title, 21.75},
+        {role::kCredit, FontRole::Credit, 9},
+        {role::kFeeBasis, FontRole::Default, 9},
+        {role::kBasePriceCalculate, FontRole::Default, 9},
     };
     for (const auto& c : cases) {
         const QFont font = Get(c.control)->font();
-        EXPECT_EQ(font.families().value(0), expectedFamily(c.role)) << c.control;
+        // The face that really draws (the set-up installs a CJK face, so one
+        // of the wanted ones is there) holds the Han characters of the page.
+        const QFontInfo drawn(font);
+        EXPECT_TRUE(WantedFamilies(c.role).contains(drawn.family(), Qt::CaseInsensitive))
+            << c.control << " drawn in " << drawn.family().toStdString();
+        EXPECT_TRUE(QFontMetrics(font).inFont(QChar(0x8D39)))  // 费
+            << c.control;
         EXPECT_DOUBLE_EQ(font.pointSizeF(), c.points) << c.control;
     }
-    // the set-up installs a CJK face, so Chinese does not fall to a Latin font here
-    EXPECT_FALSE(expectedFamily(FontRole::Prompt).isEmpty());
+    // 宋体 and the interface face are different faces where both are installed
+    EXPECT_NE(QFontInfo(Get(role::kFeeBasisPrompt)->font()).family(),
+              QFontInfo(Get(role::kFeeBasis)->font()).family());
 }
 
 TEST_F(WindowTest, InputsStartAsTheUserExpects)
 {
-    auto* combo = Get<QComboBox>("Combo1");
+    auto* combo = Get<QComboBox>(role::kTenderType);
     EXPECT_TRUE(combo->isEditable());
     EXPECT_EQ(combo->currentText(), "工程招标");
     ASSERT_EQ(combo->count(), 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(combo->itemText(i), Q(kTenderTypeTexts[static_cast<std::size_t>(i)].text));
     }
-    EXPECT_EQ(Get<QCheckBox>("Check1")->checkState(), Qt::Unchecked);
-    EXPECT_EQ(Get<QPushButton>("Command3")->text(), " 监理取费");
-    for (const char* name : {"DTPicker1", "DTPicker2"}) {
+    EXPECT_EQ(Get<QCheckBox>(role::kDocumentService)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(Get<QPushButton>(role::kChargedFeeCalculate)->text(), " 监理取费");
+    for (ControlName name : {role::kStartDate, role::kCompletionDate}) {
         auto* picker = Get<QDateEdit>(name);
         EXPECT_EQ(picker->date(), QDate(2009, 2, 6));
         EXPECT_EQ(picker->minimumDate(), QDate(1601, 1, 1));
@@ -196,8 +182,9 @@ TEST_F(WindowTest, InputsStartAsTheUserExpects)
         EXPECT_EQ(picker->text(), "2009/2/6");
         EXPECT_TRUE(picker->calendarPopup());
     }
-    for (const char* name :
-         {"Command1", "Command10", "Command2", "Command3", "Command4", "Label22"}) {
+    for (ControlName name :
+         {role::kTenderCalculate, role::kBasePriceCalculate, role::kBenchmarkCalculate,
+          role::kChargedFeeCalculate, role::kPeriodCalculate, role::kWebLink}) {
         EXPECT_EQ(Get(name)->cursor().shape(), Qt::PointingHandCursor) << name;
     }
 }
@@ -205,16 +192,16 @@ TEST_F(WindowTest, InputsStartAsTheUserExpects)
 TEST_F(WindowTest, OptionsFormOneGroup)
 {
     ShowPage(1);
-    Click("Option1");
-    Click("Option3");
-    EXPECT_FALSE(Get<QRadioButton>("Option1")->isChecked());
-    EXPECT_TRUE(Get<QRadioButton>("Option3")->isChecked());
+    Click(role::kComplexityGeneral);
+    Click(role::kComplexityHigh);
+    EXPECT_FALSE(Get<QRadioButton>(role::kComplexityGeneral)->isChecked());
+    EXPECT_TRUE(Get<QRadioButton>(role::kComplexityHigh)->isChecked());
 }
 
 TEST_F(WindowTest, TabKeyVisitsTheInputsInOrder)
 {
     std::set<QWidget*> named;
-    for (const ControlSpec& row : ControlSpecs()) {
+    for (const ControlRow& row : ControlRows()) {
         named.insert(window().control(row.name));
     }
     // The named control a widget of the focus chain belongs to.
@@ -225,7 +212,7 @@ TEST_F(WindowTest, TabKeyVisitsTheInputsInOrder)
         return w;
     };
     std::vector<std::string> visited;
-    QWidget* start = window().control("Text1");
+    QWidget* start = window().control(role::kTenderAmount);
     QWidget* w = start;
     do {
         QWidget* control = owner(w);
@@ -239,7 +226,7 @@ TEST_F(WindowTest, TabKeyVisitsTheInputsInOrder)
     const auto order = FocusOrder();
     ASSERT_GE(visited.size(), order.size());
     for (std::size_t i = 0; i < order.size(); ++i) {
-        EXPECT_EQ(visited[i], order[i]) << "position " << i;
+        EXPECT_EQ(visited[i], order[i].str()) << "position " << i;
     }
     EXPECT_EQ(visited.size(), order.size()) << "a control outside the focus order takes focus";
 }
@@ -247,21 +234,20 @@ TEST_F(WindowTest, TabKeyVisitsTheInputsInOrder)
 TEST_F(WindowTest, PromptLabelsNameTheirInputs)
 {
     for (const Buddy& buddy : Buddies()) {
-        auto* label = Get<QLabel>(std::string(buddy.label).c_str());
-        EXPECT_EQ(label->buddy(), window().control(buddy.input)) << std::string(buddy.label);
+        EXPECT_EQ(Get<QLabel>(buddy.label)->buddy(), window().control(buddy.input)) << buddy.label;
     }
 }
 
 TEST_F(WindowTest, SwitchingPagesKeepsInputsAndResults)
 {
     ShowPage(0);
-    Type("Text1", "6000");
-    Click("Command1");
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
     ShowPage(2);
     ShowPage(3);
     ShowPage(0);
-    EXPECT_EQ(Get<QLineEdit>("Text1")->text(), "6000");
-    EXPECT_EQ(Caption("Label5"), "22.55");
+    EXPECT_EQ(Get<QLineEdit>(role::kTenderAmount)->text(), "6000");
+    EXPECT_EQ(Caption(role::kTenderFee), "22.55");
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ using testing::PeriodCase;
 
 class PeriodTabTest : public testing::WindowTest, public ::testing::WithParamInterface<PeriodCase> {
 protected:
-    void Pick(const char* name, testing::Ymd d)
+    void Pick(ControlName name, testing::Ymd d)
     {
         auto* picker = Get<QDateEdit>(name);
         picker->setDate(QDate(d.year, d.month, d.day));
@@ -25,10 +25,10 @@ protected:
 TEST_P(PeriodTabTest, ShowsTheDayCountInLabel16)
 {
     ShowPage(2);
-    Pick("DTPicker1", GetParam().start);
-    Pick("DTPicker2", GetParam().completion);
-    Click("Command4");
-    EXPECT_EQ(Caption("Label16"), GetParam().shown);
+    Pick(role::kStartDate, GetParam().start);
+    Pick(role::kCompletionDate, GetParam().completion);
+    Click(role::kPeriodCalculate);
+    EXPECT_EQ(Caption(role::kPeriod), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, PeriodTabTest, ::testing::ValuesIn(testing::PeriodCases()));
@@ -36,16 +36,16 @@ INSTANTIATE_TEST_SUITE_P(Dates, PeriodTabTest, ::testing::ValuesIn(testing::Peri
 TEST_F(PeriodTabTest, PickersStartOnOneDayAndStayInRange)
 {
     ShowPage(2);
-    Click("Command4");
-    EXPECT_EQ(Caption("Label16"), "0");
-    auto* picker = Get<QDateEdit>("DTPicker1");
+    Click(role::kPeriodCalculate);
+    EXPECT_EQ(Caption(role::kPeriod), "0");
+    auto* picker = Get<QDateEdit>(role::kStartDate);
     picker->setDate(QDate(1500, 1, 1));
     EXPECT_EQ(picker->date(), QDate(1601, 1, 1));
     // a new date changes only the picker until the button is pressed
     picker->setDate(QDate(2009, 2, 1));
-    EXPECT_EQ(Caption("Label16"), "0");
-    Click("Command4");
-    EXPECT_EQ(Caption("Label16"), "5");
+    EXPECT_EQ(Caption(role::kPeriod), "0");
+    Click(role::kPeriodCalculate);
+    EXPECT_EQ(Caption(role::kPeriod), "5");
 }
 
 }  // namespace

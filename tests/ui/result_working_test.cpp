@@ -15,54 +15,53 @@ namespace {
 
 using testing::WindowTest;
 
-constexpr const char* kResultLabels[] = {"Label5",  "Label15", "Label10",
-                                         "Label11", "Label14", "Label16"};
+using testing::kResultLabels;
 
 TEST_F(WindowTest, EachResultCarriesItsWorkingAsTooltip)
 {
     ShowPage(0);
-    Type("Text1", "6000");
-    Click("Command1");
-    EXPECT_EQ(Caption("Label5"), "22.55");
-    EXPECT_EQ(Get("Label5")->toolTip(),
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
+    EXPECT_EQ(Caption(role::kTenderFee), "22.55");
+    EXPECT_EQ(Get(role::kTenderFee)->toolTip(),
               "100×1%=1\n(500−100)×0.7%=2.8\n(1000−500)×0.55%=2.75\n(5000−1000)×0.35%=14\n"
               "(6000−5000)×0.2%=2\n合计 22.55 万元");
 
     ShowPage(1);
-    Type("Text2", "500");
-    Click("Command10");
-    Click("Option3");
-    Type("Text4", "1");
-    Type("Text3", "1");
-    Click("Command2");
-    Type("Text5", "10");
-    Click("Command3");
-    EXPECT_TRUE(Get("Label15")->toolTip().endsWith("收费基价 16.5 万元"));
-    EXPECT_EQ(Get("Label10")->toolTip(), "工程复杂程度：复杂\n调整系数 1.15");
-    EXPECT_TRUE(Get("Label11")->toolTip().endsWith("= 18.975"));
-    EXPECT_TRUE(Get("Label14")->toolTip().endsWith("= 20.8725"));
+    Type(role::kFeeBasis, "500");
+    Click(role::kBasePriceCalculate);
+    Click(role::kComplexityHigh);
+    Type(role::kDiscipline, "1");
+    Type(role::kElevation, "1");
+    Click(role::kBenchmarkCalculate);
+    Type(role::kRange, "10");
+    Click(role::kChargedFeeCalculate);
+    EXPECT_TRUE(Get(role::kBasePrice)->toolTip().endsWith("收费基价 16.5 万元"));
+    EXPECT_EQ(Get(role::kComplexityCoefficient)->toolTip(), "工程复杂程度：复杂\n调整系数 1.15");
+    EXPECT_TRUE(Get(role::kBenchmark)->toolTip().endsWith("= 18.975"));
+    EXPECT_TRUE(Get(role::kChargedFee)->toolTip().endsWith("= 20.8725"));
 
     ShowPage(2);
-    Get<QDateEdit>("DTPicker2")->setDate(QDate(2010, 2, 6));
-    Click("Command4");
-    EXPECT_TRUE(Get("Label16")->toolTip().contains("工期 365 天"));
+    Get<QDateEdit>(role::kCompletionDate)->setDate(QDate(2010, 2, 6));
+    Click(role::kPeriodCalculate);
+    EXPECT_TRUE(Get(role::kPeriod)->toolTip().contains("工期 365 天"));
 }
 
 TEST_F(WindowTest, FailedCalculationKeepsCaptionAndTooltip)
 {
     ShowPage(0);
-    Type("Text1", "6000");
-    Click("Command1");
-    const QString working = Get("Label5")->toolTip();
-    Type("Text1", "1e400");
-    ASSERT_TRUE(WithReport([&] { Click("Command1"); }).has_value());
-    EXPECT_EQ(Caption("Label5"), "22.55");
-    EXPECT_EQ(Get("Label5")->toolTip(), working);
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
+    const QString working = Get(role::kTenderFee)->toolTip();
+    Type(role::kTenderAmount, "1e400");
+    ASSERT_TRUE(WithReport([&] { Click(role::kTenderCalculate); }).has_value());
+    EXPECT_EQ(Caption(role::kTenderFee), "22.55");
+    EXPECT_EQ(Get(role::kTenderFee)->toolTip(), working);
 }
 
 TEST_F(WindowTest, ResultLabelsAreSelectableButNotInTheTabOrder)
 {
-    for (const char* name : kResultLabels) {
+    for (ControlName name : kResultLabels) {
         auto* label = Get<QLabel>(name);
         EXPECT_TRUE(label->textInteractionFlags() & Qt::TextSelectableByMouse) << name;
         EXPECT_FALSE(label->focusPolicy() & Qt::TabFocus) << name;
@@ -72,9 +71,9 @@ TEST_F(WindowTest, ResultLabelsAreSelectableButNotInTheTabOrder)
 TEST_F(WindowTest, CtrlCCopiesTheFigure)
 {
     ShowPage(0);
-    Type("Text1", "6000");
-    Click("Command1");
-    auto* label = Get<QLabel>("Label5");
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
+    auto* label = Get<QLabel>(role::kTenderFee);
     label->setFocus();
     QGuiApplication::clipboard()->clear();
     QTest::keySequence(label, QKeySequence::Copy);
@@ -84,9 +83,9 @@ TEST_F(WindowTest, CtrlCCopiesTheFigure)
 TEST_F(WindowTest, ContextMenuCopiesTheFigureOrTheWorking)
 {
     ShowPage(0);
-    Type("Text1", "250");
-    Click("Command1");
-    auto* label = Get<QLabel>("Label5");
+    Type(role::kTenderAmount, "250");
+    Click(role::kTenderCalculate);
+    auto* label = Get<QLabel>(role::kTenderFee);
     for (const QString& choice : {ResultCopy::CopyCaptionText(), ResultCopy::CopyWorkingText()}) {
         QGuiApplication::clipboard()->clear();
         QTimer::singleShot(0, [&] {

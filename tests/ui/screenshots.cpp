@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "window not shown\n");
         return 1;
     }
-    auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
+    auto* tabs = qobject_cast<QTabWidget*>(window.control(kelvora::role::kTabs));
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         QApplication::processEvents();
@@ -41,10 +41,11 @@ int main(int argc, char* argv[])
 
     // The working behind a fee, as hovering Label5 shows it.
     tabs->setCurrentIndex(0);
-    auto* amount = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* amount = qobject_cast<QLineEdit*>(window.control(kelvora::role::kTenderAmount));
     amount->setText(QStringLiteral("6000"));
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-    auto* label = window.findChild<QLabel*>(QStringLiteral("Label5"));
+    QTest::mouseClick(qobject_cast<QPushButton*>(window.control(kelvora::role::kTenderCalculate)),
+                      Qt::LeftButton);
+    auto* label = qobject_cast<QLabel*>(window.control(kelvora::role::kTenderFee));
     QToolTip::showText(label->mapToGlobal(QPoint(4, label->height() + 2)), label->toolTip(), label);
     QApplication::processEvents();
     QImage shot = window.grab().toImage();

@@ -19,6 +19,7 @@
 #include <optional>
 #include <ostream>
 
+#include "test_support.h"
 #include "ui/main_window.h"
 
 // Lets GoogleTest print Qt strings as text.
@@ -28,6 +29,18 @@ inline void PrintTo(const QString& text, std::ostream* os)
 }
 
 namespace kelvora::testing {
+
+// A UTF-8 text of the tables as a QString.
+inline QString Q(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The six result labels, in the order of the pages.
+inline constexpr ControlName kResultLabels[] = {
+    role::kTenderFee, role::kBasePrice,  role::kComplexityCoefficient,
+    role::kBenchmark, role::kChargedFee, role::kPeriod,
+};
 
 struct Report {
     QString title;
@@ -46,14 +59,14 @@ protected:
     MainWindow& window() { return *m_window; }
 
     template <typename T = QWidget>
-    T* Get(const char* name)
+    T* Get(ControlName name)
     {
         auto* widget = qobject_cast<T*>(m_window->control(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
 
-    QTabWidget* Tabs() { return Get<QTabWidget>("SSTab1"); }
+    QTabWidget* Tabs() { return Get<QTabWidget>(role::kTabs); }
 
     void ShowPage(int page)
     {
@@ -62,7 +75,7 @@ protected:
     }
 
     // Replaces the text of a text box (or the editable combo box) by typing it.
-    void Type(const char* name, const QString& text)
+    void Type(ControlName name, const QString& text)
     {
         QWidget* widget = Get(name);
         QLineEdit* edit = qobject_cast<QLineEdit*>(widget);
@@ -88,9 +101,9 @@ protected:
         ASSERT_EQ(edit->text(), text) << name;
     }
 
-    void Click(const char* name) { QTest::mouseClick(Get(name), Qt::LeftButton); }
+    void Click(ControlName name) { QTest::mouseClick(Get(name), Qt::LeftButton); }
 
-    QString Caption(const char* name) { return Get<QLabel>(name)->text(); }
+    QString Caption(ControlName name) { return Get<QLabel>(name)->text(); }
 
     // Runs `action`; if it raises a modal report, records it and closes it.
     std::optional<Report> WithReport(const std::function<void()>& action)

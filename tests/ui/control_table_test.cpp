@@ -1,0 +1,87 @@
+// The tables that name controls (controls, focus order, buddies, wiring)
+// agree with each other: every name they use is a control of the kind its
+// use needs. A fault here would otherwise only show when the window is made.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
+#include <map>
+#include <set>
+
+#include "test_support.h"
+#include "ui/control_table.h"
+#include "ui/event_wiring.h"
+
+namespace kelvora::ui {
+namespace {
+
+using K = ControlKind;
+
+std::map<std::string_view, ControlKind> KindsByName()
+{
+    std::map<std::string_view, ControlKind> kinds;
+    for (const ControlRow& row : ControlRows()) {
+        kinds.emplace(row.name.str(), row.kind);
+    }
+    return kinds;
+}
+
+bool IsOneOf(ControlKind kind, std::initializer_list<ControlKind> kinds)
+{
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
+
+TEST(ControlTable, NamesAreUniqueAndContainersComeFirst)
+{
+    std::map<std::string_view, ControlKind> seen;
+    for (const ControlRow& row : ControlRows()) {
+        SCOPED_TRACE(row.name);
+        EXPECT_TRUE(seen.emplace(row.name.str(), row.kind).second) << "named twice";
+        EXPECT_NE(row.name, role::kWindow);
+        if (row.container == role::kWindow) {
+            EXPECT_EQ(row.page, -1);
+            continue;
+        }
+        const auto container = seen.find(row.container.str());
+        ASSERT_NE(container, seen.end()) << "container not listed before " << row.container;
+        EXPECT_TRUE(IsOneOf(container->second, {K::Frame, K::TabControl}));
+        if (container->second == K::TabControl) {
+            EXPECT_TRUE(row.page >= 0 && row.page < static_cast<int>(TabCaptions().size()));
+        } else {
+            EXPECT_EQ(row.page, -1);
+        }
+    }
+}
+
+TEST(ControlTable, FocusBuddyAndWiringTablesNameControlsOfTheRightKind)
+{
+    const auto kinds = KindsByName();
+    const auto kindOf = [&](ControlName name) {
+        const auto it = kinds.find(name.str());
+        EXPECT_NE(it, kinds.end()) << name << " is not in the control table";
+        return it == kinds.end() ? K::Shape : it->second;
+    };
+    for (ControlName name : FocusOrder()) {
+        EXPECT_TRUE(IsOneOf(kindOf(name), {K::TextBox, K::ComboBox, K::CheckBox, K::OptionButton,
+                                           K::Button, K::DatePicker, K::TabControl, K::LinkLabel}))
+            << name << " cannot take the focus";
+    }
+    for (const Buddy& buddy : Buddies()) {
+        EXPECT_EQ(kindOf(buddy.label), K::PromptLabel) << buddy.label;
+        EXPECT_TRUE(IsOneOf(kindOf(buddy.input), {K::TextBox, K::ComboBox, K::DatePicker}))
+            << buddy.input;
+    }
+    for (const EventBinding& binding : EventBindings()) {
+        const ControlKind kind = kindOf(binding.control);
+        if (binding.event == ControlEvent::DoubleClick) {
+            EXPECT_EQ(kind, K::TabControl) << binding.control;
+        } else {
+            EXPECT_TRUE(IsOneOf(kind, {K::Button, K::OptionButton, K::LinkLabel}))
+                << binding.control;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kelvora::ui
