@@ -1,6 +1,6 @@
 #include "calc/calendar_days.h"
 
-#include <charconv>
+#include <string>
 
 #include "calc/float_error.h"
 #include "calc/number_text.h"
@@ -23,14 +23,9 @@ std::string FormatDate(DateTime date)
         // past the years a calendar date can hold (-32767 to 32767)
         throw FloatingPointError(FloatFault::InvalidOperation);
     }
-    char buffer[16];  // "-32767/12/31"
-    char* const end = buffer + sizeof buffer;
-    char* out = std::to_chars(buffer, end, static_cast<int>(day.year())).ptr;
-    *out++ = '/';
-    out = std::to_chars(out, end, static_cast<unsigned>(day.month())).ptr;
-    *out++ = '/';
-    out = std::to_chars(out, end, static_cast<unsigned>(day.day())).ptr;
-    return std::string(buffer, out);
+    return std::to_string(static_cast<int>(day.year())) + '/' +
+           std::to_string(static_cast<unsigned>(day.month())) + '/' +
+           std::to_string(static_cast<unsigned>(day.day()));
 }
 
 std::string CalendarDaysWorking(DateTime start, DateTime completion, std::int32_t count)

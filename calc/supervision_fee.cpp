@@ -3,6 +3,7 @@
 #include "calc/checked_math.h"
 #include "calc/number_text.h"
 #include "calc/working_text.h"
+#include "calc/yuan_amount.h"
 
 namespace kelvora {
 namespace {
@@ -153,7 +154,8 @@ void Command10Click(Controls& controls)
 {
     const double amount = ReadNumber(controls.Text(role::kFeeBasis));
     const BasePriceSteps steps = SupervisionBasePriceSteps(amount);
-    controls.WriteResult(role::kBasePrice, {FormatGeneral(steps.price), BasePriceWorking(steps)});
+    controls.WriteResult(role::kBasePrice,
+                         MoneyResult(FormatGeneral(steps.price), BasePriceWorking(steps)));
 }
 
 void Command2Click(Controls& controls)
@@ -163,9 +165,10 @@ void Command2Click(Controls& controls)
     const double elevation = ReadNumber(controls.Text(role::kElevation));
     const double base = ReadNumber(controls.Text(role::kBasePrice));
     const double benchmark = BenchmarkPrice(base, discipline, complexity, elevation);
-    controls.WriteResult(role::kBenchmark,
-                         {FormatGeneral(benchmark),
-                          BenchmarkWorking(base, discipline, complexity, elevation, benchmark)});
+    controls.WriteResult(
+        role::kBenchmark,
+        MoneyResult(FormatGeneral(benchmark),
+                    BenchmarkWorking(base, discipline, complexity, elevation, benchmark)));
 }
 
 void Command3Click(Controls& controls)
@@ -174,7 +177,7 @@ void Command3Click(Controls& controls)
     const double range = ReadNumber(controls.Text(role::kRange));
     const double fee = ChargedFee(benchmark, range);
     controls.WriteResult(role::kChargedFee,
-                         {FormatGeneral(fee), ChargedFeeWorking(benchmark, range, fee)});
+                         MoneyResult(FormatGeneral(fee), ChargedFeeWorking(benchmark, range, fee)));
 }
 
 }  // namespace kelvora

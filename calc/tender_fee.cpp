@@ -5,6 +5,7 @@
 #include "calc/checked_math.h"
 #include "calc/number_text.h"
 #include "calc/working_text.h"
+#include "calc/yuan_amount.h"
 
 namespace kelvora {
 namespace {
@@ -129,7 +130,8 @@ void Command1Click(Controls& controls)
     const bool documentService = controls.Checked(role::kDocumentService);
     const double amount = ReadNumber(controls.Text(role::kTenderAmount));
     const TenderFeeSteps steps = TenderAgencyFeeSteps(amount, *type, documentService);
-    controls.WriteResult(role::kTenderFee, {FormatTwoDecimals(steps.fee), TenderFeeWorking(steps)});
+    controls.WriteResult(role::kTenderFee,
+                         MoneyResult(FormatTwoDecimals(steps.fee), TenderFeeWorking(steps)));
 }
 
 }  // namespace kelvora

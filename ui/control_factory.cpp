@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "calc/result_steps.h"
 #include "calc/tender_fee.h"
 #include "ui/fitting_label.h"
 #include "ui/fonts.h"
@@ -34,7 +35,7 @@ QLabel* MakeLabel(const ControlRow& row, QWidget* parent)
         case ControlKind::ResultLabel:
             // An empty result keeps the width of the empty label.
             label->setMinimumWidth(TwipsToPixels(row.width));
-            ResultCopy::Attach(label);
+            ResultCopy::Attach(label, StepOf(row.name) != nullptr && StepOf(row.name)->money);
             break;
         case ControlKind::NoticeLabel:
             label->setWordWrap(true);

@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QMenu>
 
+#include "calc/yuan_amount.h"
+#include "ui/qt_text.h"
+
 namespace kelvora::ui {
 namespace {
 
@@ -14,6 +17,35 @@ void CopyFigure(const QLabel* label)
 {
     const QString selected = label->selectedText();
     QGuiApplication::clipboard()->setText(selected.isEmpty() ? label->text() : selected);
+}
+
+void CopyText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+// The two yuan actions of a money result, enabled when its caption can be
+// written as an amount in yuan.
+void AddYuanActions(QMenu& menu, const QLabel* label)
+{
+    const YuanResult yuan = YuanFromCaption(label->text().toStdString());
+    QAction* figures = menu.addAction(ResultCopy::CopyFiguresText());
+    QAction* capitals = menu.addAction(ResultCopy::CopyCapitalsText());
+    if (!yuan.amount) {
+        figures->setEnabled(false);
+        capitals->setEnabled(false);
+        if (yuan.error == YuanError::TooLarge) {
+            const QString why = QStringLiteral("金额过大（一亿亿元及以上），无法写成大写金额");
+            figures->setToolTip(why);
+            capitals->setToolTip(why);
+        }
+        return;
+    }
+    const QString figuresText = ToQString(YuanFigures(*yuan.amount));
+    const QString capitalsText = ToQString(YuanCapitals(*yuan.amount));
+    QObject::connect(figures, &QAction::triggered, &menu, [figuresText] { CopyText(figuresText); });
+    QObject::connect(capitals, &QAction::triggered, &menu,
+                     [capitalsText] { CopyText(capitalsText); });
 }
 
 }  // namespace
@@ -26,17 +58,40 @@ QString ResultCopy::CopyWorkingText()
 {
     return QStringLiteral("复制计算过程");
 }
-
-void ResultCopy::Attach(QLabel* label)
+QString ResultCopy::CopyFiguresText()
 {
-    new ResultCopy(label);
+    return QStringLiteral("复制小写金额");
+}
+QString ResultCopy::CopyCapitalsText()
+{
+    return QStringLiteral("复制大写金额");
 }
 
-ResultCopy::ResultCopy(QLabel* label) : QObject(label), m_label(label)
+void ResultCopy::Attach(QLabel* label, bool money)
+{
+    new ResultCopy(label, money);
+}
+
+ResultCopy::ResultCopy(QLabel* label, bool money) : QObject(label), m_label(label), m_money(money)
 {
     // Selectable by mouse only: the label takes the focus on a click, never by Tab.
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->installEventFilter(this);
+}
+
+void ResultCopy::FillMenu(QMenu& menu, QLabel* label, bool money)
+{
+    menu.setToolTipsVisible(true);
+    QAction* figure = menu.addAction(CopyCaptionText());
+    figure->setShortcut(QKeySequence::Copy);
+    figure->setEnabled(!label->text().isEmpty());
+    QAction* working = menu.addAction(CopyWorkingText());
+    working->setEnabled(!label->toolTip().isEmpty());
+    connect(figure, &QAction::triggered, label, [label] { CopyFigure(label); });
+    connect(working, &QAction::triggered, label, [label] { CopyText(label->toolTip()); });
+    if (money) {
+        AddYuanActions(menu, label);
+    }
 }
 
 bool ResultCopy::eventFilter(QObject* watched, QEvent* event)
@@ -51,15 +106,7 @@ bool ResultCopy::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::ContextMenu) {
         QMenu menu(m_label);
-        QAction* figure = menu.addAction(CopyCaptionText());
-        figure->setShortcut(QKeySequence::Copy);
-        figure->setEnabled(!m_label->text().isEmpty());
-        QAction* working = menu.addAction(CopyWorkingText());
-        working->setEnabled(!m_label->toolTip().isEmpty());
-        const QLabel* label = m_label;
-        connect(figure, &QAction::triggered, label, [label] { CopyFigure(label); });
-        connect(working, &QAction::triggered, label,
-                [label] { QGuiApplication::clipboard()->setText(label->toolTip()); });
+        FillMenu(menu, m_label, m_money);
         menu.exec(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
     }

@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTest>
@@ -18,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <vector>
 
 #include "test_support.h"
 #include "ui/main_window.h"
@@ -104,6 +107,42 @@ protected:
     void Click(ControlName name) { QTest::mouseClick(Get(name), Qt::LeftButton); }
 
     QString Caption(ControlName name) { return Get<QLabel>(name)->text(); }
+
+    struct MenuItem {
+        QString text;
+        bool enabled;
+        QString toolTip;
+    };
+
+    // Opens the context menu of `widget` at `at` (its centre by default),
+    // notes its items, triggers the one whose text is `choice` if any, and
+    // closes it.
+    std::vector<MenuItem> ContextMenu(QWidget* widget, const QString& choice = {},
+                                      std::optional<QPoint> at = std::nullopt)
+    {
+        std::vector<MenuItem> items;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            QAction* chosen = nullptr;
+            for (QAction* action : menu->actions()) {
+                if (!action->isSeparator()) {
+                    items.push_back({action->text(), action->isEnabled(), action->toolTip()});
+                }
+                if (!choice.isEmpty() && action->text() == choice) {
+                    chosen = action;
+                }
+            }
+            menu->close();
+            if (chosen != nullptr) {
+                chosen->trigger();
+            }
+        });
+        const QPoint point = at.value_or(widget->rect().center());
+        QContextMenuEvent event(QContextMenuEvent::Mouse, point, widget->mapToGlobal(point));
+        QApplication::sendEvent(widget, &event);
+        return items;
+    }
 
     // Runs `action`; if it raises a modal report, records it and closes it.
     std::optional<Report> WithReport(const std::function<void()>& action)
