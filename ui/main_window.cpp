@@ -3,9 +3,12 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTabWidget>
 
+#include "calc/coefficient_tables.h"
+#include "ui/coefficient_list.h"
 #include "ui/control_factory.h"
 #include "ui/event_wiring.h"
 #include "ui/fonts.h"
@@ -66,6 +69,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     SetFocusOrder();
     SetBuddies();
+    AttachInputAids();
     m_controls = std::make_unique<WidgetControls>(m_widgets);
     WireEvents(m_widgets, *m_controls, this);
     CentreOnScreen();
@@ -107,6 +111,26 @@ void MainWindow::SetBuddies()
         if (auto* label = Lookup<QLabel>(m_widgets, buddy.label)) {
             label->setBuddy(Lookup(m_widgets, buddy.input));
         }
+    }
+}
+
+void MainWindow::AttachInputAids()
+{
+    const struct {
+        ControlName box;
+        std::span<const CoefficientRow> rows;
+        const char* name;
+    } lists[] = {
+        {role::kDiscipline, kDisciplineCoefficients, "专业调整系数表"},
+        {role::kElevation, kElevationCoefficients, "高程调整系数表"},
+    };
+    for (const auto& list : lists) {
+        if (auto* box = Lookup<QLineEdit>(m_widgets, list.box)) {
+            CoefficientList::Attach(box, list.rows, QString::fromUtf8(list.name));
+        }
+    }
+    if (auto* range = Lookup<QLineEdit>(m_widgets, role::kRange)) {
+        range->setToolTip(ToQString(kRangeHint));
     }
 }
 

@@ -27,6 +27,7 @@ private:
     QWidget* ContainerFor(ControlName container, int page);
     void SetFocusOrder();
     void SetBuddies();
+    void AttachInputAids();
     void CentreOnScreen();
 
     ControlMap m_widgets;

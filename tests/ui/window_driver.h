@@ -57,6 +57,8 @@ protected:
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     }
 
     MainWindow& window() { return *m_window; }
