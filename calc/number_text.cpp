@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <system_error>
+#include <vector>
 
 #include "calc/float_error.h"
 
@@ -77,19 +78,26 @@ Unit ReadUnit(std::string_view text, std::size_t at)
 }
 
 // The text as plain ASCII number characters, blanks gone, up to the first
-// character that can take no part in a number.
-std::string NumberCharacters(std::string_view text)
+// character that can take no part in a number; ends[i] is the byte of the
+// text just after the character that gave chars[i].
+struct NumberChars {
+    std::string chars;
+    std::vector<std::size_t> ends;
+};
+
+NumberChars NumberCharacters(std::string_view text)
 {
-    std::string out;
+    NumberChars out;
     for (std::size_t at = 0; at < text.size();) {
         const Unit unit = ReadUnit(text, at);
         if (unit.ascii == kStop) {
             break;
         }
-        if (unit.ascii != kBlank) {
-            out.push_back(unit.ascii);
-        }
         at += unit.length;
+        if (unit.ascii != kBlank) {
+            out.chars.push_back(unit.ascii);
+            out.ends.push_back(at);
+        }
     }
     return out;
 }
@@ -194,7 +202,15 @@ Decimal15 ToDecimal15(double value)
 
 double ReadNumber(std::string_view text)
 {
-    std::string s = NumberCharacters(text);
+    return ReadLeadingNumber(text).value;
+}
+
+LeadingNumber ReadLeadingNumber(std::string_view text)
+{
+    const NumberChars chars = NumberCharacters(text);
+    std::string s = chars.chars;
+    // The bytes of the text up to the end of the number's last character.
+    const auto taken = [&](std::size_t end) { return end == 0 ? 0 : chars.ends[end - 1]; };
     std::size_t at = 0;
     bool negative = false;
     if (at < s.size() && (s[at] == '+' || s[at] == '-')) {
@@ -211,7 +227,7 @@ double ReadNumber(std::string_view text)
         fracEnd = at = SkipDigits(s, fracBegin);
     }
     if (intEnd == intBegin && fracEnd == fracBegin) {
-        return 0.0;  // no digit: "", "-", ".", "abc"
+        return {0.0, 0};  // no digit: "", "-", ".", "abc"
     }
 
     long long exponent = 0;
@@ -246,14 +262,14 @@ double ReadNumber(std::string_view text)
         const std::string_view fracDigits = digits.substr(fracBegin, fracEnd - fracBegin);
         const long long lead = LeadingExponent(intDigits, fracDigits, exponent);
         if (lead <= 0) {
-            return 0.0;  // too small for a double
+            return {0.0, taken(numberEnd)};  // too small for a double
         }
         if (!WithinLargestShown(lead, intDigits, fracDigits)) {
             throw FloatingPointError(FloatFault::Overflow);
         }
         value = DBL_MAX;
     }
-    return negative ? -value : value;
+    return {negative ? -value : value, taken(numberEnd)};
 }
 
 // Rounding is done here on the decimal digits rather than by printf's "%.2f":

@@ -23,6 +23,15 @@ namespace kelvora {
 // range throws FloatingPointError(Overflow); one too small for it reads as 0.
 double ReadNumber(std::string_view text);
 
+// What ReadNumber reads, and how many bytes of the text the number takes
+// (blanks inside it included; 0 when there is no number). Throws as
+// ReadNumber does.
+struct LeadingNumber {
+    double value;
+    std::size_t length;
+};
+LeadingNumber ReadLeadingNumber(std::string_view text);
+
 // Two decimals ("0.00"): rounded half away from zero on the value's
 // 15-significant-digit decimal form, no grouping, never "-0.00".
 std::string FormatTwoDecimals(double value);

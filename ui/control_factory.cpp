@@ -11,12 +11,11 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "calc/result_steps.h"
 #include "calc/tender_fee.h"
+#include "ui/date_picker.h"
 #include "ui/fitting_label.h"
 #include "ui/fonts.h"
 #include "ui/qt_text.h"
-#include "ui/result_copy.h"
 
 namespace kelvora::ui {
 namespace {
@@ -28,14 +27,14 @@ QDate ToQDate(CivilDay day)
 
 QLabel* MakeLabel(const ControlRow& row, QWidget* parent)
 {
-    auto* label = new FittingLabel(ToQString(row.content), SizesToText(row.kind), parent);
+    auto* label = new FittingLabel(ToQString(row.content), SizesToText(row.kind),
+                                   row.kind == ControlKind::LinkLabel, parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     switch (row.kind) {
         case ControlKind::ResultLabel:
             // An empty result keeps the width of the empty label.
             label->setMinimumWidth(TwipsToPixels(row.width));
-            ResultCopy::Attach(label, StepOf(row.name) != nullptr && StepOf(row.name)->money);
             break;
         case ControlKind::NoticeLabel:
             label->setWordWrap(true);
@@ -43,6 +42,8 @@ QLabel* MakeLabel(const ControlRow& row, QWidget* parent)
             break;
         case ControlKind::LinkLabel:
             label->setCursor(Qt::PointingHandCursor);
+            // reachable with Tab on its page, and pressed with Enter or Space
+            label->setFocusPolicy(Qt::StrongFocus);
             break;
         default:
             break;
@@ -66,7 +67,7 @@ QComboBox* MakeComboBox(const ControlRow& row, QWidget* parent)
 
 QDateEdit* MakeDatePicker(QWidget* parent)
 {
-    auto* picker = new QDateEdit(parent);
+    auto* picker = new DatePicker(parent);
     picker->setDateRange(ToQDate(kPickerMinimum), ToQDate(kPickerMaximum));
     picker->setDate(ToQDate(kPickerInitial));
     picker->setDisplayFormat(ToQString(kPickerFormat));

@@ -90,7 +90,9 @@ constexpr std::array kControls{
 };
 // clang-format on
 
-constexpr std::array<ControlName, 18> kFocusOrder{
+// Page by page; Tab skips the pages not shown, so it goes round the current
+// page and the tab bar.
+constexpr std::array<ControlName, 19> kFocusOrder{
     role::kTenderAmount,
     role::kTenderType,
     role::kDocumentService,
@@ -108,6 +110,7 @@ constexpr std::array<ControlName, 18> kFocusOrder{
     role::kStartDate,
     role::kCompletionDate,
     role::kPeriodCalculate,
+    role::kWebLink,
     role::kTabs,
 };
 
@@ -122,7 +125,22 @@ constexpr std::array<Buddy, 8> kBuddies{{
     {role::kCompletionPrompt, role::kCompletionDate},
 }};
 
+constexpr std::array<ResultBox, 6> kResultBoxes{{
+    {role::kTenderFee, role::kTenderFeeBox, role::kTenderFeePrompt},
+    {role::kBasePrice, role::kBasePriceBox, role::kBasePricePrompt},
+    {role::kComplexityCoefficient, role::kComplexityCoefficientBox,
+     role::kComplexityCoefficientPrompt},
+    {role::kBenchmark, role::kBenchmarkBox, role::kBenchmarkCalculate},
+    {role::kChargedFee, role::kChargedFeeBox, role::kChargedFeeCalculate},
+    {role::kPeriod, role::kPeriodBox, role::kPeriodPrompt},
+}};
+
 }  // namespace
+
+std::span<const ResultBox> ResultBoxes()
+{
+    return kResultBoxes;
+}
 
 std::span<const std::string_view> TabCaptions()
 {

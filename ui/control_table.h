@@ -91,6 +91,14 @@ struct Buddy {
 };
 std::span<const Buddy> Buddies();
 
+// (result label, the blue box behind it, the control whose text names it)
+struct ResultBox {
+    ControlName label;
+    ControlName box;
+    ControlName namedBy;
+};
+std::span<const ResultBox> ResultBoxes();
+
 // Pickers start on 2009-02-06 and accept 1601-01-01 .. 9999-12-31.
 struct CivilDay {
     int year, month, day;

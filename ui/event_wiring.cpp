@@ -1,6 +1,7 @@
 #include "ui/event_wiring.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <array>
@@ -45,6 +46,16 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        // A clickable control that has the focus (the link) is pressed with
+        // Enter or Space as well.
+        if (m_event == ControlEvent::Click && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                m_action();
+                return true;
+            }
+            return false;
+        }
         if (event->type() != QEvent::MouseButtonPress &&
             event->type() != QEvent::MouseButtonRelease &&
             event->type() != QEvent::MouseButtonDblClick) {

@@ -5,14 +5,19 @@
 
 namespace kelvora::ui {
 
-FittingLabel::FittingLabel(const QString& text, bool sizesToText, QWidget* parent)
-    : QLabel(text, parent), m_sizesToText(sizesToText)
+FittingLabel::FittingLabel(const QString& text, bool sizesToText, bool link, QWidget* parent)
+    : QLabel(text, parent), m_sizesToText(sizesToText), m_link(link)
 {
 }
 
 bool FittingLabel::event(QEvent* event)
 {
     const bool handled = QLabel::event(event);
+    if (m_link && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        QFont underlined = font();
+        underlined.setUnderline(hasFocus());
+        setFont(underlined);
+    }
     if (event->type() == QEvent::Show && !m_fitted) {
         m_fitted = true;
         if (m_sizesToText) {

@@ -11,13 +11,17 @@ namespace kelvora::ui {
 
 class FittingLabel : public QLabel {
 public:
-    FittingLabel(const QString& text, bool sizesToText, QWidget* parent);
+    // A link label is announced as a link and underlined while it has the focus.
+    FittingLabel(const QString& text, bool sizesToText, bool link, QWidget* parent);
+
+    bool IsLink() const { return m_link; }
 
 protected:
     bool event(QEvent* event) override;
 
 private:
     bool m_sizesToText;
+    bool m_link;
     bool m_fitted = false;
 };
 

@@ -1,18 +1,27 @@
 #include "ui/main_window.h"
 
+#include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "calc/coefficient_tables.h"
+#include "calc/result_steps.h"
+#include "ui/accessibility.h"
 #include "ui/coefficient_list.h"
 #include "ui/control_factory.h"
 #include "ui/event_wiring.h"
 #include "ui/fonts.h"
+#include "ui/input_notes.h"
+#include "ui/keyboard.h"
 #include "ui/qt_text.h"
+#include "ui/qt_translation.h"
+#include "ui/result_view.h"
+#include "ui/stale_tracker.h"
 #include "ui/tab_page_placer.h"
 
 namespace kelvora::ui {
@@ -67,11 +76,18 @@ MainWindow::MainWindow(QWidget* parent)
     }
     Lookup<QTabWidget>(m_widgets, role::kTabs)->setCurrentIndex(kInitialTab);
 
+    InstallChineseQtTexts();
     SetFocusOrder();
     SetBuddies();
+    AttachResultViews();
     AttachInputAids();
-    m_controls = std::make_unique<WidgetControls>(m_widgets);
+    AttachInputNotes(m_widgets);
+    NameForScreenReaders(m_widgets);
+    auto* stale = new StaleTracker(m_widgets, this);
+    m_controls = std::make_unique<WidgetControls>(
+        m_widgets, [stale](ControlName result) { stale->Written(result); });
     WireEvents(m_widgets, *m_controls, this);
+    SetUpKeyboard(this, m_widgets);
     CentreOnScreen();
 }
 
@@ -99,9 +115,17 @@ QWidget* MainWindow::ContainerFor(ControlName container, int page)
 
 void MainWindow::SetFocusOrder()
 {
+    // The tab control takes part through its tab bar.
+    const auto focusable = [this](ControlName name) -> QWidget* {
+        QWidget* widget = Lookup(m_widgets, name);
+        if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+            return tabs->tabBar();
+        }
+        return widget;
+    };
     const auto order = FocusOrder();
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
-        QWidget::setTabOrder(Lookup(m_widgets, order[i]), Lookup(m_widgets, order[i + 1]));
+        QWidget::setTabOrder(focusable(order[i]), focusable(order[i + 1]));
     }
 }
 
@@ -110,6 +134,17 @@ void MainWindow::SetBuddies()
     for (const Buddy& buddy : Buddies()) {
         if (auto* label = Lookup<QLabel>(m_widgets, buddy.label)) {
             label->setBuddy(Lookup(m_widgets, buddy.input));
+        }
+    }
+}
+
+void MainWindow::AttachResultViews()
+{
+    for (const ResultBox& result : ResultBoxes()) {
+        const ResultStep* step = StepOf(result.label);
+        if (auto* label = Lookup<QLabel>(m_widgets, result.label)) {
+            ResultView::Attach(label, Lookup<QFrame>(m_widgets, result.box),
+                               step != nullptr && step->money);
         }
     }
 }

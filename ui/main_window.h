@@ -27,6 +27,7 @@ private:
     QWidget* ContainerFor(ControlName container, int page);
     void SetFocusOrder();
     void SetBuddies();
+    void AttachResultViews();
     void AttachInputAids();
     void CentreOnScreen();
 

@@ -9,6 +9,7 @@
 
 #include "calc/yuan_amount.h"
 #include "ui/qt_text.h"
+#include "ui/result_view.h"
 
 namespace kelvora::ui {
 namespace {
@@ -85,10 +86,13 @@ void ResultCopy::FillMenu(QMenu& menu, QLabel* label, bool money)
     QAction* figure = menu.addAction(CopyCaptionText());
     figure->setShortcut(QKeySequence::Copy);
     figure->setEnabled(!label->text().isEmpty());
+    // The working alone, without the line that says the result is out of date.
+    const ResultView* view = ResultView::Of(label);
+    const QString workingText = view != nullptr ? view->Working() : label->toolTip();
     QAction* working = menu.addAction(CopyWorkingText());
-    working->setEnabled(!label->toolTip().isEmpty());
+    working->setEnabled(!workingText.isEmpty());
     connect(figure, &QAction::triggered, label, [label] { CopyFigure(label); });
-    connect(working, &QAction::triggered, label, [label] { CopyText(label->toolTip()); });
+    connect(working, &QAction::triggered, label, [workingText] { CopyText(workingText); });
     if (money) {
         AddYuanActions(menu, label);
     }

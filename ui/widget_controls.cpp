@@ -10,6 +10,7 @@
 #include "ui/fitting_label.h"
 #include "ui/internal_error.h"
 #include "ui/qt_text.h"
+#include "ui/result_view.h"
 
 namespace kelvora::ui {
 namespace {
@@ -56,9 +57,16 @@ DateTime WidgetControls::Date(ControlName control) const
 void WidgetControls::WriteResult(ControlName control, const Result& result)
 {
     QLabel* label = Require<QLabel>(m_widgets, control);
-    label->setToolTip(ToQString(result.working));
-    label->setText(ToQString(result.caption));
+    if (ResultView* view = ResultView::Of(label)) {
+        view->Write(ToQString(result.caption), ToQString(result.working));
+    } else {
+        label->setToolTip(ToQString(result.working));
+        label->setText(ToQString(result.caption));
+    }
     FitToText(label);
+    if (m_written) {
+        m_written(control);
+    }
 }
 
 }  // namespace kelvora::ui

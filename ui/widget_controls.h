@@ -6,6 +6,7 @@
 //   click layer --WriteResult--> label caption + tooltip working
 
 #include <QWidget>
+#include <functional>
 #include <string_view>
 #include <unordered_map>
 
@@ -32,7 +33,13 @@ T* Lookup(const ControlMap& widgets, ControlName name)
 
 class WidgetControls : public Controls {
 public:
-    explicit WidgetControls(const ControlMap& widgets) : m_widgets(widgets) {}
+    using WrittenHook = std::function<void(ControlName)>;
+
+    // `written` is called after each result is written.
+    WidgetControls(const ControlMap& widgets, WrittenHook written)
+        : m_widgets(widgets), m_written(std::move(written))
+    {
+    }
 
     std::string Text(ControlName control) const override;
     bool Checked(ControlName control) const override;
@@ -42,6 +49,7 @@ public:
 
 private:
     const ControlMap& m_widgets;
+    WrittenHook m_written;
 };
 
 }  // namespace kelvora::ui

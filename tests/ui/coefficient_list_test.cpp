@@ -134,7 +134,12 @@ TEST_F(CoefficientListTest, ListButtonsAreNamedAndOutOfTheTabChain)
         const char* name;
     } lists[] = {{role::kDiscipline, "专业调整系数表"}, {role::kElevation, "高程调整系数表"}};
     for (const auto& list : lists) {
-        const auto buttons = Get(list.box)->findChildren<QToolButton*>();
+        QList<QToolButton*> buttons;
+        for (QToolButton* button : Get(list.box)->findChildren<QToolButton*>()) {
+            if (button->defaultAction() && button->defaultAction()->text() == list.name) {
+                buttons << button;
+            }
+        }
         ASSERT_EQ(buttons.size(), 1) << list.box;
         EXPECT_EQ(buttons[0]->accessibleName(), list.name);
         EXPECT_EQ(buttons[0]->focusPolicy(), Qt::NoFocus);

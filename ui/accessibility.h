@@ -1,0 +1,13 @@
+#pragma once
+// What a screen reader announces: every input by its prompt's text, every
+// result by its prompt with the caption as its value, the link as a link.
+//
+//   prompt label / naming control --text--> accessible name of its control
+
+#include "ui/widget_controls.h"
+
+namespace kelvora::ui {
+
+void NameForScreenReaders(const ControlMap& widgets);
+
+}  // namespace kelvora::ui

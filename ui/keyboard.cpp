@@ -1,0 +1,139 @@
+#include "ui/keyboard.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "calc/result_steps.h"
+#include "ui/control_table.h"
+
+namespace kelvora::ui {
+namespace {
+
+// Enter (or keypad Enter) on a widget clicks a button; on the button itself,
+// Space does too, as buttons do.
+class EnterPresses : public QObject {
+public:
+    EnterPresses(QObject* watched, QAbstractButton* button) : QObject(watched), m_button(button)
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            mods == Qt::NoModifier && m_button->isEnabled()) {
+            m_button->click();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QAbstractButton* m_button;
+};
+
+// Enter in `input` presses `button`; a box with an inner line edit (the
+// editable combo box, the date box) gets it there too.
+void PressOnEnter(QWidget* input, QAbstractButton* button)
+{
+    new EnterPresses(input, button);
+    if (auto* combo = qobject_cast<QComboBox*>(input); combo && combo->lineEdit()) {
+        new EnterPresses(combo->lineEdit(), button);
+    }
+    if (auto* picker = qobject_cast<QDateTimeEdit*>(input)) {
+        if (auto* edit = picker->findChild<QLineEdit*>()) {
+            new EnterPresses(edit, button);
+        }
+    }
+}
+
+bool IsResult(ControlName name)
+{
+    return StepOf(name) != nullptr;
+}
+
+}  // namespace
+
+QWidget* FirstInputOf(const ControlMap& widgets, int page)
+{
+    auto* tabs = Lookup<QTabWidget>(widgets, role::kTabs);
+    QWidget* pageWidget = tabs != nullptr ? tabs->widget(page) : nullptr;
+    for (ControlName name : FocusOrder()) {
+        QWidget* widget = Lookup(widgets, name);
+        if (pageWidget != nullptr && pageWidget->isAncestorOf(widget)) {
+            return widget;
+        }
+    }
+    return tabs;
+}
+
+void SetUpKeyboard(QWidget* window, const ControlMap& widgets)
+{
+    // Enter in an input presses the button of the step that reads it; the
+    // captions a step reads are not inputs one types into.
+    for (const ResultStep& step : ResultSteps()) {
+        auto* button = Lookup<QAbstractButton>(widgets, step.button);
+        if (step.click == nullptr || button == nullptr) {
+            continue;
+        }
+        for (ControlName input : step.inputs) {
+            if (!IsResult(input)) {
+                PressOnEnter(Lookup(widgets, input), button);
+            }
+        }
+        PressOnEnter(button, button);
+    }
+
+    auto* tabs = Lookup<QTabWidget>(widgets, role::kTabs);
+    if (tabs == nullptr) {
+        return;
+    }
+    // A page chosen from the keyboard or the mouse starts at its first
+    // input, unless the user is moving along the tab bar itself.
+    QObject::connect(tabs, &QTabWidget::currentChanged, window, [tabs, &widgets](int page) {
+        if (!tabs->tabBar()->hasFocus()) {
+            if (QWidget* first = FirstInputOf(widgets, page)) {
+                first->setFocus(Qt::TabFocusReason);
+            }
+        }
+    });
+    const auto turn = [tabs](int step) {
+        const int count = tabs->count();
+        tabs->setCurrentIndex((tabs->currentIndex() + step + count) % count);
+    };
+    const struct {
+        QKeySequence keys;
+        int step;
+    } pageKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& keys : pageKeys) {
+        auto* shortcut = new QShortcut(keys.keys, window);
+        const int step = keys.step;
+        QObject::connect(shortcut, &QShortcut::activated, window, [turn, step, tabs, &widgets] {
+            tabs->tabBar()->clearFocus();
+            turn(step);
+        });
+    }
+    if (QWidget* first = FirstInputOf(widgets, tabs->currentIndex())) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+}  // namespace kelvora::ui

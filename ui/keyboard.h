@@ -1,0 +1,20 @@
+#pragma once
+// Working from the keyboard: the focus starts in the opening page's first
+// input; Tab goes round the current page and the tab bar (the focus order of
+// the control table); Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp
+// change page and put the focus in that page's first input; Enter in an
+// input presses its step's button, and Enter or Space on a button presses it.
+//
+//   input --Enter--> button of the step that reads it (calc/result_steps.h)
+
+#include "ui/widget_controls.h"
+
+namespace kelvora::ui {
+
+// `window` is the window that holds the controls.
+void SetUpKeyboard(QWidget* window, const ControlMap& widgets);
+
+// The first control of a page's focus order.
+QWidget* FirstInputOf(const ControlMap& widgets, int page);
+
+}  // namespace kelvora::ui

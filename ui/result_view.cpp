@@ -1,0 +1,132 @@
+#include "ui/result_view.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFrame>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <algorithm>
+
+#include "ui/result_copy.h"
+
+namespace kelvora::ui {
+namespace {
+
+constexpr int kBoxPadding = 6;  // pixels between the caption's end and the box's border
+
+}  // namespace
+
+QColor ResultView::CurrentColour()
+{
+    return QColor(0xFF, 0x00, 0x00);
+}
+
+QColor ResultView::StaleColour()
+{
+    return QColor(0x90, 0x90, 0x90);
+}
+
+ResultView* ResultView::Attach(QLabel* label, QFrame* box, bool money)
+{
+    return new ResultView(label, box, money);
+}
+
+ResultView* ResultView::Of(const QWidget* label)
+{
+    return label == nullptr ? nullptr
+                            : label->findChild<ResultView*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+ResultView::ResultView(QLabel* label, QFrame* box, bool money)
+    : QObject(label), m_label(label), m_box(box), m_boxWidth(box ? box->width() : 0), m_money(money)
+{
+    ResultCopy::Attach(label, money);
+    label->installEventFilter(this);
+    if (box != nullptr) {
+        box->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+        box->installEventFilter(this);
+    }
+}
+
+void ResultView::Write(const QString& caption, const QString& working)
+{
+    m_working = working;
+    m_stale = false;
+    m_label->setText(caption);
+    ShowState();
+}
+
+void ResultView::SetStale(bool stale, const QString& button)
+{
+    const QString line = QStringLiteral("输入已更改，请点击“%1”重新计算").arg(button);
+    if (stale == m_stale && line == m_staleLine) {
+        return;
+    }
+    m_stale = stale;
+    m_staleLine = line;
+    ShowState();
+}
+
+void ResultView::ShowState()
+{
+    QPalette palette = m_label->palette();
+    palette.setColor(QPalette::WindowText, m_stale ? StaleColour() : CurrentColour());
+    m_label->setPalette(palette);
+    m_label->setToolTip(m_stale ? m_staleLine + QLatin1Char('\n') + m_working : m_working);
+}
+
+void ResultView::FitBox()
+{
+    if (!m_box) {
+        return;
+    }
+    // Inside the box's own container, the room left to the right.
+    const int room = m_box->parentWidget()->width() - kBoxPadding - m_box->x();
+    const int wanted = m_label->geometry().right() + 1 + kBoxPadding - m_box->x();
+    m_box->resize(std::clamp(wanted, m_boxWidth, std::max(m_boxWidth, room)), m_box->height());
+}
+
+void ResultView::SelectAll()
+{
+    m_label->setFocus(Qt::MouseFocusReason);
+    m_label->setSelection(0, static_cast<int>(m_label->text().size()));
+}
+
+bool ResultView::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool onBox = watched == m_box;
+    switch (event->type()) {
+        case QEvent::Resize:
+        case QEvent::Move:
+            if (!onBox) {
+                FitBox();
+            }
+            return false;
+        case QEvent::MouseButtonDblClick:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                SelectAll();  // the whole figure, not the digits up to the point
+                return true;
+            }
+            return false;
+        case QEvent::ToolTip:
+            if (onBox) {
+                const auto* help = static_cast<QHelpEvent*>(event);
+                QToolTip::showText(help->globalPos(), m_label->toolTip(), m_box);
+                return true;
+            }
+            return false;
+        case QEvent::ContextMenu:
+            if (onBox) {
+                QApplication::sendEvent(m_label, event);
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+}  // namespace kelvora::ui

@@ -1,0 +1,58 @@
+#pragma once
+// How a result label shows its result: the caption in red, or in grey with a
+// first tooltip line naming the button to press when its inputs changed
+// since it was written; the working in the tooltip; the blue box behind it
+// widened to the right to enclose the caption (as far as its frame allows),
+// and the whole box answering hover, right-click and double-click as the
+// label does. A double-click selects the whole figure.
+//
+//   WidgetControls::WriteResult --Write--> caption, working, red
+//   StaleTracker --SetStale--> grey + "输入已更改，请点击“…”重新计算"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QFrame;
+class QLabel;
+
+namespace kelvora::ui {
+
+class ResultView : public QObject {
+public:
+    // Attaches a view to `label`, drawn over `box`; it lives with the label.
+    static ResultView* Attach(QLabel* label, QFrame* box, bool money);
+    // The view of a result label, or nullptr for any other widget.
+    static ResultView* Of(const QWidget* label);
+
+    void Write(const QString& caption, const QString& working);
+    // Greys the result and names `button`, or makes it current again.
+    void SetStale(bool stale, const QString& button);
+
+    QLabel* label() const { return m_label; }
+    const QString& Working() const { return m_working; }
+    bool IsStale() const { return m_stale; }
+    bool IsMoney() const { return m_money; }
+
+    static QColor CurrentColour();  // red
+    static QColor StaleColour();    // grey
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    ResultView(QLabel* label, QFrame* box, bool money);
+    void ShowState();
+    void FitBox();
+    void SelectAll();
+
+    QLabel* m_label;
+    QPointer<QFrame> m_box;
+    int m_boxWidth;  // as the table gives it; the box never gets narrower
+    bool m_money;
+    QString m_working;
+    QString m_staleLine;
+    bool m_stale = false;
+};
+
+}  // namespace kelvora::ui
