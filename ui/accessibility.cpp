@@ -3,40 +3,79 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
 
 #include "ui/control_table.h"
 #include "ui/fitting_label.h"
+#include "ui/qt_text.h"
 #include "ui/result_view.h"
 
 namespace kelvora::ui {
 namespace {
 
-// A result: named by its prompt, its caption the value.
-class ResultAccessible : public QAccessibleWidget {
+// A label of the window. The interface is made (and kept) while the label is
+// still being built, so what it is, a result or the link, is asked each time.
+class LabelAccessible : public QAccessibleWidget {
 public:
-    explicit ResultAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit LabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QAccessible::Role role() const override
+    {
+        const auto* fitting = dynamic_cast<const FittingLabel*>(widget());
+        return fitting != nullptr && fitting->IsLink() ? QAccessible::Link
+                                                       : QAccessible::StaticText;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* label = static_cast<const QLabel*>(widget());
+        switch (t) {
+            case QAccessible::Name:
+                // a result by its prompt, any other label by its text
+                return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
+            case QAccessible::Value:
+                return ResultView::Of(label) != nullptr ? label->text() : QString();
+            default:
+                return QAccessibleWidget::text(t);
+        }
+    }
+};
+
+// The editable combo box: named by its prompt, its text the value. (Qt's
+// own interface on Linux gives the text as the name as well.)
+class ComboAccessible : public QAccessibleWidget {
+public:
+    explicit ComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
 
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value) {
-            return static_cast<QLabel*>(widget())->text();
+            return static_cast<QComboBox*>(widget())->currentText();
         }
         return QAccessibleWidget::text(t);
     }
+
+    QStringList actionNames() const override { return {showMenuAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction()) {
+            static_cast<QComboBox*>(widget())->showPopup();
+        }
+    }
 };
 
-QAccessibleInterface* LabelInterface(const QString&, QObject* object)
+QAccessibleInterface* OwnInterface(const QString&, QObject* object)
 {
-    auto* label = qobject_cast<QLabel*>(object);
-    if (label == nullptr) {
-        return nullptr;
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr || widget->window()->objectName() != ToQString(role::kWindow.str())) {
+        return nullptr;  // not a control of ours
     }
-    if (ResultView::Of(label) != nullptr) {
-        return new ResultAccessible(label);
+    if (auto* combo = qobject_cast<QComboBox*>(object); combo && combo->isEditable()) {
+        return new ComboAccessible(combo);
     }
-    if (const auto* fitting = dynamic_cast<FittingLabel*>(label); fitting && fitting->IsLink()) {
-        return new QAccessibleWidget(label, QAccessible::Link, label->text());
+    if (auto* label = qobject_cast<QLabel*>(object)) {
+        return new LabelAccessible(label);
     }
     return nullptr;
 }
@@ -54,15 +93,18 @@ QString TextOf(const QWidget* widget)
 
 }  // namespace
 
-void NameForScreenReaders(const ControlMap& widgets)
+void InstallAccessibleInterfaces()
 {
-    // Installed once for the program; it answers for our result and link labels only.
+    // Once for the program; it answers for our own labels and the combo box only.
     static const bool installed = [] {
-        QAccessible::installFactory(&LabelInterface);
+        QAccessible::installFactory(&OwnInterface);
         return true;
     }();
     (void)installed;
+}
 
+void NameForScreenReaders(const ControlMap& widgets)
+{
     for (const Buddy& buddy : Buddies()) {
         if (QWidget* input = Lookup(widgets, buddy.input)) {
             input->setAccessibleName(TextOf(Lookup(widgets, buddy.label)));

@@ -8,6 +8,9 @@
 
 namespace kelvora::ui {
 
+// Our own interfaces for result, link and combo boxes; before any control is made.
+void InstallAccessibleInterfaces();
+
 void NameForScreenReaders(const ControlMap& widgets);
 
 }  // namespace kelvora::ui

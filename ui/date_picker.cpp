@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QRegularExpression>
 
 namespace kelvora::ui {
@@ -49,9 +50,11 @@ std::optional<QDate> DatePicker::ParseTyped(const QString& text)
 
 void DatePicker::OpenCalendar()
 {
-    // Qt opens the pop-up on F4 itself; a key press it takes to do so.
-    QKeyEvent f4(QEvent::KeyPress, Qt::Key_F4, Qt::NoModifier);
-    QDateEdit::keyPressEvent(&f4);
+    // Qt opens the pop-up only from a press on the box's arrow, at its right end.
+    const QPointF arrow(width() - 6, height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QDateEdit::mousePressEvent(&press);
 }
 
 bool DatePicker::PasteDate()
@@ -66,7 +69,8 @@ bool DatePicker::PasteDate()
 
 void DatePicker::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier) {
+    if ((event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier) ||
+        (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier)) {
         OpenCalendar();
         return;
     }
@@ -80,9 +84,12 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
             event->accept();
             return;
         }
-        // Any separator moves on as the box's own "/" does.
-        QKeyEvent slash(event->type(), Qt::Key_Slash, event->modifiers(), QStringLiteral("/"));
-        QDateEdit::keyPressEvent(&slash);
+        // Any separator moves on to the next section, selected for typing over.
+        if (currentSectionIndex() + 1 < sectionCount()) {
+            setCurrentSectionIndex(currentSectionIndex() + 1);
+            setSelectedSection(currentSection());
+        }
+        event->accept();
         return;
     }
     const Section before = currentSection();
@@ -104,6 +111,11 @@ QValidator::State DatePicker::validate(QString& input, int& pos) const
         return QValidator::Acceptable;
     }
     return state;
+}
+
+bool DatePicker::focusNextPrevChild(bool next)
+{
+    return QWidget::focusNextPrevChild(next);
 }
 
 void DatePicker::fixup(QString& input) const

@@ -24,6 +24,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;
+    // Tab leaves the box, as it leaves every other control; the arrow keys
+    // and the separators move between year, month and day.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     bool PasteDate();

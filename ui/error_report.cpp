@@ -8,12 +8,27 @@
 namespace kelvora::ui {
 namespace {
 
-void Show(QWidget* parent, const QString& name)
+constexpr const char* kCalculationAdvice = "结果保持原样，可修改输入后重新计算。";
+
+void Show(QWidget* parent, const QString& text, const QString& advice)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kReportTitle), name, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kReportTitle), text, QMessageBox::Ok,
                     parent);
-    box.setInformativeText(QStringLiteral("结果保持原样，可修改输入后重新计算。"));
+    box.setInformativeText(advice);
+    // an address or a path in the report can be copied
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
+}
+
+// What the user can do when the desktop could not open an address or a file.
+QString LinkAdvice(const LinkOpenError& error)
+{
+    const QString target = QString::fromStdString(error.target());
+    if (error.localFile()) {
+        return QStringLiteral("无法用默认的程序打开以下文件，可在文件管理器中打开它：\n") + target;
+    }
+    return QStringLiteral("无法在浏览器中打开以下网址，可将其复制到浏览器的地址栏中打开：\n") +
+           target;
 }
 
 }  // namespace
@@ -42,10 +57,12 @@ void RunReported(QWidget* parent, const std::function<void()>& work)
 {
     try {
         work();
+    } catch (const LinkOpenError& error) {
+        Show(parent, ErrorName(error) + QLatin1Char('\n') + LinkAdvice(error), QString());
     } catch (const std::exception& error) {
-        Show(parent, ErrorName(error));
+        Show(parent, ErrorName(error), QString::fromUtf8(kCalculationAdvice));
     } catch (...) {
-        Show(parent, QStringLiteral("程序内部错误"));
+        Show(parent, QStringLiteral("程序内部错误"), QString::fromUtf8(kCalculationAdvice));
     }
 }
 

@@ -48,6 +48,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
+    InstallAccessibleInterfaces();
     setObjectName(ToQString(role::kWindow.str()));
     setWindowTitle(ToQString(kWindowTitle));
     setWindowIcon(AppIcon());

@@ -1,19 +1,24 @@
 #include "ui/web_link.h"
 
-#include "ui/qt_text.h"
-
 #include <QDesktopServices>
 #include <QString>
 #include <QUrl>
-#include <string>
+
+#include "ui/qt_text.h"
 
 namespace kelvora::ui {
 
 void OpenWebPage()
 {
-    const QUrl url(ToQString(kWebPageAddress));
-    if (!QDesktopServices::openUrl(url)) {
-        throw LinkOpenError("cannot open " + std::string(kWebPageAddress));
+    if (!QDesktopServices::openUrl(QUrl(ToQString(kWebPageAddress)))) {
+        throw LinkOpenError(std::string(kWebPageAddress), false);
+    }
+}
+
+void OpenLocalFile(const std::string& path)
+{
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) {
+        throw LinkOpenError(path, true);
     }
 }
 

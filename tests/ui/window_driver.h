@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateEdit>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +26,7 @@
 
 #include "test_support.h"
 #include "ui/main_window.h"
+#include "ui/result_copy.h"
 
 // Lets GoogleTest print Qt strings as text.
 inline void PrintTo(const QString& text, std::ostream* os)
@@ -51,7 +54,7 @@ struct Report {
 };
 
 class WindowTest : public ::testing::Test {
-protected:
+public:  // the helpers are used by the tables of cases too
     void SetUp() override
     {
         m_window = std::make_unique<MainWindow>();

@@ -1,0 +1,167 @@
+// What a screen reader hears, and Qt's own texts in Chinese, through the
+// real window. CTest also runs the Qt texts test under LANG=C.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QCalendarWidget>
+#include <QDesktopServices>
+#include <QPushButton>
+
+#include "window_driver.h"
+
+namespace kelvora::testing {
+
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    int count = 0;
+public Q_SLOTS:
+    void open(const QUrl&) { ++count; }
+};
+
+namespace {
+
+QString Announced(QWidget* widget, QAccessible::Text what)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face != nullptr ? face->text(what) : QStringLiteral("(none)");
+}
+
+TEST_F(WindowTest, EveryInputIsAnnouncedByItsPrompt)
+{
+    const struct {
+        ControlName control;
+        const char* name;
+    } cases[] = {
+        {role::kTenderAmount, "中标金额"},
+        {role::kTenderType, "服务类型"},
+        {role::kDocumentService, "单独提供编制招标文件服务"},
+        {role::kTenderCalculate, "计算"},
+        {role::kFeeBasis, "计费额"},
+        {role::kBasePriceCalculate, "计算基价"},
+        {role::kDiscipline, "专业调整系数"},
+        {role::kComplexityGeneral, "一般"},
+        {role::kComplexityModerate, "较复杂"},
+        {role::kComplexityHigh, "复杂"},
+        {role::kElevation, "高程调整系数"},
+        {role::kBenchmarkCalculate, "工程监理服务收费基准价"},
+        {role::kRange, "浮动幅度值"},
+        {role::kStartDate, "选择开工日期"},
+        {role::kCompletionDate, "选择竣工日期"},
+        {role::kPeriodCalculate, "计算"},
+        {role::kWebLink, "单击程序说明,在线留言"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Announced(Get(c.control), QAccessible::Name).trimmed(), QString::fromUtf8(c.name))
+            << c.control;
+    }
+    // the tender type box is named, and its value is the type
+    EXPECT_EQ(Announced(Get(role::kTenderType), QAccessible::Value), "工程招标");
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(Get(role::kWebLink));
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->role(), QAccessible::Link);
+}
+
+TEST_F(WindowTest, ResultsAreAnnouncedByTheirPromptWithTheFigureAsValue)
+{
+    const struct {
+        ControlName result;
+        const char* name;
+    } results[] = {
+        {role::kTenderFee, "招标代理服务收费金额"},
+        {role::kBasePrice, "收费基价"},
+        {role::kComplexityCoefficient, "工程复杂程度调整系数"},
+        {role::kBenchmark, "工程监理服务收费基准价"},
+        {role::kChargedFee, "监理取费"},
+        {role::kPeriod, "工期"},
+    };
+    for (const auto& r : results) {
+        EXPECT_EQ(Announced(Get(r.result), QAccessible::Name), QString::fromUtf8(r.name));
+        EXPECT_EQ(Announced(Get(r.result), QAccessible::Value), "");  // nothing yet
+    }
+    ShowPage(0);
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
+    ShowPage(1);
+    Type(role::kFeeBasis, "35000");
+    Click(role::kBasePriceCalculate);
+    for (const auto& [result, value] :
+         {std::pair{role::kTenderFee, "22.55"}, std::pair{role::kBasePrice, "629.5"}}) {
+        EXPECT_EQ(Announced(Get(result), QAccessible::Value), value) << result;
+        EXPECT_NE(Announced(Get(result), QAccessible::Name), value) << result;
+    }
+}
+
+TEST_F(WindowTest, TheLinkOpensThePageFromTheKeyboard)
+{
+    OpenedUrls urls;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &urls, "open");
+    ShowPage(3);
+    EXPECT_EQ(QApplication::focusWidget(), Get(role::kWebLink));
+    QTest::keyClick(Get(role::kWebLink), Qt::Key_Return);
+    QTest::keyClick(Get(role::kWebLink), Qt::Key_Space);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    EXPECT_EQ(urls.count, 2);
+}
+
+TEST_F(WindowTest, LinkFailureShowsTheAddressToCopy)
+{
+    ShowPage(3);
+    QMessageBox* seen = nullptr;
+    QString text;
+    Qt::TextInteractionFlags flags;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen = box;
+            text = box->text() + box->informativeText();
+            flags = box->textInteractionFlags();
+            box->accept();
+        }
+    });
+    poll.start();
+    Click(role::kWebLink);  // the headless platform has no browser
+    poll.stop();
+    ASSERT_NE(seen, nullptr);
+    EXPECT_TRUE(text.contains("文件未找到"));
+    EXPECT_TRUE(text.contains("无法在浏览器中打开"));
+    EXPECT_TRUE(text.contains("https://kelvora.example.org/guide"));
+    EXPECT_FALSE(text.contains("重新计算"));  // that advice is for the calculations
+    EXPECT_TRUE(flags & Qt::TextSelectableByMouse);
+}
+
+// Run by CTest a second time under LANG=C: the texts stay Chinese.
+TEST_F(WindowTest, QtTextsAreChinese)
+{
+    QMessageBox box(QMessageBox::Critical, "Kelvora", "溢出", QMessageBox::Ok, &window());
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text(), "确定");
+
+    auto* edit = Get<QLineEdit>(role::kTenderAmount);
+    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            texts << action->text();
+        }
+    }
+    EXPECT_TRUE(texts.join(' ').contains("复制")) << texts.join(' ').toStdString();
+    EXPECT_TRUE(texts.join(' ').contains("粘贴")) << texts.join(' ').toStdString();
+    EXPECT_FALSE(texts.join(' ').contains("Copy"));
+
+    ShowPage(2);
+    auto* picker = Get<QDateEdit>(role::kStartDate);
+    picker->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(picker, Qt::Key_F4);
+    QCalendarWidget* calendar = picker->calendarWidget();
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendar->locale().language(), QLocale::Chinese);
+    EXPECT_EQ(calendar->locale().toString(QDate(2009, 2, 6), "MMMM"), "二月");
+    calendar->window()->close();
+}
+
+}  // namespace
+}  // namespace kelvora::testing
+
+#include "accessibility_test.moc"

@@ -1,0 +1,261 @@
+// What the window tells the user about a figure, through the real window:
+// warning marks on inputs not read as typed, grey results whose inputs
+// changed, and result boxes that hold their whole figure.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFrame>
+#include <QToolTip>
+
+#include "ui/input_notes.h"
+#include "ui/result_view.h"
+#include "window_driver.h"
+
+namespace kelvora::testing {
+namespace {
+
+using ui::InputNoteMark;
+using ui::ResultView;
+
+TEST_F(WindowTest, WarningMarkShowsWhenATextIsNotReadAsTyped)
+{
+    const struct {
+        ControlName box;
+        int page;
+        const char* text;
+        const char* note;  // "" for no mark
+    } cases[] = {
+        {role::kTenderAmount, 0, "12,345.67", "按 12 计算，“,345.67”未被读取"},
+        {role::kTenderAmount, 0, "¥6000", "未读到数字，按 0 计算"},
+        {role::kTenderAmount, 0, "6000万元", ""},
+        {role::kTenderAmount, 0, "６０００", ""},
+        {role::kTenderAmount, 0, "6 000", ""},
+        {role::kTenderAmount, 0, "-50", "金额为负数"},
+        {role::kTenderType, 0, "工程", "请选择服务类型"},
+        {role::kTenderType, 0, "货物招标", ""},
+        {role::kFeeBasis, 1, "35000万元", ""},
+        {role::kFeeBasis, 1, "3.5万", "按 3.5 计算，“万”未被读取"},
+        {role::kFeeBasis, 1, "-1", "金额为负数"},
+        {role::kDiscipline, 1, "1.2", ""},
+        {role::kDiscipline, 1, "一点二", "未读到数字，按 0 计算"},
+        {role::kElevation, 1, "1,1", "按 1 计算，“,1”未被读取"},
+        {role::kRange, 1, "5%", ""},
+        {role::kRange, 1, "-20", ""},
+        {role::kRange, 1, "5%%", "按 5 计算，“%%”未被读取"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.box);
+        SCOPED_TRACE(c.text);
+        ShowPage(c.page);
+        Type(c.box, QString::fromUtf8(c.text));
+        QAction* mark = InputNoteMark(Get(c.box));
+        ASSERT_NE(mark, nullptr);
+        EXPECT_EQ(mark->isVisible(), *c.note != '\0');
+        EXPECT_EQ(mark->toolTip(), QString::fromUtf8(c.note));
+        EXPECT_EQ(Get(c.box)->accessibleDescription(), QString::fromUtf8(c.note));
+    }
+    // it follows the typing: an emptied box has no mark
+    ShowPage(0);
+    Type(role::kTenderAmount, "abc");
+    EXPECT_TRUE(InputNoteMark(Get(role::kTenderAmount))->isVisible());
+    Type(role::kTenderAmount, "");
+    EXPECT_FALSE(InputNoteMark(Get(role::kTenderAmount))->isVisible());
+}
+
+class StaleTest : public WindowTest {
+protected:
+    // All three pages' results written from fresh inputs.
+    void WriteAll()
+    {
+        ShowPage(0);
+        Type(role::kTenderAmount, "6000");
+        Click(role::kTenderCalculate);
+        ShowPage(1);
+        Type(role::kFeeBasis, "35000");
+        Click(role::kBasePriceCalculate);
+        Click(role::kComplexityModerate);
+        Type(role::kDiscipline, "1.2");
+        Type(role::kElevation, "1");
+        Click(role::kBenchmarkCalculate);
+        Type(role::kRange, "-10");
+        Click(role::kChargedFeeCalculate);
+        ShowPage(2);
+        Click(role::kPeriodCalculate);
+    }
+
+    bool IsGrey(ControlName result)
+    {
+        auto* label = Get<QLabel>(result);
+        const QColor colour = label->palette().color(QPalette::WindowText);
+        const bool stale = ResultView::Of(label)->IsStale();
+        EXPECT_EQ(colour, stale ? ResultView::StaleColour() : ResultView::CurrentColour());
+        EXPECT_EQ(label->toolTip().startsWith("输入已更改"), stale);
+        return stale;
+    }
+};
+
+TEST_F(StaleTest, EachDependencyGreysItsResultUntilItIsWrittenAgain)
+{
+    const struct {
+        const char* what;
+        std::function<void(StaleTest&)> change;
+        ControlName result;
+        ControlName button;
+        const char* buttonText;
+    } cases[] = {
+        {"Text1", [](StaleTest& t) { t.Type(role::kTenderAmount, "7000"); }, role::kTenderFee,
+         role::kTenderCalculate, "计算"},
+        {"Combo1", [](StaleTest& t) { t.Type(role::kTenderType, "货物招标"); }, role::kTenderFee,
+         role::kTenderCalculate, "计算"},
+        {"Check1", [](StaleTest& t) { t.Click(role::kDocumentService); }, role::kTenderFee,
+         role::kTenderCalculate, "计算"},
+        {"Text2", [](StaleTest& t) { t.Type(role::kFeeBasis, "36000"); }, role::kBasePrice,
+         role::kBasePriceCalculate, "计算基价"},
+        {"Text4", [](StaleTest& t) { t.Type(role::kDiscipline, "1.1"); }, role::kBenchmark,
+         role::kBenchmarkCalculate, "工程监理服务收费基准价"},
+        {"Text3", [](StaleTest& t) { t.Type(role::kElevation, "1.2"); }, role::kBenchmark,
+         role::kBenchmarkCalculate, "工程监理服务收费基准价"},
+        {"Label10", [](StaleTest& t) { t.Click(role::kComplexityHigh); }, role::kBenchmark,
+         role::kBenchmarkCalculate, "工程监理服务收费基准价"},
+        {"Label15",
+         [](StaleTest& t) {
+             t.Type(role::kFeeBasis, "36000");
+             t.Click(role::kBasePriceCalculate);
+         },
+         role::kBenchmark, role::kBenchmarkCalculate, "工程监理服务收费基准价"},
+        {"Text5", [](StaleTest& t) { t.Type(role::kRange, "5"); }, role::kChargedFee,
+         role::kChargedFeeCalculate, "监理取费"},
+        {"Label11",
+         [](StaleTest& t) {
+             t.Type(role::kDiscipline, "1.1");
+             t.Click(role::kBenchmarkCalculate);
+         },
+         role::kChargedFee, role::kChargedFeeCalculate, "监理取费"},
+        {"DTPicker1",
+         [](StaleTest& t) { t.Get<QDateEdit>(role::kStartDate)->setDate(QDate(2009, 1, 1)); },
+         role::kPeriod, role::kPeriodCalculate, "计算"},
+        {"DTPicker2",
+         [](StaleTest& t) { t.Get<QDateEdit>(role::kCompletionDate)->setDate(QDate(2010, 1, 1)); },
+         role::kPeriod, role::kPeriodCalculate, "计算"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteAll();
+        for (ControlName result : kResultLabels) {
+            EXPECT_FALSE(IsGrey(result)) << result;
+        }
+        ShowPage(c.result == role::kTenderFee ? 0 : c.result == role::kPeriod ? 2 : 1);
+        const QString caption = Caption(c.result);
+        c.change(*this);
+        EXPECT_TRUE(IsGrey(c.result));
+        EXPECT_EQ(Caption(c.result), caption);  // the figure stays, greyed
+        EXPECT_TRUE(
+            Get(c.result)->toolTip().startsWith(QStringLiteral("输入已更改，请点击“%1”重新计算\n")
+                                                    .arg(QString::fromUtf8(c.buttonText))))
+            << Get(c.result)->toolTip().toStdString();
+        Click(c.button);
+        EXPECT_FALSE(IsGrey(c.result));
+    }
+}
+
+TEST_F(StaleTest, ChangingAnInputBackMakesTheResultCurrentAgain)
+{
+    WriteAll();
+    ShowPage(0);
+    Type(role::kTenderAmount, "7000");
+    EXPECT_TRUE(IsGrey(role::kTenderFee));
+    Type(role::kTenderAmount, "6000");
+    EXPECT_FALSE(IsGrey(role::kTenderFee));
+    // the same caption written again greys nothing downstream
+    ShowPage(1);
+    Click(role::kBasePriceCalculate);
+    EXPECT_FALSE(IsGrey(role::kBenchmark));
+}
+
+TEST_F(StaleTest, AGreyCaptionStillFlowsIntoTheNextStep)
+{
+    WriteAll();
+    ShowPage(1);
+    Type(role::kFeeBasis, "500");  // Label15 grey, still 629.5
+    EXPECT_TRUE(IsGrey(role::kBasePrice));
+    Type(role::kDiscipline, "1");
+    Click(role::kBenchmarkCalculate);
+    EXPECT_EQ(Caption(role::kBenchmark), "629.5");
+    EXPECT_FALSE(IsGrey(role::kBenchmark));
+    EXPECT_TRUE(IsGrey(role::kChargedFee));
+}
+
+TEST_F(StaleTest, CopiedWorkingLeavesOutTheStaleLine)
+{
+    WriteAll();
+    ShowPage(0);
+    const QString working = ResultView::Of(Get(role::kTenderFee))->Working();
+    Type(role::kTenderAmount, "7000");
+    QGuiApplication::clipboard()->clear();
+    ContextMenu(Get(role::kTenderFee), ui::ResultCopy::CopyWorkingText());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), working);
+}
+
+TEST_F(WindowTest, DoubleClickSelectsTheWholeFigure)
+{
+    ShowPage(0);
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
+    auto* label = Get<QLabel>(role::kTenderFee);
+    QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(3, label->height() / 2));
+    EXPECT_EQ(label->selectedText(), "22.55");
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(label, QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "22.55");
+}
+
+TEST_F(WindowTest, TheWholeBoxAnswersHoverRightClickAndDoubleClick)
+{
+    ShowPage(0);
+    Type(role::kTenderAmount, "0");
+    Click(role::kTenderCalculate);  // "0.00": a narrow figure in a wide box
+    auto* label = Get<QLabel>(role::kTenderFee);
+    auto* box = Get<QFrame>(role::kTenderFeeBox);
+    const QPoint corner(box->width() - 4, box->height() - 4);  // inside the box, off the figure
+    ASSERT_FALSE(label->geometry().contains(box->mapToParent(corner)));
+
+    QHelpEvent hover(QEvent::ToolTip, corner, box->mapToGlobal(corner));
+    QApplication::sendEvent(box, &hover);
+    EXPECT_EQ(QToolTip::text(), label->toolTip());
+    QToolTip::hideText();
+
+    QGuiApplication::clipboard()->clear();
+    const auto items = ContextMenu(box, ui::ResultCopy::CopyCaptionText(), corner);
+    EXPECT_FALSE(items.empty());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0.00");
+
+    QTest::mouseDClick(box, Qt::LeftButton, {}, corner);
+    EXPECT_EQ(label->selectedText(), "0.00");
+}
+
+TEST_F(WindowTest, BoxesWidenToHoldLongFiguresAndNoFurtherThanTheirFrame)
+{
+    ShowPage(1);
+    const struct {
+        const char* basis;
+    } amounts[] = {{"35000"}, {"20036.7137"}, {"1e300"}, {"500"}};
+    for (const auto& a : amounts) {
+        Type(role::kFeeBasis, a.basis);
+        Click(role::kBasePriceCalculate);
+        auto* label = Get<QLabel>(role::kBasePrice);
+        auto* box = Get<QFrame>(role::kBasePriceBox);
+        const QRect frame = box->parentWidget()->rect();
+        SCOPED_TRACE(label->text().toStdString());
+        EXPECT_GE(box->width(), 105);  // never narrower than the table's box
+        EXPECT_LE(box->geometry().right(), frame.right());
+        if (label->geometry().right() < frame.right() - 6) {
+            EXPECT_LT(label->geometry().right(), box->geometry().right());  // enclosed
+        }
+    }
+    // a short figure again: the box is back to its own width
+    EXPECT_EQ(Get<QFrame>(role::kBasePriceBox)->width(), 105);
+}
+
+}  // namespace
+}  // namespace kelvora::testing
