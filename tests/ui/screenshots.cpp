@@ -1,8 +1,10 @@
 // Saves PNGs of the real window into the working directory (CTest runs it in
 // the build folder): kelvora-tab0.png .. tab3.png as the window opens, then
 // the window with a tooltip or a list open, as a person sees it:
-// kelvora-tooltip.png (the working behind a tender fee) and
-// kelvora-discipline-list.png (the discipline coefficients).
+// kelvora-tooltip.png (the working behind a tender fee),
+// kelvora-discipline-list.png (the discipline coefficients),
+// kelvora-warning.png (a text not read as typed) and kelvora-stale.png (a
+// result whose input changed).
 
 #include <QApplication>
 #include <QDir>
@@ -11,11 +13,14 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QAction>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolTip>
 #include <cstdio>
 
+#include "ui/input_notes.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -32,23 +37,23 @@ T* Control(MainWindow& window, ControlName name)
 // picture widened where they reach past the window.
 bool Save(MainWindow& window, const QString& name)
 {
-    QApplication::processEvents();
-    QImage shot = window.grab().toImage();
+    QTest::qWait(20);
+    QList<QWidget*> popups;
+    QRect area = window.geometry();
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (!top->isVisible() || !(top->inherits("QTipLabel") || top->inherits("QMenu"))) {
-            continue;
+        if (top->isVisible() && (top->inherits("QTipLabel") || top->inherits("QMenu"))) {
+            popups << top;
+            area |= top->geometry().adjusted(-8, -8, 8, 8);
         }
-        const QPoint at = top->pos() - window.geometry().topLeft();
-        QImage canvas(
-            shot.size().expandedTo(QSize(at.x() + top->width() + 8, at.y() + top->height() + 8)),
-            QImage::Format_ARGB32);
-        canvas.fill(Qt::white);
-        QPainter painter(&canvas);
-        painter.drawImage(0, 0, shot);
-        painter.drawPixmap(at, top->grab());
-        painter.end();
-        shot = canvas;
     }
+    QImage shot(area.size(), QImage::Format_ARGB32);
+    shot.fill(Qt::white);
+    QPainter painter(&shot);
+    painter.drawPixmap(window.geometry().topLeft() - area.topLeft(), window.grab());
+    for (QWidget* popup : popups) {
+        painter.drawPixmap(popup->pos() - area.topLeft(), popup->grab());
+    }
+    painter.end();
     const QString file = QDir::current().filePath(name);
     if (!shot.save(file)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
@@ -100,5 +105,36 @@ int main(int argc, char* argv[])
     if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
         menu->close();
     }
-    return saved ? 0 : 1;
+    if (!saved) {
+        return 1;
+    }
+
+    // A pasted amount with a thousands separator: the mark and what it says.
+    tabs->setCurrentIndex(0);
+    auto* amount = Control<QLineEdit>(window, role::kTenderAmount);
+    amount->setText(QStringLiteral("12,345.67"));
+    QTest::mouseClick(Control<QPushButton>(window, role::kTenderCalculate), Qt::LeftButton);
+    QTest::qWait(20);  // the focus moves to the page's first input first, which closes tips
+    if (QAction* mark = ui::InputNoteMark(amount)) {
+        QToolTip::showText(amount->mapToGlobal(QPoint(amount->width() - 8, amount->height() + 2)),
+                           mark->toolTip(), &window);
+    }
+    if (!Save(window, QStringLiteral("kelvora-warning.png"))) {
+        return 1;
+    }
+    QToolTip::hideText();
+
+    // The supervision steps, then the fee basis changed: the base price is grey.
+    tabs->setCurrentIndex(1);
+    Control<QLineEdit>(window, role::kFeeBasis)->setText(QStringLiteral("35000"));
+    QTest::mouseClick(Control<QPushButton>(window, role::kBasePriceCalculate), Qt::LeftButton);
+    QTest::mouseClick(Control<QRadioButton>(window, role::kComplexityModerate), Qt::LeftButton);
+    Control<QLineEdit>(window, role::kDiscipline)->setText(QStringLiteral("1.2"));
+    Control<QLineEdit>(window, role::kElevation)->setText(QStringLiteral("1"));
+    QTest::mouseClick(Control<QPushButton>(window, role::kBenchmarkCalculate), Qt::LeftButton);
+    Control<QLineEdit>(window, role::kFeeBasis)->setText(QStringLiteral("40000"));
+    auto* basePrice = Control<QLabel>(window, role::kBasePrice);
+    QToolTip::showText(basePrice->mapToGlobal(QPoint(4, basePrice->height() + 2)),
+                       basePrice->toolTip(), basePrice);
+    return Save(window, QStringLiteral("kelvora-stale.png")) ? 0 : 1;
 }
