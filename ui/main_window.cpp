@@ -21,6 +21,7 @@
 #include "ui/qt_text.h"
 #include "ui/qt_translation.h"
 #include "ui/result_view.h"
+#include "ui/sheet_export.h"
 #include "ui/stale_tracker.h"
 #include "ui/tab_page_placer.h"
 
@@ -89,6 +90,7 @@ MainWindow::MainWindow(QWidget* parent)
         m_widgets, [stale](ControlName result) { stale->Written(result); });
     WireEvents(m_widgets, *m_controls, this);
     SetUpKeyboard(this, m_widgets);
+    SetUpSheetExport(*this, m_widgets);
     CentreOnScreen();
 }
 

@@ -96,6 +96,9 @@ void ResultCopy::FillMenu(QMenu& menu, QLabel* label, bool money)
     if (money) {
         AddYuanActions(menu, label);
     }
+    if (view != nullptr) {
+        view->AddMenuExtras(menu);
+    }
 }
 
 bool ResultCopy::eventFilter(QObject* watched, QEvent* event)

@@ -12,9 +12,11 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class QFrame;
 class QLabel;
+class QMenu;
 
 namespace kelvora::ui {
 
@@ -33,6 +35,15 @@ public:
     const QString& Working() const { return m_working; }
     bool IsStale() const { return m_stale; }
     bool IsMoney() const { return m_money; }
+
+    // More actions for the label's context menu, added after the copies.
+    void SetMenuExtras(std::function<void(QMenu&)> extras) { m_menuExtras = std::move(extras); }
+    void AddMenuExtras(QMenu& menu) const
+    {
+        if (m_menuExtras) {
+            m_menuExtras(menu);
+        }
+    }
 
     static QColor CurrentColour();  // red
     static QColor StaleColour();    // grey
@@ -53,6 +64,7 @@ private:
     QString m_working;
     QString m_staleLine;
     bool m_stale = false;
+    std::function<void(QMenu&)> m_menuExtras;
 };
 
 }  // namespace kelvora::ui

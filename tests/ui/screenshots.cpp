@@ -4,8 +4,9 @@
 // kelvora-tooltip.png (the working behind a tender fee),
 // kelvora-discipline-list.png (the discipline coefficients),
 // kelvora-warning.png (a text not read as typed) and kelvora-stale.png (a
-// result whose input changed).
+// result whose input changed), and kelvora-supervision-sheet.pdf.
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -14,12 +15,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QAction>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolTip>
 #include <cstdio>
 
+#include "ui/calculation_sheet.h"
 #include "ui/input_notes.h"
 #include "ui/main_window.h"
 
@@ -136,5 +137,21 @@ int main(int argc, char* argv[])
     auto* basePrice = Control<QLabel>(window, role::kBasePrice);
     QToolTip::showText(basePrice->mapToGlobal(QPoint(4, basePrice->height() + 2)),
                        basePrice->toolTip(), basePrice);
-    return Save(window, QStringLiteral("kelvora-stale.png")) ? 0 : 1;
+    if (!Save(window, QStringLiteral("kelvora-stale.png"))) {
+        return 1;
+    }
+    QToolTip::hideText();
+
+    // All three steps again from the new basis, and their calculation sheet.
+    QTest::mouseClick(Control<QPushButton>(window, role::kBasePriceCalculate), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(window, role::kBenchmarkCalculate), Qt::LeftButton);
+    Control<QLineEdit>(window, role::kRange)->setText(QStringLiteral("-10"));
+    QTest::mouseClick(Control<QPushButton>(window, role::kChargedFeeCalculate), Qt::LeftButton);
+    const QString sheet = QDir::current().filePath(QStringLiteral("kelvora-supervision-sheet.pdf"));
+    if (const QString message = ui::WriteCalculationSheet(window, sheet); !message.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(sheet));
+    return 0;
 }

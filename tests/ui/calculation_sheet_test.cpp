@@ -1,0 +1,332 @@
+// The calculation sheets written from the real window, read back with
+// pdftotext (poppler-utils).
+
+#include "ui/calculation_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "ui/result_view.h"
+#include "ui/sheet_export.h"
+#include "window_driver.h"
+
+namespace kelvora::testing {
+
+class OpenedFiles : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void open(const QUrl& url) { opened << url; }
+};
+
+namespace {
+
+class SheetTest : public WindowTest {
+public:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        ASSERT_TRUE(m_folder.isValid());
+    }
+
+    QString PathOf(const QString& name) const { return m_folder.filePath(name); }
+
+    // The sheet of the current page written to `name`; its text, spaces and
+    // line breaks taken out (pdftotext lays a table out with both).
+    QString WriteAndRead(const QString& name)
+    {
+        const QString path = PathOf(name);
+        const QString message = WriteCalculationSheet(window(), path);
+        EXPECT_EQ(message, "");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.read(5).startsWith("%PDF-"));
+        return PdfText(path);
+    }
+
+    static QString PdfText(const QString& path)
+    {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", path, "-"});
+        if (!pdftotext.waitForFinished(20000)) {
+            ADD_FAILURE() << "pdftotext did not run (Debian: poppler-utils)";
+            return {};
+        }
+        QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        text.remove(QRegularExpression(QStringLiteral("\\s")));
+        return text;
+    }
+
+    static void ExpectHolds(const QString& text, const QStringList& pieces)
+    {
+        for (QString piece : pieces) {
+            piece.remove(QRegularExpression(QStringLiteral("\\s")));
+            EXPECT_TRUE(text.contains(piece)) << "missing: " << piece.toStdString();
+        }
+    }
+
+    // The working of a result, line by line, as its tooltip shows it.
+    QStringList WorkingLines(ControlName result)
+    {
+        return ui::ResultView::Of(Get(result))->Working().split('\n');
+    }
+
+    void Supervision(int steps)
+    {
+        ShowPage(1);
+        Type(role::kFeeBasis, "35000");
+        Click(role::kBasePriceCalculate);
+        if (steps >= 2) {
+            Click(role::kComplexityHigh);
+            Type(role::kDiscipline, "1.2");
+            Type(role::kElevation, "1");
+            Click(role::kBenchmarkCalculate);
+        }
+        if (steps >= 3) {
+            Type(role::kRange, "-10");
+            Click(role::kChargedFeeCalculate);
+        }
+    }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+TEST_F(SheetTest, TenderFeeSheetHoldsInputsWorkingAndResult)
+{
+    ShowPage(0);
+    Type(role::kTenderAmount, "6000");
+    Type(role::kTenderType, "服务招标");
+    Click(role::kDocumentService);
+    Click(role::kTenderCalculate);
+    const QString text = WriteAndRead("tender.pdf");
+    ExpectHolds(text, {"招标代理服务费计算书", QDate::currentDate().toString("yyyy年M月d日"),
+                       "中标金额", "6000 万元", "服务类型", "服务招标", "单独提供编制招标文件服务",
+                       "是", "差额定率累进", "招标代理服务收费金额"});
+    ExpectHolds(text, WorkingLines(role::kTenderFee));
+    EXPECT_EQ(Caption(role::kTenderFee), "23.34");  // 17.95 x 1.3
+    ExpectHolds(text, {"招标代理服务收费金额：23.34 万元", "小写：¥233,400.00",
+                       "大写：人民币贰拾叁万叁仟肆佰元整"});
+}
+
+TEST_F(SheetTest, SupervisionSheetCoversTheStepsShownInOrder)
+{
+    Supervision(1);
+    QString text = WriteAndRead("base.pdf");
+    ExpectHolds(text, {"工程监理服务收费计算书", "计费额", "35000 万元", "直线插入法",
+                       "收费基价：629.5 万元", "小写：¥6,295,000.00"});
+    ExpectHolds(text, WorkingLines(role::kBasePrice));
+    // neither the later steps' results nor their inputs
+    for (const char* absent :
+         {"工程监理服务收费基准价：", "监理取费：", "高程调整系数（", "（空"}) {
+        EXPECT_FALSE(text.contains(absent)) << absent;
+    }
+
+    Supervision(2);
+    text = WriteAndRead("benchmark.pdf");
+    ExpectHolds(text,
+                {"专业调整系数", "1.2", "工程复杂程度", "复杂，调整系数 1.15", "高程调整系数",
+                 "工程监理服务收费基准价：868.71 万元", "大写：人民币捌佰陆拾捌万柒仟壹佰元整"});
+    ExpectHolds(text, WorkingLines(role::kBenchmark));
+    EXPECT_FALSE(text.contains("监理取费："));
+    EXPECT_FALSE(text.contains("浮动幅度值（")) << "no range row";
+
+    Supervision(3);
+    text = WriteAndRead("charged.pdf");
+    ExpectHolds(text, {"浮动幅度值", "-10 %", "监理取费：781.839 万元", "小写：¥7,818,390.00",
+                       "大写：人民币柒佰捌拾壹万捌仟叁佰玖拾元整"});
+    for (ControlName result : {role::kBasePrice, role::kBenchmark, role::kChargedFee}) {
+        ExpectHolds(text, WorkingLines(result));
+    }
+    // in the order of the steps
+    EXPECT_LT(text.indexOf("收费基价："), text.indexOf("工程监理服务收费基准价："));
+    EXPECT_LT(text.indexOf("工程监理服务收费基准价："), text.indexOf("监理取费："));
+}
+
+TEST_F(SheetTest, PeriodSheetHoldsBothDates)
+{
+    ShowPage(2);
+    Get<QDateEdit>(role::kCompletionDate)->setDate(QDate(2010, 2, 6));
+    Click(role::kPeriodCalculate);
+    const QString text = WriteAndRead("period.pdf");
+    ExpectHolds(text, {"工期计算书", "开工日期", "2009/2/6", "竣工日期", "2010/2/6", "开工当日不计",
+                       "工期：365 天"});
+    ExpectHolds(text, WorkingLines(role::kPeriod));
+    EXPECT_FALSE(text.contains("小写"));
+}
+
+TEST_F(SheetTest, StaleOrMissingResultsWriteNothingAndSayWhichButton)
+{
+    const struct {
+        const char* what;
+        int page;
+        std::function<void(SheetTest&)> setUp;
+        const char* message;
+    } cases[] = {
+        {"tender never calculated", 0, [](SheetTest&) {}, "请先点击“计算”"},
+        {"tender amount changed", 0,
+         [](SheetTest& t) {
+             t.Type(role::kTenderAmount, "6000");
+             t.Click(role::kTenderCalculate);
+             t.Type(role::kTenderAmount, "7000");
+         },
+         "请先点击“计算”"},
+        {"tender type changed", 0,
+         [](SheetTest& t) {
+             t.Type(role::kTenderAmount, "6000");
+             t.Click(role::kTenderCalculate);
+             t.Type(role::kTenderType, "货物招标");
+         },
+         "请先点击“计算”"},
+        {"no base price", 1, [](SheetTest&) {}, "请先点击“计算基价”"},
+        {"fee basis changed", 1,
+         [](SheetTest& t) {
+             t.Supervision(3);
+             t.Type(role::kFeeBasis, "1000");
+         },
+         "请先点击“计算基价”"},
+        {"discipline changed", 1,
+         [](SheetTest& t) {
+             t.Supervision(3);
+             t.Type(role::kDiscipline, "1.1");
+         },
+         "请先点击“工程监理服务收费基准价”"},
+        {"grade changed", 1,
+         [](SheetTest& t) {
+             t.Supervision(2);
+             t.Click(role::kComplexityGeneral);
+         },
+         "请先点击“工程监理服务收费基准价”"},
+        {"range changed", 1,
+         [](SheetTest& t) {
+             t.Supervision(3);
+             t.Type(role::kRange, "5");
+         },
+         "请先点击“监理取费”"},
+        {"charged fee without a benchmark price", 1,
+         [](SheetTest& t) {
+             t.Supervision(1);
+             t.Click(role::kChargedFeeCalculate);
+         },
+         "请先点击“工程监理服务收费基准价”"},
+        {"period never calculated", 2, [](SheetTest&) {}, "请先点击“计算”"},
+        {"date changed", 2,
+         [](SheetTest& t) {
+             t.Click(role::kPeriodCalculate);
+             t.Get<QDateEdit>(role::kStartDate)->setDate(QDate(2008, 1, 1));
+         },
+         "请先点击“计算”"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        ShowPage(c.page);
+        c.setUp(*this);
+        ShowPage(c.page);
+        const QString path = PathOf(QStringLiteral("stale.pdf"));
+        EXPECT_EQ(WriteCalculationSheet(window(), path), QString::fromUtf8(c.message));
+        EXPECT_FALSE(QFile::exists(path));
+    }
+}
+
+TEST_F(SheetTest, PathsThatCannotBeWrittenGiveAMessageAndNoFile)
+{
+    ShowPage(0);
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
+    QStringList paths = {PathOf("no/such/folder/sheet.pdf")};
+    // a folder without write permission stops anyone but root; procfs stops root too
+    QDir(PathOf("")).mkdir("locked");
+    QFile::setPermissions(PathOf("locked"), QFile::ReadOwner | QFile::ExeOwner);
+    if (geteuid() != 0) {
+        paths << PathOf("locked/sheet.pdf");
+    }
+    paths << QStringLiteral("/proc/kelvora-sheet.pdf");
+    for (const QString& path : paths) {
+        const QString message = WriteCalculationSheet(window(), path);
+        EXPECT_TRUE(message.startsWith("无法写入文件")) << message.toStdString();
+        EXPECT_TRUE(message.contains(path));
+        EXPECT_FALSE(QFile::exists(path)) << path.toStdString();
+    }
+    QFile::setPermissions(PathOf("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // and the window goes on
+    Type(role::kTenderAmount, "500");
+    Click(role::kTenderCalculate);
+    EXPECT_EQ(Caption(role::kTenderFee), "3.80");
+}
+
+TEST_F(SheetTest, CtrlSAsksWhereWritesAndOpensTheSheet)
+{
+    OpenedFiles files;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &files, "open");
+    ShowPage(0);
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
+    const QString target = PathOf("chosen.pdf");
+    QString proposed;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            proposed = dialog->selectedFiles().value(0);
+            dialog->selectFile(target);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        }
+    });
+    poll.start();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Save);
+    poll.stop();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(proposed, QDir(ui::SheetFolder())
+                            .filePath("招标代理服务费计算书-" +
+                                      QDate::currentDate().toString(Qt::ISODate) + ".pdf"));
+    EXPECT_TRUE(QFile::exists(target));
+    ASSERT_EQ(files.opened.size(), 1);
+    EXPECT_EQ(files.opened[0].toLocalFile(), target);
+}
+
+TEST_F(SheetTest, OfferedOnCalculatorPagesAndTheirResultsOnly)
+{
+    for (int page : {0, 1, 2}) {
+        ShowPage(page);
+        QWidget* area = Tabs()->widget(page);
+        bool offered = false;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* a : menu->actions()) {
+                offered = offered || a->text() == ui::ExportSheetText();
+            }
+            menu->close();
+        });
+        emit area->customContextMenuRequested(QPoint(2, area->height() - 3));
+        EXPECT_TRUE(offered) << page;
+    }
+    for (ControlName result : kResultLabels) {
+        bool offered = false;
+        for (const MenuItem& item : ContextMenu(Get(result))) {
+            offered = offered || item.text == ui::ExportSheetText();
+        }
+        EXPECT_TRUE(offered) << result;
+    }
+    // the about page has nothing to export
+    ShowPage(3);
+    EXPECT_EQ(Tabs()->widget(3)->contextMenuPolicy(), Qt::DefaultContextMenu);
+    EXPECT_FALSE(ui::HasCalculationSheet(window()));
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keySequence(focused != nullptr ? focused : &window(), QKeySequence::Save);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // nothing opens
+}
+
+}  // namespace
+}  // namespace kelvora::testing
+
+#include "calculation_sheet_test.moc"
