@@ -58,7 +58,7 @@ private:
     void SelectAll();
 
     QLabel* m_label;
-    QPointer<QFrame> m_box;
+    QPointer<QWidget> m_box;  // a QWidget: it is compared while being destroyed
     int m_boxWidth;  // as the table gives it; the box never gets narrower
     bool m_money;
     QString m_working;
