@@ -1,6 +1,7 @@
-// Starts either the real Kelvora window ("real") or a bare window of the same
-// size holding one label with Chinese text ("bare"), and at the first painted
-// frame prints, then quits:
+// Starts either the real Kelvora window ("real") or the floor it is measured
+// against ("bare"): a bare window of the same size that opens and draws the
+// same two CJK faces, one sans label and one 10.5 pt serif label holding the
+// opening page's prompt texts. At the first painted frame it prints, then quits:
 //   <painted> <peak resident kB> <main entered> <application made> <window made> <shown>
 // the times being CLOCK_MONOTONIC nanoseconds.
 
@@ -14,6 +15,8 @@
 #include <memory>
 #include <string>
 
+#include "ui/control_table.h"
+#include "ui/fonts.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -66,6 +69,31 @@ private:
     bool m_seen = false;
 };
 
+std::unique_ptr<QWidget> MakeFloorWindow()
+{
+    using namespace kelvora;
+    const ui::FontSet fonts;
+    auto window = std::make_unique<QWidget>();
+    window->setFixedSize(477, 513);
+    auto* sans = new QLabel(QStringLiteral("工程监理取费计算器"), window.get());
+    sans->setFont(fonts[ui::FontRole::Default]);
+    sans->move(20, 20);
+    QStringList prompts;  // the prompts of the page the window opens on
+    for (const ui::ControlRow& row : ui::ControlRows()) {
+        if (row.kind == ui::ControlKind::PromptLabel && row.container == role::kSupervisionFrame) {
+            prompts << QString::fromUtf8(row.content.data(),
+                                         static_cast<qsizetype>(row.content.size()));
+        }
+    }
+    auto* serif = new QLabel(prompts.join(QLatin1Char(' ')), window.get());
+    // the serif face of the prompts as a plain label draws it
+    QFont serifFont(fonts[ui::FontRole::Prompt].families().value(0));
+    serifFont.setPointSizeF(10.5);
+    serif->setFont(serifFont);
+    serif->move(20, 60);
+    return window;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -78,10 +106,7 @@ int main(int argc, char* argv[])
     if (real) {
         window = std::make_unique<MainWindow>();
     } else {
-        window = std::make_unique<QWidget>();
-        window->setFixedSize(477, 513);
-        auto* label = new QLabel(QStringLiteral("工程监理取费计算器"), window.get());
-        label->move(20, 20);
+        window = MakeFloorWindow();
     }
     phases[2] = MonotonicNs();
     FirstFrame watch(window.get(), phases);

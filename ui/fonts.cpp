@@ -31,15 +31,19 @@ struct RoleFont {
     FontRole role;
     qreal points;
     std::span<const std::string_view> families;
+    // Whether the texts need shaping. The prompts are Han characters only,
+    // which draw the same glyphs unshaped, and shaping them in the serif face
+    // would load its large layout tables; Latin text (the title) needs kerning.
+    bool shaped;
 };
 
 // In the order of FontRole.
 constexpr std::array<RoleFont, 5> kRoleFonts{{
-    {FontRole::Default, 9, kInterface},
-    {FontRole::Prompt, 10.5, kSongTi},
-    {FontRole::Result, 12, kSongTi},
-    {FontRole::Title, 21.75, kYaoTi},
-    {FontRole::Credit, 9, kYaoTi},
+    {FontRole::Default, 9, kInterface, true},
+    {FontRole::Prompt, 10.5, kSongTi, false},
+    {FontRole::Result, 12, kSongTi, true},
+    {FontRole::Title, 21.75, kYaoTi, true},
+    {FontRole::Credit, 9, kYaoTi, true},
 }};
 
 const RoleFont& Row(FontRole role)
@@ -71,6 +75,9 @@ FontSet::FontSet()
         }
         font.setPointSizeF(row.points);
         font.setWeight(QFont::Normal);
+        if (!row.shaped) {
+            font.setStyleStrategy(QFont::PreferNoShaping);
+        }
         m_fonts[static_cast<std::size_t>(row.role)] = font;
     }
 }

@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -11,6 +10,7 @@
 
 #include "calc/coefficient_tables.h"
 #include "calc/result_steps.h"
+#include "ui/app_icon.h"
 #include "ui/accessibility.h"
 #include "ui/coefficient_list.h"
 #include "ui/control_factory.h"
@@ -32,15 +32,6 @@ QRect PixelRect(const ControlRow& row)
 {
     return QRect(TwipsToPixels(row.left), TwipsToPixels(row.top), TwipsToPixels(row.width),
                  TwipsToPixels(row.height));
-}
-
-QIcon AppIcon()
-{
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/kelvora/kelvora-%1.png").arg(size), QSize(size, size));
-    }
-    return icon;
 }
 
 }  // namespace
