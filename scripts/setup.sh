@@ -13,7 +13,7 @@ packages=(
     fonts-noto-cjk fonts-arphic-uming
     xvfb xauth
     desktop-file-utils appstream dpkg-dev
-    poppler-utils
+    poppler-utils lintian devscripts
 )
 
 missing=()
