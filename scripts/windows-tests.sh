@@ -6,22 +6,8 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-packages=(g++-mingw-w64-x86-64-posix wine64 libgtest-dev cmake make)
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo="sudo"
-    fi
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source scripts/packages.sh
+install_missing g++-mingw-w64-x86-64-posix wine64 libgtest-dev cmake make
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows --parallel "$(nproc)"

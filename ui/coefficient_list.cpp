@@ -8,25 +8,20 @@
 #include <QPolygonF>
 #include <QToolButton>
 
+#include "ui/drawn_icon.h"
 #include "ui/qt_text.h"
 
 namespace kelvora::ui {
 namespace {
 
-// A small downward triangle in the box's text colour, drawn rather than
-// read from an image file.
+// A small downward triangle in the box's text colour.
 QIcon ArrowIcon(const QWidget* box)
 {
-    const qreal scale = box->devicePixelRatioF();
-    QPixmap pixmap(QSize(16, 16) * scale);
-    pixmap.setDevicePixelRatio(scale);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(box->palette().color(QPalette::Text));
-    painter.drawPolygon(QPolygonF({QPointF(4, 6), QPointF(12, 6), QPointF(8, 11)}));
-    return QIcon(pixmap);
+    const QColor colour = box->palette().color(QPalette::Text);
+    return DrawnIcon(box, [colour](QPainter& painter) {
+        painter.setBrush(colour);
+        painter.drawPolygon(QPolygonF({QPointF(4, 6), QPointF(12, 6), QPointF(8, 11)}));
+    });
 }
 
 }  // namespace

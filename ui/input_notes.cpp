@@ -9,6 +9,7 @@
 #include <string>
 
 #include "calc/input_check.h"
+#include "ui/drawn_icon.h"
 #include "ui/qt_text.h"
 
 namespace kelvora::ui {
@@ -18,22 +19,16 @@ using Note = std::function<std::optional<std::string>(std::string_view)>;
 
 constexpr const char* kMarkName = "inputNote";
 
-// An orange disc with a white "!", drawn rather than read from a file.
+// An orange disc with a white "!".
 QIcon WarningIcon(const QWidget* box)
 {
-    const qreal scale = box->devicePixelRatioF();
-    QPixmap pixmap(QSize(16, 16) * scale);
-    pixmap.setDevicePixelRatio(scale);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xE6, 0x7E, 0x00));
-    painter.drawEllipse(QRectF(2, 2, 12, 12));
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(7.2, 4.5, 1.6, 5));
-    painter.drawEllipse(QRectF(7.1, 10.5, 1.8, 1.8));
-    return QIcon(pixmap);
+    return DrawnIcon(box, [](QPainter& painter) {
+        painter.setBrush(QColor(0xE6, 0x7E, 0x00));
+        painter.drawEllipse(QRectF(2, 2, 12, 12));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(7.2, 4.5, 1.6, 5));
+        painter.drawEllipse(QRectF(7.1, 10.5, 1.8, 1.8));
+    });
 }
 
 void Attach(QLineEdit* box, QWidget* described, Note note)

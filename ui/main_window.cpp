@@ -10,8 +10,8 @@
 
 #include "calc/coefficient_tables.h"
 #include "calc/result_steps.h"
-#include "ui/app_icon.h"
 #include "ui/accessibility.h"
+#include "ui/app_icon.h"
 #include "ui/coefficient_list.h"
 #include "ui/control_factory.h"
 #include "ui/event_wiring.h"

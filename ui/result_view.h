@@ -59,7 +59,7 @@ private:
 
     QLabel* m_label;
     QPointer<QWidget> m_box;  // a QWidget: it is compared while being destroyed
-    int m_boxWidth;  // as the table gives it; the box never gets narrower
+    int m_boxWidth;           // as the table gives it; the box never gets narrower
     bool m_money;
     QString m_working;
     QString m_staleLine;

@@ -80,14 +80,10 @@ TEST_F(WindowTest, ResultsAreAnnouncedByTheirPromptWithTheFigureAsValue)
         EXPECT_EQ(Announced(Get(r.result), QAccessible::Name), QString::fromUtf8(r.name));
         EXPECT_EQ(Announced(Get(r.result), QAccessible::Value), "");  // nothing yet
     }
-    ShowPage(0);
-    Type(role::kTenderAmount, "6000");
-    Click(role::kTenderCalculate);
-    ShowPage(1);
-    Type(role::kFeeBasis, "35000");
-    Click(role::kBasePriceCalculate);
+    CalculateEverything();
     for (const auto& [result, value] :
-         {std::pair{role::kTenderFee, "22.55"}, std::pair{role::kBasePrice, "629.5"}}) {
+         {std::pair{role::kTenderFee, "22.55"}, std::pair{role::kBasePrice, "629.5"},
+          std::pair{role::kComplexityCoefficient, "1.00"}, std::pair{role::kPeriod, "0"}}) {
         EXPECT_EQ(Announced(Get(result), QAccessible::Value), value) << result;
         EXPECT_NE(Announced(Get(result), QAccessible::Name), value) << result;
     }

@@ -65,25 +65,6 @@ TEST_F(WindowTest, WarningMarkShowsWhenATextIsNotReadAsTyped)
 
 class StaleTest : public WindowTest {
 protected:
-    // All three pages' results written from fresh inputs.
-    void WriteAll()
-    {
-        ShowPage(0);
-        Type(role::kTenderAmount, "6000");
-        Click(role::kTenderCalculate);
-        ShowPage(1);
-        Type(role::kFeeBasis, "35000");
-        Click(role::kBasePriceCalculate);
-        Click(role::kComplexityModerate);
-        Type(role::kDiscipline, "1.2");
-        Type(role::kElevation, "1");
-        Click(role::kBenchmarkCalculate);
-        Type(role::kRange, "-10");
-        Click(role::kChargedFeeCalculate);
-        ShowPage(2);
-        Click(role::kPeriodCalculate);
-    }
-
     bool IsGrey(ControlName result)
     {
         auto* label = Get<QLabel>(result);
@@ -141,7 +122,7 @@ TEST_F(StaleTest, EachDependencyGreysItsResultUntilItIsWrittenAgain)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        WriteAll();
+        CalculateEverything();
         for (ControlName result : kResultLabels) {
             EXPECT_FALSE(IsGrey(result)) << result;
         }
@@ -161,7 +142,7 @@ TEST_F(StaleTest, EachDependencyGreysItsResultUntilItIsWrittenAgain)
 
 TEST_F(StaleTest, ChangingAnInputBackMakesTheResultCurrentAgain)
 {
-    WriteAll();
+    CalculateEverything();
     ShowPage(0);
     Type(role::kTenderAmount, "7000");
     EXPECT_TRUE(IsGrey(role::kTenderFee));
@@ -175,7 +156,7 @@ TEST_F(StaleTest, ChangingAnInputBackMakesTheResultCurrentAgain)
 
 TEST_F(StaleTest, AGreyCaptionStillFlowsIntoTheNextStep)
 {
-    WriteAll();
+    CalculateEverything();
     ShowPage(1);
     Type(role::kFeeBasis, "500");  // Label15 grey, still 629.5
     EXPECT_TRUE(IsGrey(role::kBasePrice));
@@ -188,7 +169,7 @@ TEST_F(StaleTest, AGreyCaptionStillFlowsIntoTheNextStep)
 
 TEST_F(StaleTest, CopiedWorkingLeavesOutTheStaleLine)
 {
-    WriteAll();
+    CalculateEverything();
     ShowPage(0);
     const QString working = ResultView::Of(Get(role::kTenderFee))->Working();
     Type(role::kTenderAmount, "7000");

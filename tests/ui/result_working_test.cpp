@@ -121,18 +121,7 @@ TEST_F(WindowTest, ContextMenuCopiesTheFigureOrTheWorking)
 
 TEST_F(WindowTest, MoneyResultsCopyTheirAmountInYuan)
 {
-    ShowPage(0);
-    Type(role::kTenderAmount, "6000");
-    Click(role::kTenderCalculate);
-    ShowPage(1);
-    Type(role::kFeeBasis, "35000");
-    Click(role::kBasePriceCalculate);
-    Click(role::kComplexityModerate);
-    Type(role::kDiscipline, "1.2");
-    Type(role::kElevation, "1");
-    Click(role::kBenchmarkCalculate);
-    Type(role::kRange, "-10");
-    Click(role::kChargedFeeCalculate);
+    CalculateEverything();
     const struct {
         ControlName label;
         const char* caption;

@@ -113,6 +113,27 @@ public:  // the helpers are used by the tables of cases too
 
     QString Caption(ControlName name) { return Get<QLabel>(name)->text(); }
 
+    // Every calculator worked out from usual inputs: a tender fee of 22.55,
+    // a base price of 629.5, grade 较复杂, benchmark price 755.4, charged fee
+    // 679.86 and a period of 0 days.
+    void CalculateEverything()
+    {
+        ShowPage(0);
+        Type(role::kTenderAmount, "6000");
+        Click(role::kTenderCalculate);
+        ShowPage(1);
+        Type(role::kFeeBasis, "35000");
+        Click(role::kBasePriceCalculate);
+        Click(role::kComplexityModerate);
+        Type(role::kDiscipline, "1.2");
+        Type(role::kElevation, "1");
+        Click(role::kBenchmarkCalculate);
+        Type(role::kRange, "-10");
+        Click(role::kChargedFeeCalculate);
+        ShowPage(2);
+        Click(role::kPeriodCalculate);
+    }
+
     struct MenuItem {
         QString text;
         bool enabled;
