@@ -1,5 +1,6 @@
 #include "calc/calendar_days.h"
 
+#include <cstdio>
 #include <string>
 
 #include "calc/float_error.h"
@@ -23,9 +24,11 @@ std::string FormatDate(DateTime date)
         // past the years a calendar date can hold (-32767 to 32767)
         throw FloatingPointError(FloatFault::InvalidOperation);
     }
-    return std::to_string(static_cast<int>(day.year())) + '/' +
-           std::to_string(static_cast<unsigned>(day.month())) + '/' +
-           std::to_string(static_cast<unsigned>(day.day()));
+    char text[24];  // "-32767/12/31"
+    const int length = std::snprintf(text, sizeof text, "%d/%u/%u", static_cast<int>(day.year()),
+                                     static_cast<unsigned>(day.month()),
+                                     static_cast<unsigned>(day.day()));
+    return std::string(text, static_cast<std::size_t>(length));
 }
 
 std::string CalendarDaysWorking(DateTime start, DateTime completion, std::int32_t count)
