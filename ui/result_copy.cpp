@@ -1,7 +1,6 @@
 #include "ui/result_copy.h"
 
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,7 +8,6 @@
 
 #include "calc/yuan_amount.h"
 #include "ui/qt_text.h"
-#include "ui/result_view.h"
 
 namespace kelvora::ui {
 namespace {
@@ -68,53 +66,38 @@ QString ResultCopy::CopyCapitalsText()
     return QStringLiteral("复制大写金额");
 }
 
-void ResultCopy::Attach(QLabel* label, bool money)
+void ResultCopy::Attach(QLabel* label)
 {
-    new ResultCopy(label, money);
+    new ResultCopy(label);
 }
 
-ResultCopy::ResultCopy(QLabel* label, bool money) : QObject(label), m_label(label), m_money(money)
+ResultCopy::ResultCopy(QLabel* label) : QObject(label), m_label(label)
 {
     // Selectable by mouse only: the label takes the focus on a click, never by Tab.
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->installEventFilter(this);
 }
 
-void ResultCopy::FillMenu(QMenu& menu, QLabel* label, bool money)
+void ResultCopy::FillMenu(QMenu& menu, QLabel* label, bool money, const QString& working)
 {
     menu.setToolTipsVisible(true);
     QAction* figure = menu.addAction(CopyCaptionText());
     figure->setShortcut(QKeySequence::Copy);
     figure->setEnabled(!label->text().isEmpty());
-    // The working alone, without the line that says the result is out of date.
-    const ResultView* view = ResultView::Of(label);
-    const QString workingText = view != nullptr ? view->Working() : label->toolTip();
-    QAction* working = menu.addAction(CopyWorkingText());
-    working->setEnabled(!workingText.isEmpty());
+    QAction* copyWorking = menu.addAction(CopyWorkingText());
+    copyWorking->setEnabled(!working.isEmpty());
     connect(figure, &QAction::triggered, label, [label] { CopyFigure(label); });
-    connect(working, &QAction::triggered, label, [workingText] { CopyText(workingText); });
+    connect(copyWorking, &QAction::triggered, label, [working] { CopyText(working); });
     if (money) {
         AddYuanActions(menu, label);
-    }
-    if (view != nullptr) {
-        view->AddMenuExtras(menu);
     }
 }
 
 bool ResultCopy::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_label) {
-        return false;
-    }
-    if (event->type() == QEvent::KeyPress &&
+    if (watched == m_label && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         CopyFigure(m_label);
-        return true;
-    }
-    if (event->type() == QEvent::ContextMenu) {
-        QMenu menu(m_label);
-        FillMenu(menu, m_label, m_money);
-        menu.exec(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
     }
     return false;

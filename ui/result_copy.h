@@ -1,9 +1,9 @@
 #pragma once
 // Result labels can be selected with the mouse and copied, without taking
 // part in the Tab order: Ctrl+C copies the selection (or the whole figure
-// when nothing is selected), and the context menu offers "复制" and
-// "复制计算过程" (the working shown in the tooltip); a money result also
-// offers its amount in yuan, "复制小写金额" and "复制大写金额".
+// when nothing is selected). Their context menu (opened by the result view)
+// offers "复制" and "复制计算过程" (the working), and for a money result its
+// amount in yuan, "复制小写金额" and "复制大写金额".
 
 #include <QObject>
 
@@ -15,23 +15,22 @@ namespace kelvora::ui {
 class ResultCopy : public QObject {
 public:
     // Makes `label` selectable and copyable; the object lives with the label.
-    static void Attach(QLabel* label, bool money);
+    static void Attach(QLabel* label);
 
     static QString CopyCaptionText();   // "复制"
     static QString CopyWorkingText();   // "复制计算过程"
     static QString CopyFiguresText();   // "复制小写金额"
     static QString CopyCapitalsText();  // "复制大写金额"
 
-    // The label's context menu, as it would open now.
-    static void FillMenu(QMenu& menu, QLabel* label, bool money);
+    // The copy actions of the label's context menu, as it would open now.
+    static void FillMenu(QMenu& menu, QLabel* label, bool money, const QString& working);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    ResultCopy(QLabel* label, bool money);
+    explicit ResultCopy(QLabel* label);
     QLabel* m_label;
-    bool m_money;
 };
 
 }  // namespace kelvora::ui

@@ -43,7 +43,7 @@ ResultView* ResultView::Of(const QWidget* label)
 ResultView::ResultView(QLabel* label, QFrame* box, bool money)
     : QObject(label), m_label(label), m_box(box), m_boxWidth(box ? box->width() : 0), m_money(money)
 {
-    ResultCopy::Attach(label, money);
+    ResultCopy::Attach(label);
     label->installEventFilter(this);
     if (box != nullptr) {
         box->setAttribute(Qt::WA_TransparentForMouseEvents, false);
@@ -118,12 +118,13 @@ bool ResultView::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
             return false;
-        case QEvent::ContextMenu:
-            if (onBox) {
-                QApplication::sendEvent(m_label, event);
-                return true;
-            }
-            return false;
+        case QEvent::ContextMenu: {
+            QMenu menu(m_label);
+            ResultCopy::FillMenu(menu, m_label, m_money, m_working);
+            AddMenuExtras(menu);
+            menu.exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
         default:
             return false;
     }
