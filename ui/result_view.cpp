@@ -120,6 +120,11 @@ bool ResultView::eventFilter(QObject* watched, QEvent* event)
             return false;
         case QEvent::ContextMenu: {
             QMenu menu(m_label);
+            if (m_stale) {
+                // said where the copy is made, so a stale figure is not copied unawares
+                menu.addAction(m_staleLine)->setEnabled(false);
+                menu.addSeparator();
+            }
             ResultCopy::FillMenu(menu, m_label, m_money, m_working);
             AddMenuExtras(menu);
             menu.exec(static_cast<QContextMenuEvent*>(event)->globalPos());

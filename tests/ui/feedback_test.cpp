@@ -167,15 +167,20 @@ TEST_F(StaleTest, AGreyCaptionStillFlowsIntoTheNextStep)
     EXPECT_TRUE(IsGrey(role::kChargedFee));
 }
 
-TEST_F(StaleTest, CopiedWorkingLeavesOutTheStaleLine)
+TEST_F(StaleTest, TheMenuOfAStaleResultSaysSoAndCopiesTheWorkingAlone)
 {
     CalculateEverything();
     ShowPage(0);
     const QString working = ResultView::Of(Get(role::kTenderFee))->Working();
+    EXPECT_EQ(ContextMenu(Get(role::kTenderFee)).front().text, ui::ResultCopy::CopyCaptionText());
     Type(role::kTenderAmount, "7000");
     QGuiApplication::clipboard()->clear();
-    ContextMenu(Get(role::kTenderFee), ui::ResultCopy::CopyWorkingText());
+    const auto items = ContextMenu(Get(role::kTenderFee), ui::ResultCopy::CopyWorkingText());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), working);
+    // the menu says first that the figure is out of date
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(items.front().text, "输入已更改，请点击“计算”重新计算");
+    EXPECT_FALSE(items.front().enabled);
 }
 
 TEST_F(WindowTest, DoubleClickSelectsTheWholeFigure)
