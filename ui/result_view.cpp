@@ -10,6 +10,7 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "ui/control_table.h"
 #include "ui/result_copy.h"
 
 namespace kelvora::ui {
@@ -21,7 +22,7 @@ constexpr int kBoxPadding = 6;  // pixels between the caption's end and the box'
 
 QColor ResultView::CurrentColour()
 {
-    return QColor(0xFF, 0x00, 0x00);
+    return QColor::fromRgb(kRed);  // as the control table draws a result
 }
 
 QColor ResultView::StaleColour()

@@ -31,10 +31,8 @@ public:
     // Greys the result and names `button`, or makes it current again.
     void SetStale(bool stale, const QString& button);
 
-    QLabel* label() const { return m_label; }
     const QString& Working() const { return m_working; }
     bool IsStale() const { return m_stale; }
-    bool IsMoney() const { return m_money; }
 
     // More actions for the label's context menu, added after the copies.
     void SetMenuExtras(std::function<void(QMenu&)> extras) { m_menuExtras = std::move(extras); }
@@ -45,7 +43,7 @@ public:
         }
     }
 
-    static QColor CurrentColour();  // red
+    static QColor CurrentColour();  // red, the table's colour of a result
     static QColor StaleColour();    // grey
 
 protected:
