@@ -50,4 +50,25 @@ void Command4Click(Controls& controls)
                          {FormatWhole(count), CalendarDaysWorking(start, completion, count)});
 }
 
+namespace {
+
+constexpr CalculatorInput kPeriodInputs[] = {
+    {role::kStartDate, InputKind::Date, "开工日期", "", role::kStartPrompt},
+    {role::kCompletionDate, InputKind::Date, "竣工日期", "", role::kCompletionPrompt},
+};
+constexpr ControlName kPeriodButtons[] = {role::kPeriodCalculate};
+constexpr CalculatorStep kPeriodSteps[] = {
+    {StepKind::Calculation, "工期", kPeriodButtons, role::kPeriod, role::kPeriodBox,
+     role::kPeriodPrompt, &Command4Click, false, "天", kPeriodInputs},
+};
+constexpr Calculator kPeriod{"period", role::kPeriodFrame, "工期计算书",
+                             "工期按两个日期之间的日历天数计算，开工当日不计。", kPeriodSteps};
+
+}  // namespace
+
+const Calculator& CalendarDaysCalculator()
+{
+    return kPeriod;
+}
+
 }  // namespace kelvora

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 
+#include "calc/calculator.h"
 #include "calc/controls.h"
 
 namespace kelvora {
@@ -29,5 +30,8 @@ std::string CalendarDaysWorking(DateTime start, DateTime completion, std::int32_
 
 // Click of Command4: reads DTPicker1 and DTPicker2, writes Label16.
 void Command4Click(Controls& controls);
+
+// The construction period as a calculator of the window: one step, Command4.
+const Calculator& CalendarDaysCalculator();
 
 }  // namespace kelvora

@@ -23,6 +23,9 @@ private:
 
 namespace role {
 
+// Where a table has no control to name.
+inline constexpr ControlName kNone{""};
+
 inline constexpr ControlName kWindow{"Form1"};
 inline constexpr ControlName kTitle{"Label23"};
 inline constexpr ControlName kTabs{"SSTab1"};

@@ -2,7 +2,6 @@
 
 #include "calc/float_error.h"
 #include "calc/number_text.h"
-#include "calc/tender_fee.h"
 
 namespace kelvora {
 namespace {
@@ -36,7 +35,7 @@ bool IsExpectedUnit(std::string_view rest, InputKind kind)
             return rest == "万元";
         case InputKind::Percent:
             return rest == "%" || rest == "％";
-        case InputKind::Coefficient:
+        default:
             break;
     }
     return false;
@@ -68,12 +67,20 @@ std::optional<std::string> InputNote(std::string_view text, InputKind kind)
     return std::nullopt;
 }
 
-std::optional<std::string> TenderTypeNote(std::string_view text)
+std::optional<std::string> InputNote(const CalculatorInput& input, std::string_view text)
 {
-    if (TenderTypeFromText(text)) {
+    if (IsNumberKind(input.kind)) {
+        return InputNote(text, input.kind);
+    }
+    if (input.kind != InputKind::Choice || input.entries.empty()) {
         return std::nullopt;
     }
-    return "请选择服务类型";
+    for (std::string_view entry : input.entries) {
+        if (entry == text) {
+            return std::nullopt;
+        }
+    }
+    return "请选择" + std::string(input.name);
 }
 
 }  // namespace kelvora

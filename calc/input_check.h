@@ -11,19 +11,19 @@
 #include <string>
 #include <string_view>
 
+#include "calc/calculator.h"
+#include "calc/input_kind.h"
+
 namespace kelvora {
 
-enum class InputKind {
-    Amount,       // 万元, "万元" may follow; below zero is pointed out
-    Coefficient,  // a plain number
-    Percent,      // "%" may follow
-};
 
 // The note for a number box's text, or nothing when it reads as typed (an
 // empty or blank box included).
 std::optional<std::string> InputNote(std::string_view text, InputKind kind);
 
-// The note for the tender type box: a text that is none of the three types.
-std::optional<std::string> TenderTypeNote(std::string_view text);
+// The note for a typed input of a calculator (a number box or a choice from a
+// list) holding `text`: "请选择服务类型" for a choice none of whose entries
+// it is; nothing for the other kinds.
+std::optional<std::string> InputNote(const CalculatorInput& input, std::string_view text);
 
 }  // namespace kelvora

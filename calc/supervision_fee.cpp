@@ -180,4 +180,66 @@ void Command3Click(Controls& controls)
                          MoneyResult(FormatGeneral(fee), ChargedFeeWorking(benchmark, range, fee)));
 }
 
+void ComplexityOptionClick(Controls& controls)
+{
+    const ControlName options[] = {role::kComplexityGeneral, role::kComplexityModerate,
+                                   role::kComplexityHigh};
+    for (std::size_t grade = 0; grade < std::size(options); ++grade) {
+        if (controls.Checked(options[grade])) {
+            ComplexityCoefficient(controls, grade);
+            return;
+        }
+    }
+}
+
+namespace {
+
+constexpr CalculatorInput kBasePriceInputs[] = {
+    {role::kFeeBasis, InputKind::Amount, "计费额", "万元", role::kFeeBasisPrompt},
+};
+constexpr CalculatorInput kBenchmarkInputs[] = {
+    {role::kBasePrice, InputKind::Result, "收费基价", "万元", role::kNone},
+    {role::kDiscipline, InputKind::Coefficient, "专业调整系数", "", role::kDisciplinePrompt},
+    {role::kComplexityCoefficient, InputKind::Result, "工程复杂程度", "", role::kNone},
+    {role::kElevation, InputKind::Coefficient, "高程调整系数", "", role::kElevationPrompt},
+};
+constexpr CalculatorInput kChargedFeeInputs[] = {
+    {role::kBenchmark, InputKind::Result, "工程监理服务收费基准价", "万元", role::kNone},
+    {role::kRange, InputKind::Percent, "浮动幅度值", "%", role::kRangePrompt},
+};
+constexpr ControlName kBasePriceButtons[] = {role::kBasePriceCalculate};
+constexpr ControlName kComplexityOptions[] = {role::kComplexityGeneral,
+                                              role::kComplexityModerate, role::kComplexityHigh};
+constexpr ControlName kBenchmarkButtons[] = {role::kBenchmarkCalculate};
+constexpr ControlName kChargedFeeButtons[] = {role::kChargedFeeCalculate};
+
+// clang-format off
+constexpr CalculatorStep kSupervisionSteps[] = {
+    {StepKind::Calculation, "收费基价", kBasePriceButtons, role::kBasePrice, role::kBasePriceBox,
+     role::kBasePricePrompt, &Command10Click, true, "万元", kBasePriceInputs},
+    {StepKind::Choice, "工程复杂程度", kComplexityOptions, role::kComplexityCoefficient,
+     role::kComplexityCoefficientBox, role::kComplexityCoefficientPrompt, &ComplexityOptionClick,
+     false, "", {}},
+    {StepKind::Calculation, "工程监理服务收费基准价", kBenchmarkButtons, role::kBenchmark,
+     role::kBenchmarkBox, role::kBenchmarkCalculate, &Command2Click, true, "万元", kBenchmarkInputs},
+    {StepKind::Calculation, "监理取费", kChargedFeeButtons, role::kChargedFee,
+     role::kChargedFeeBox, role::kChargedFeeCalculate, &Command3Click, true, "万元",
+     kChargedFeeInputs},
+};
+// clang-format on
+
+constexpr Calculator kSupervisionFee{
+    "supervision", role::kSupervisionFrame, "工程监理服务收费计算书",
+    "收费基价按收费基价表用直线插入法计算（低于表列最小计费额时按首段直线延伸，高于最大计费额时"
+    "按 1.039% 计算）；基准价 = 收费基价 × 专业调整系数 × 工程复杂程度调整系数 × 高程调整系数；"
+    "监理取费 = 基准价 × (1 + 浮动幅度值)。",
+    kSupervisionSteps};
+
+}  // namespace
+
+const Calculator& SupervisionFeeCalculator()
+{
+    return kSupervisionFee;
+}
+
 }  // namespace kelvora

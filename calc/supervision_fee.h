@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/calculator.h"
 #include "calc/controls.h"
 
 namespace kelvora {
@@ -109,8 +110,16 @@ std::string ComplexityWorking(std::size_t grade);
 // kComplexityGrades[grade] into Label10.
 void ComplexityCoefficient(Controls& controls, std::size_t grade);
 
+// Click of any of the options: writes the coefficient of the option ticked,
+// nothing when none is.
+void ComplexityOptionClick(Controls& controls);
+
 void Command10Click(Controls& controls);  // Text2 -> Label15
 void Command2Click(Controls& controls);   // Text4, Label10, Text3, Label15 -> Label11
 void Command3Click(Controls& controls);   // Label11, Text5 -> Label14
+
+// The supervision fee as a calculator of the window: base price, the grade's
+// coefficient (a choice), benchmark price, charged fee.
+const Calculator& SupervisionFeeCalculator();
 
 }  // namespace kelvora

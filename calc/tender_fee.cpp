@@ -134,4 +134,30 @@ void Command1Click(Controls& controls)
                          MoneyResult(FormatTwoDecimals(steps.fee), TenderFeeWorking(steps)));
 }
 
+namespace {
+
+constexpr CalculatorInput kTenderInputs[] = {
+    {role::kTenderAmount, InputKind::Amount, "中标金额", "万元", role::kTenderAmountPrompt},
+    {role::kTenderType, InputKind::Choice, "服务类型", "", role::kTenderTypePrompt,
+     kTenderTypeEntries},
+    {role::kDocumentService, InputKind::Tick, "单独提供编制招标文件服务", "", role::kNone},
+};
+constexpr ControlName kTenderButtons[] = {role::kTenderCalculate};
+constexpr CalculatorStep kTenderSteps[] = {
+    {StepKind::Calculation, "招标代理服务收费金额", kTenderButtons, role::kTenderFee,
+     role::kTenderFeeBox, role::kTenderFeePrompt, &Command1Click, true, "万元", kTenderInputs},
+};
+constexpr Calculator kTenderFee{
+    "tender", role::kTenderFrame, "招标代理服务费计算书",
+    "按招标代理服务收费标准的差额定率累进法计算：中标金额按金额段分段，各段金额乘以该段费率后"
+    "累加；单独提供编制招标文件服务的，合计乘以 1.3。",
+    kTenderSteps};
+
+}  // namespace
+
+const Calculator& TenderFeeCalculator()
+{
+    return kTenderFee;
+}
+
 }  // namespace kelvora

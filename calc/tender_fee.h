@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/calculator.h"
 #include "calc/controls.h"
 
 namespace kelvora {
@@ -35,6 +36,15 @@ inline constexpr std::array<TenderTypeText, kTenderTypeCount> kTenderTypeTexts{{
     {TenderType::Services, "服务招标"},
     {TenderType::Goods, "货物招标"},
 }};
+
+// The same texts alone, as the list of the choice.
+inline constexpr std::array<std::string_view, kTenderTypeCount> kTenderTypeEntries = [] {
+    std::array<std::string_view, kTenderTypeCount> entries{};
+    for (std::size_t i = 0; i < kTenderTypeCount; ++i) {
+        entries[i] = kTenderTypeTexts[i].text;
+    }
+    return entries;
+}();
 
 struct TenderFeeBand {
     // Membership: from < amount (or <= when fromIncluded), amount < to (or <= when toIncluded).
@@ -97,5 +107,8 @@ std::string TenderFeeWorking(const TenderFeeSteps& steps);
 
 // Click of Command1: reads Combo1, Check1 and Text1, writes Label5.
 void Command1Click(Controls& controls);
+
+// The tender fee as a calculator of the window: one step, Command1.
+const Calculator& TenderFeeCalculator();
 
 }  // namespace kelvora

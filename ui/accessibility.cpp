@@ -1,15 +1,14 @@
 #include "ui/accessibility.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLabel>
 
-#include "ui/control_table.h"
 #include "ui/fitting_label.h"
 #include "ui/qt_text.h"
 #include "ui/result_view.h"
+#include "ui/shown_value.h"
 
 namespace kelvora::ui {
 namespace {
@@ -80,17 +79,6 @@ QAccessibleInterface* OwnInterface(const QString&, QObject* object)
     return nullptr;
 }
 
-QString TextOf(const QWidget* widget)
-{
-    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-        return label->text();
-    }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-        return button->text().trimmed();
-    }
-    return {};
-}
-
 }  // namespace
 
 void InstallAccessibleInterfaces()
@@ -103,16 +91,22 @@ void InstallAccessibleInterfaces()
     (void)installed;
 }
 
-void NameForScreenReaders(const ControlMap& widgets)
+void NameForScreenReaders(const Calculator& calculator, const ControlLookup& find)
 {
-    for (const Buddy& buddy : Buddies()) {
-        if (QWidget* input = Lookup(widgets, buddy.input)) {
-            input->setAccessibleName(TextOf(Lookup(widgets, buddy.label)));
+    for (const CalculatorStep& step : calculator.steps) {
+        for (const CalculatorInput& input : step.inputs) {
+            if (input.kind == InputKind::Result || input.prompt == role::kNone) {
+                continue;
+            }
+            QWidget* box = find(input.control);
+            auto* prompt = qobject_cast<QLabel*>(find(input.prompt));
+            if (box != nullptr && prompt != nullptr) {
+                prompt->setBuddy(box);
+                box->setAccessibleName(ShownText(prompt));
+            }
         }
-    }
-    for (const ResultBox& result : ResultBoxes()) {
-        if (QWidget* label = Lookup(widgets, result.label)) {
-            label->setAccessibleName(TextOf(Lookup(widgets, result.namedBy)));
+        if (QWidget* label = find(step.result)) {
+            label->setAccessibleName(ShownText(find(step.resultPrompt)));
         }
     }
 }

@@ -4,13 +4,16 @@
 //
 //   prompt label / naming control --text--> accessible name of its control
 
-#include "ui/widget_controls.h"
+#include "calc/calculator.h"
+#include "ui/control_lookup.h"
 
 namespace kelvora::ui {
 
 // Our own interfaces for result, link and combo boxes; before any control is made.
 void InstallAccessibleInterfaces();
 
-void NameForScreenReaders(const ControlMap& widgets);
+// Each input of the calculator is named by its prompt label (which becomes
+// its buddy), each result by the control that names it on screen.
+void NameForScreenReaders(const Calculator& calculator, const ControlLookup& find);
 
 }  // namespace kelvora::ui

@@ -1,35 +1,38 @@
 #pragma once
 // The calculation sheet (计算书) of the window's current calculator, as a PDF
 // on A4: the inputs as the user gave them, the method, the working lines as
-// the tooltips show them, and the results with their amounts in yuan.
+// the tooltips show them, and the results with their amounts in yuan. It
+// works from the calculators' table and the window's controls alone.
 //
 //   current page --SheetProblem--> "" or "请先点击“…”"
 //   current page --WriteCalculationSheet--> PDF (all or nothing)
 //
-// The sheet never contradicts the screen: every result it holds is worked
-// out again from the current inputs by its button's own calculation, and a
-// result that would come out otherwise (or was never worked out) stops it.
+// The sheet never contradicts the screen: it holds the results shown, each
+// of which must be current (its button would write it again now, from
+// current results); a grey result, or a missing one that a shown result
+// reads, stops it.
 
 #include <QDate>
 #include <QString>
 
+class QWidget;
+
 namespace kelvora::ui {
 
-class MainWindow;
-
-// Whether the current page has a calculation sheet (the about page has none).
-bool HasCalculationSheet(const MainWindow& window);
+// Whether the current page of `window` has a calculation sheet (the about
+// page has none).
+bool HasCalculationSheet(QWidget& window);
 
 // Why the current page's sheet cannot be written now, or an empty string.
-QString SheetProblem(MainWindow& window);
+QString SheetProblem(QWidget& window);
 
 // The file name proposed for the current page's sheet made on `day`:
 // "招标代理服务费计算书-2026-12-07.pdf".
-QString ProposedSheetName(const MainWindow& window, QDate day);
+QString ProposedSheetName(QWidget& window, QDate day);
 
 // Writes the sheet of the current page to `pdfPath`. Returns an empty string
 // on success, or the message to show the user; then nothing is written.
-QString WriteCalculationSheet(MainWindow& window, const QString& pdfPath);
+QString WriteCalculationSheet(QWidget& window, const QString& pdfPath);
 
 }  // namespace kelvora::ui
 

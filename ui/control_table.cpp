@@ -12,12 +12,12 @@ using K = ControlKind;
 using F = FontRole;
 using Row = ControlRow;
 
-constexpr std::array<std::string_view, 4> kTabCaptions{
+constexpr auto kTabCaptions = std::to_array<std::string_view>({
     "招标代理费计算器",
     "工程监理取费计算器",
     "工期计算器",
     "关于",
-};
+});
 
 // Shapes come before the result labels they frame, so the labels draw on top.
 // clang-format off
@@ -90,73 +90,63 @@ constexpr std::array kControls{
 };
 // clang-format on
 
-// Page by page; Tab skips the pages not shown, so it goes round the current
-// page and the tab bar.
-constexpr std::array<ControlName, 19> kFocusOrder{
-    role::kTenderAmount,
-    role::kTenderType,
-    role::kDocumentService,
-    role::kTenderCalculate,
-    role::kFeeBasis,
-    role::kBasePriceCalculate,
-    role::kDiscipline,
-    role::kComplexityGeneral,
-    role::kComplexityModerate,
-    role::kComplexityHigh,
-    role::kElevation,
-    role::kBenchmarkCalculate,
-    role::kRange,
-    role::kChargedFeeCalculate,
-    role::kStartDate,
-    role::kCompletionDate,
-    role::kPeriodCalculate,
-    role::kWebLink,
-    role::kTabs,
-};
-
-constexpr std::array<Buddy, 8> kBuddies{{
-    {role::kTenderAmountPrompt, role::kTenderAmount},
-    {role::kTenderTypePrompt, role::kTenderType},
-    {role::kFeeBasisPrompt, role::kFeeBasis},
-    {role::kDisciplinePrompt, role::kDiscipline},
-    {role::kElevationPrompt, role::kElevation},
-    {role::kRangePrompt, role::kRange},
-    {role::kStartPrompt, role::kStartDate},
-    {role::kCompletionPrompt, role::kCompletionDate},
-}};
-
-constexpr std::array<ResultBox, 6> kResultBoxes{{
-    {role::kTenderFee, role::kTenderFeeBox, role::kTenderFeePrompt},
-    {role::kBasePrice, role::kBasePriceBox, role::kBasePricePrompt},
-    {role::kComplexityCoefficient, role::kComplexityCoefficientBox,
-     role::kComplexityCoefficientPrompt},
-    {role::kBenchmark, role::kBenchmarkBox, role::kBenchmarkCalculate},
-    {role::kChargedFee, role::kChargedFeeBox, role::kChargedFeeCalculate},
-    {role::kPeriod, role::kPeriodBox, role::kPeriodPrompt},
-}};
-
 }  // namespace
-
-std::span<const ResultBox> ResultBoxes()
-{
-    return kResultBoxes;
-}
 
 std::span<const std::string_view> TabCaptions()
 {
     return kTabCaptions;
 }
+
 std::span<const ControlRow> ControlRows()
 {
     return kControls;
 }
-std::span<const ControlName> FocusOrder()
+
+const ControlRow* RowOf(ControlName name)
 {
-    return kFocusOrder;
+    for (const ControlRow& row : kControls) {
+        if (row.name == name) {
+            return &row;
+        }
+    }
+    return nullptr;
 }
-std::span<const Buddy> Buddies()
+
+int PageOf(ControlName name)
 {
-    return kBuddies;
+    for (const ControlRow* row = RowOf(name); row != nullptr; row = RowOf(row->container)) {
+        if (row->container == role::kTabs) {
+            return row->page;
+        }
+    }
+    return -1;
+}
+
+const std::vector<ControlName>& FocusOrder()
+{
+    // Page by page, as the table lists them; Tab skips the pages not shown,
+    // so it goes round the current page and the tab bar.
+    static const std::vector<ControlName> order = [] {
+        std::vector<ControlName> names;
+        for (const ControlRow& row : kControls) {
+            switch (row.kind) {
+                case ControlKind::TextBox:
+                case ControlKind::ComboBox:
+                case ControlKind::CheckBox:
+                case ControlKind::OptionButton:
+                case ControlKind::Button:
+                case ControlKind::DatePicker:
+                case ControlKind::LinkLabel:
+                    names.push_back(row.name);
+                    break;
+                default:
+                    break;
+            }
+        }
+        names.push_back(role::kTabs);
+        return names;
+    }();
+    return order;
 }
 
 }  // namespace kelvora::ui

@@ -11,6 +11,7 @@
 #include <QRgb>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "calc/control_roles.h"
 
@@ -82,22 +83,17 @@ inline constexpr int kInitialTab = 1;
 std::span<const std::string_view> TabCaptions();
 // Combo1 lists the tender type texts of calc/tender_fee.h.
 std::span<const ControlRow> ControlRows();
-// Names in the order the Tab key visits them.
-std::span<const ControlName> FocusOrder();
-// (prompt label, the input it names)
-struct Buddy {
-    ControlName label;
-    ControlName input;
-};
-std::span<const Buddy> Buddies();
 
-// (result label, the blue box behind it, the control whose text names it)
-struct ResultBox {
-    ControlName label;
-    ControlName box;
-    ControlName namedBy;
-};
-std::span<const ResultBox> ResultBoxes();
+// The row of a control, or nullptr.
+const ControlRow* RowOf(ControlName name);
+
+// The tab page a control stands on (through its frames), or -1 for the
+// controls of the window itself.
+int PageOf(ControlName name);
+
+// Names in the order the Tab key visits them: the controls that take the
+// focus, in the table's order, then the tab control.
+const std::vector<ControlName>& FocusOrder();
 
 // Pickers start on 2009-02-06 and accept 1601-01-01 .. 9999-12-31.
 struct CivilDay {

@@ -1,37 +1,44 @@
 #include "ui/event_wiring.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTabWidget>
-#include <array>
+#include <iterator>
 #include <functional>
 
-#include "calc/calendar_days.h"
-#include "calc/supervision_fee.h"
-#include "calc/tender_fee.h"
+#include "calc/calculators.h"
+#include "ui/control_table.h"
 #include "ui/error_report.h"
 #include "ui/web_link.h"
 
 namespace kelvora::ui {
 namespace {
 
-// Captureless lambdas stand where a handler needs an argument of its own.
-constexpr std::array kBindings{
-    EventBinding{role::kTenderCalculate, ControlEvent::Click, &Command1Click},
-    EventBinding{role::kBasePriceCalculate, ControlEvent::Click, &Command10Click},
-    EventBinding{role::kBenchmarkCalculate, ControlEvent::Click, &Command2Click},
-    EventBinding{role::kChargedFeeCalculate, ControlEvent::Click, &Command3Click},
-    EventBinding{role::kComplexityGeneral, ControlEvent::Click,
-                 [](Controls& c) { ComplexityCoefficient(c, 0); }},
-    EventBinding{role::kComplexityModerate, ControlEvent::Click,
-                 [](Controls& c) { ComplexityCoefficient(c, 1); }},
-    EventBinding{role::kComplexityHigh, ControlEvent::Click,
-                 [](Controls& c) { ComplexityCoefficient(c, 2); }},
-    EventBinding{role::kPeriodCalculate, ControlEvent::Click, &Command4Click},
-    EventBinding{role::kWebLink, ControlEvent::Click, [](Controls&) { OpenWebPage(); }},
-    EventBinding{role::kTabs, ControlEvent::DoubleClick, [](Controls&) { OpenWebPage(); }},
+// The bindings that are not a calculator's.
+constexpr EventBinding kLinkBindings[] = {
+    {role::kWebLink, ControlEvent::Click, [](Controls&) { OpenWebPage(); }, nullptr},
+    {role::kTabs, ControlEvent::DoubleClick, [](Controls&) { OpenWebPage(); }, nullptr},
 };
+
+// A step whose click wrote nothing because a choice holds none of its
+// entries (a tender type the list lacks): its list is opened to choose from.
+void OfferUnchosen(const CalculatorStep& step, const ControlLookup& find, const Controls& controls)
+{
+    const CalculatorInput* unchosen = UnchosenInput(step, controls);
+    if (unchosen == nullptr) {
+        return;
+    }
+    QWidget* input = find(unchosen->control);
+    if (input == nullptr) {
+        return;
+    }
+    input->setFocus(Qt::OtherFocusReason);
+    if (auto* combo = qobject_cast<QComboBox*>(input)) {
+        combo->showPopup();
+    }
+}
 
 // Turns left-button clicks (press and release on the widget) or double-clicks
 // that reach a widget into calls of one action.
@@ -107,21 +114,40 @@ void Connect(QWidget* widget, ControlEvent event, const std::function<void()>& a
 
 }  // namespace
 
-std::span<const EventBinding> EventBindings()
+std::vector<EventBinding> EventBindings()
 {
-    return kBindings;
+    std::vector<EventBinding> bindings;
+    for (const Calculator* calculator : Calculators()) {
+        for (const CalculatorStep& step : calculator->steps) {
+            for (ControlName button : step.buttons) {
+                bindings.push_back({button, ControlEvent::Click, step.click, &step});
+            }
+        }
+    }
+    bindings.insert(bindings.end(), std::begin(kLinkBindings), std::end(kLinkBindings));
+    return bindings;
 }
 
-void WireEvents(const ControlMap& widgets, Controls& controls, QWidget* window)
+void WireEvents(int page, const ControlLookup& find, Controls& controls, QWidget* window)
 {
-    for (const EventBinding& binding : kBindings) {
-        QWidget* widget = Lookup(widgets, binding.control);
+    for (const EventBinding& binding : EventBindings()) {
+        if (PageOf(binding.control) != page) {
+            continue;
+        }
+        QWidget* widget = Lookup(find, binding.control);
         if (widget == nullptr) {
             continue;
         }
         const Handler handler = binding.handler;
-        Connect(widget, binding.event,
-                [window, &controls, handler] { RunReported(window, [&] { handler(controls); }); });
+        const CalculatorStep* step = binding.step;
+        Connect(widget, binding.event, [window, &controls, handler, step, find] {
+            RunReported(window, [&] {
+                handler(controls);
+                if (step != nullptr) {
+                    OfferUnchosen(*step, find, controls);
+                }
+            });
+        });
     }
 }
 

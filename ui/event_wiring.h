@@ -1,5 +1,7 @@
 #pragma once
-// Which event of which control starts which handler: one table.
+// Which event of which control starts which handler. The calculators' table
+// gives one click per button of each step (each option of a choice); the
+// link label and the tab strip open the web page.
 //
 //   widget event --WireEvents--> RunReported(handler(controls))
 //
@@ -7,11 +9,10 @@
 // throws, the error report shows it and the window stays as it was. No other
 // event of any control has a handler.
 
-#include <span>
-#include <string_view>
+#include <vector>
 
-#include "calc/controls.h"
-#include "ui/widget_controls.h"
+#include "calc/calculator.h"
+#include "ui/control_lookup.h"
 
 class QWidget;
 
@@ -25,13 +26,15 @@ struct EventBinding {
     ControlName control;
     ControlEvent event;
     Handler handler;
+    const CalculatorStep* step;  // the step the control starts, or nullptr
 };
 
-// The table, for the test that checks every row names a control of a kind
-// its event can come from.
-std::span<const EventBinding> EventBindings();
+// Every binding of the window, for the test that checks every row names a
+// control of a kind its event can come from.
+std::vector<EventBinding> EventBindings();
 
-// Connects every row of the table; errors are reported over `window`.
-void WireEvents(const ControlMap& widgets, Controls& controls, QWidget* window);
+// Connects the bindings of the controls standing on tab page `page` (-1: the
+// window's own); errors are reported over `window`.
+void WireEvents(int page, const ControlLookup& find, Controls& controls, QWidget* window);
 
 }  // namespace kelvora::ui

@@ -50,24 +50,23 @@ void Attach(QLineEdit* box, QWidget* described, Note note)
 
 }  // namespace
 
-void AttachInputNotes(const ControlMap& widgets)
+void AttachInputNotes(const Calculator& calculator, const ControlLookup& find)
 {
-    const struct {
-        ControlName box;
-        InputKind kind;
-    } numbers[] = {
-        {role::kTenderAmount, InputKind::Amount},    {role::kFeeBasis, InputKind::Amount},
-        {role::kDiscipline, InputKind::Coefficient}, {role::kElevation, InputKind::Coefficient},
-        {role::kRange, InputKind::Percent},
-    };
-    for (const auto& number : numbers) {
-        if (auto* box = Lookup<QLineEdit>(widgets, number.box)) {
-            const InputKind kind = number.kind;
-            Attach(box, box, [kind](std::string_view text) { return InputNote(text, kind); });
+    for (const CalculatorStep& step : calculator.steps) {
+        for (const CalculatorInput& input : step.inputs) {
+            if (!IsNumberKind(input.kind) && input.kind != InputKind::Choice) {
+                continue;
+            }
+            QWidget* widget = find(input.control);
+            auto* box = qobject_cast<QLineEdit*>(widget);
+            if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                box = combo->lineEdit();
+            }
+            if (box != nullptr) {
+                Attach(box, widget,
+                       [&input](std::string_view text) { return InputNote(input, text); });
+            }
         }
-    }
-    if (auto* combo = Lookup<QComboBox>(widgets, role::kTenderType); combo && combo->lineEdit()) {
-        Attach(combo->lineEdit(), combo, &TenderTypeNote);
     }
 }
 

@@ -4,17 +4,17 @@
 // follows the text as the user types. Screen readers get the same words as
 // the box's description.
 //
-//   text changed --InputNote / TenderTypeNote--> mark shown or hidden
+//   text changed --InputNote--> mark shown or hidden
 
-#include "ui/widget_controls.h"
+#include "calc/calculator.h"
+#include "ui/control_lookup.h"
 
 class QAction;
-class QLineEdit;
 
 namespace kelvora::ui {
 
-// Marks the number boxes and the tender type box of the window.
-void AttachInputNotes(const ControlMap& widgets);
+// Marks the number boxes and the choice boxes of a calculator.
+void AttachInputNotes(const Calculator& calculator, const ControlLookup& find);
 
 // The warning mark of a box (its line edit for the combo box), or nullptr.
 QAction* InputNoteMark(const QWidget* input);

@@ -9,7 +9,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "calc/result_steps.h"
+#include "calc/calculators.h"
 #include "ui/control_table.h"
 
 namespace kelvora::ui {
@@ -59,52 +59,51 @@ void PressOnEnter(QWidget* input, QAbstractButton* button)
     }
 }
 
-bool IsResult(ControlName name)
-{
-    return StepOf(name) != nullptr;
-}
-
 }  // namespace
 
-QWidget* FirstInputOf(const ControlMap& widgets, int page)
+QWidget* FirstInputOf(const ControlLookup& find, int page)
 {
-    auto* tabs = Lookup<QTabWidget>(widgets, role::kTabs);
-    QWidget* pageWidget = tabs != nullptr ? tabs->widget(page) : nullptr;
     for (ControlName name : FocusOrder()) {
-        QWidget* widget = Lookup(widgets, name);
-        if (pageWidget != nullptr && pageWidget->isAncestorOf(widget)) {
-            return widget;
+        if (PageOf(name) == page) {
+            return find(name);
         }
     }
-    return tabs;
+    return Lookup(find, role::kTabs);
 }
 
-void SetUpKeyboard(QWidget* window, const ControlMap& widgets)
+void SetUpEnterKeys(const Calculator& calculator, const ControlLookup& find)
 {
     // Enter in an input presses the button of the step that reads it; the
-    // captions a step reads are not inputs one types into.
-    for (const ResultStep& step : ResultSteps()) {
-        auto* button = Lookup<QAbstractButton>(widgets, step.button);
-        if (step.click == nullptr || button == nullptr) {
+    // captions a step reads are not inputs one types into, and the options
+    // of a choice are pressed themselves.
+    for (const CalculatorStep& step : calculator.steps) {
+        if (step.kind != StepKind::Calculation) {
             continue;
         }
-        for (ControlName input : step.inputs) {
-            if (!IsResult(input)) {
-                PressOnEnter(Lookup(widgets, input), button);
+        auto* button = Lookup<QAbstractButton>(find, step.buttons.front());
+        if (button == nullptr) {
+            continue;
+        }
+        for (const CalculatorInput& input : step.inputs) {
+            if (input.kind != InputKind::Result) {
+                PressOnEnter(find(input.control), button);
             }
         }
         PressOnEnter(button, button);
     }
+}
 
-    auto* tabs = Lookup<QTabWidget>(widgets, role::kTabs);
+void SetUpKeyboard(QWidget* window, const ControlLookup& find)
+{
+    auto* tabs = Lookup<QTabWidget>(find, role::kTabs);
     if (tabs == nullptr) {
         return;
     }
     // A page chosen from the keyboard or the mouse starts at its first
     // input, unless the user is moving along the tab bar itself.
-    QObject::connect(tabs, &QTabWidget::currentChanged, window, [tabs, &widgets](int page) {
+    QObject::connect(tabs, &QTabWidget::currentChanged, window, [tabs, find](int page) {
         if (!tabs->tabBar()->hasFocus()) {
-            if (QWidget* first = FirstInputOf(widgets, page)) {
+            if (QWidget* first = FirstInputOf(find, page)) {
                 first->setFocus(Qt::TabFocusReason);
             }
         }
@@ -126,13 +125,10 @@ void SetUpKeyboard(QWidget* window, const ControlMap& widgets)
     for (const auto& keys : pageKeys) {
         auto* shortcut = new QShortcut(keys.keys, window);
         const int step = keys.step;
-        QObject::connect(shortcut, &QShortcut::activated, window, [turn, step, tabs, &widgets] {
+        QObject::connect(shortcut, &QShortcut::activated, window, [turn, step, tabs] {
             tabs->tabBar()->clearFocus();
             turn(step);
         });
-    }
-    if (QWidget* first = FirstInputOf(widgets, tabs->currentIndex())) {
-        first->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -5,16 +5,20 @@
 // change page and put the focus in that page's first input; Enter in an
 // input presses its step's button, and Enter or Space on a button presses it.
 //
-//   input --Enter--> button of the step that reads it (calc/result_steps.h)
+//   input --Enter--> button of the step that reads it (calc/calculators.h)
 
-#include "ui/widget_controls.h"
+#include "calc/calculator.h"
+#include "ui/control_lookup.h"
 
 namespace kelvora::ui {
 
-// `window` is the window that holds the controls.
-void SetUpKeyboard(QWidget* window, const ControlMap& widgets);
+// The page keys of `window`, the window that holds the controls.
+void SetUpKeyboard(QWidget* window, const ControlLookup& find);
+
+// Enter in each input of the calculator's steps presses the step's button.
+void SetUpEnterKeys(const Calculator& calculator, const ControlLookup& find);
 
 // The first control of a page's focus order.
-QWidget* FirstInputOf(const ControlMap& widgets, int page);
+QWidget* FirstInputOf(const ControlLookup& find, int page);
 
 }  // namespace kelvora::ui

@@ -8,16 +8,16 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "calc/calculators.h"
 #include "calc/coefficient_tables.h"
-#include "calc/result_steps.h"
 #include "ui/accessibility.h"
 #include "ui/app_icon.h"
 #include "ui/coefficient_list.h"
 #include "ui/control_factory.h"
 #include "ui/event_wiring.h"
-#include "ui/fonts.h"
 #include "ui/input_notes.h"
 #include "ui/keyboard.h"
+#include "ui/lazy_page.h"
 #include "ui/qt_text.h"
 #include "ui/qt_translation.h"
 #include "ui/result_view.h"
@@ -34,116 +34,9 @@ QRect PixelRect(const ControlRow& row)
                  TwipsToPixels(row.height));
 }
 
-}  // namespace
-
-MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-{
-    InstallAccessibleInterfaces();
-    setObjectName(ToQString(role::kWindow.str()));
-    setWindowTitle(ToQString(kWindowTitle));
-    setWindowIcon(AppIcon());
-    const FontSet fonts;
-    setFont(fonts[FontRole::Default]);
-    setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
-
-    TabPagePlacer* placer = nullptr;
-    for (const ControlRow& row : ControlRows()) {
-        QWidget* widget = CreateControl(row, ContainerFor(row.container, row.page), fonts);
-        m_widgets.emplace(row.name.str(), widget);
-        if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
-            for (std::string_view caption : TabCaptions()) {
-                tabs->addTab(new QWidget, ToQString(caption));
-            }
-            placer = new TabPagePlacer(tabs);
-        }
-        const QRect rect = PixelRect(row);
-        if (row.container == role::kTabs && placer != nullptr) {
-            placer->Add(widget, QRect(rect.topLeft(), widget->size()));
-            // A double-click on a control of a page is the control's own.
-            widget->setAttribute(Qt::WA_NoMousePropagation);
-        } else {
-            widget->move(rect.topLeft());
-        }
-    }
-    Lookup<QTabWidget>(m_widgets, role::kTabs)->setCurrentIndex(kInitialTab);
-
-    InstallChineseQtTexts();
-    SetFocusOrder();
-    SetBuddies();
-    AttachResultViews();
-    AttachInputAids();
-    AttachInputNotes(m_widgets);
-    NameForScreenReaders(m_widgets);
-    auto* stale = new StaleTracker(m_widgets, this);
-    m_controls = std::make_unique<WidgetControls>(
-        m_widgets, [stale](ControlName result) { stale->Written(result); });
-    WireEvents(m_widgets, *m_controls, this);
-    SetUpKeyboard(this, m_widgets);
-    SetUpSheetExport(*this, m_widgets);
-    CentreOnScreen();
-}
-
-MainWindow::~MainWindow() = default;
-
-QWidget* MainWindow::control(ControlName name) const
-{
-    const auto it = m_widgets.find(name.str());
-    return it == m_widgets.end() ? nullptr : it->second;
-}
-
-QWidget* MainWindow::ContainerFor(ControlName container, int page)
-{
-    if (container == role::kWindow) {
-        return this;
-    }
-    // The table lists every container before its children (checked by its
-    // test); were one missing, its children would stand on the window.
-    QWidget* widget = Lookup(m_widgets, container);
-    if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
-        return tabs->widget(page);
-    }
-    return widget != nullptr ? widget : this;
-}
-
-void MainWindow::SetFocusOrder()
-{
-    // The tab control takes part through its tab bar.
-    const auto focusable = [this](ControlName name) -> QWidget* {
-        QWidget* widget = Lookup(m_widgets, name);
-        if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
-            return tabs->tabBar();
-        }
-        return widget;
-    };
-    const auto order = FocusOrder();
-    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
-        QWidget::setTabOrder(focusable(order[i]), focusable(order[i + 1]));
-    }
-}
-
-void MainWindow::SetBuddies()
-{
-    for (const Buddy& buddy : Buddies()) {
-        if (auto* label = Lookup<QLabel>(m_widgets, buddy.label)) {
-            label->setBuddy(Lookup(m_widgets, buddy.input));
-        }
-    }
-}
-
-void MainWindow::AttachResultViews()
-{
-    for (const ResultBox& result : ResultBoxes()) {
-        const ResultStep* step = StepOf(result.label);
-        if (auto* label = Lookup<QLabel>(m_widgets, result.label)) {
-            ResultView::Attach(label, Lookup<QFrame>(m_widgets, result.box),
-                               step != nullptr && step->money);
-        }
-    }
-}
-
-void MainWindow::AttachInputAids()
+// The lists of the standard's coefficients beside two boxes, and the hint
+// of the range box.
+void AttachInputAids(const ControlLookup& find, int page)
 {
     const struct {
         ControlName box;
@@ -154,12 +47,156 @@ void MainWindow::AttachInputAids()
         {role::kElevation, kElevationCoefficients, "高程调整系数表"},
     };
     for (const auto& list : lists) {
-        if (auto* box = Lookup<QLineEdit>(m_widgets, list.box)) {
-            CoefficientList::Attach(box, list.rows, QString::fromUtf8(list.name));
+        if (PageOf(list.box) == page) {
+            if (auto* box = Lookup<QLineEdit>(find, list.box)) {
+                CoefficientList::Attach(box, list.rows, QString::fromUtf8(list.name));
+            }
         }
     }
-    if (auto* range = Lookup<QLineEdit>(m_widgets, role::kRange)) {
-        range->setToolTip(ToQString(kRangeHint));
+    if (PageOf(role::kRange) == page) {
+        if (auto* range = Lookup<QLineEdit>(find, role::kRange)) {
+            range->setToolTip(ToQString(kRangeHint));
+        }
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_find([this](ControlName name) { return control(name); })
+{
+    InstallAccessibleInterfaces();
+    setObjectName(ToQString(role::kWindow.str()));
+    setWindowTitle(ToQString(kWindowTitle));
+    setWindowIcon(AppIcon());
+    setFont(m_fonts[FontRole::Default]);
+    setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+
+    m_built.assign(TabCaptions().size(), false);
+    for (const ControlRow& row : ControlRows()) {
+        if (PageOf(row.name) < 0) {
+            MakeRow(row);
+        }
+    }
+    auto* tabs = Lookup<QTabWidget>(m_find, role::kTabs);
+    tabs->setCurrentIndex(kInitialTab);
+
+    InstallChineseQtTexts();
+    m_stale = new StaleTracker(m_find, this);
+    m_controls = std::make_unique<WidgetControls>(
+        m_find, [this](ControlName result) { m_stale->Written(result); });
+    WireEvents(-1, m_find, *m_controls, this);
+    SetUpKeyboard(this, m_find);
+    SetUpSheetExport(*this);
+    BuildPage(kInitialTab);
+    if (QWidget* first = FirstInputOf(m_find, kInitialTab)) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
+    CentreOnScreen();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::control(ControlName name)
+{
+    if (const auto it = m_widgets.find(name.str()); it != m_widgets.end()) {
+        return it->second;
+    }
+    const int page = PageOf(name);
+    if (page < 0 || page >= static_cast<int>(m_built.size()) || m_built[page]) {
+        return nullptr;  // not a control of the window, or not made yet
+    }
+    static_cast<LazyPage*>(Lookup<QTabWidget>(m_find, role::kTabs)->widget(page))->Build();
+    const auto it = m_widgets.find(name.str());
+    return it == m_widgets.end() ? nullptr : it->second;
+}
+
+void MainWindow::MakeRow(const ControlRow& row)
+{
+    QWidget* container = this;
+    if (row.container != role::kWindow) {
+        // The table lists every container before its children (checked by its
+        // test); were one missing, its children would stand on the window.
+        container = m_widgets.count(row.container.str()) ? m_widgets[row.container.str()] : this;
+        if (auto* tabs = qobject_cast<QTabWidget*>(container)) {
+            container = tabs->widget(row.page);
+        }
+    }
+    QWidget* widget = CreateControl(row, container, m_fonts);
+    m_widgets.emplace(row.name.str(), widget);
+    if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+        for (std::size_t page = 0; page < TabCaptions().size(); ++page) {
+            tabs->addTab(new LazyPage([this, page] { BuildPage(static_cast<int>(page)); }),
+                         ToQString(TabCaptions()[page]));
+        }
+        m_placer = new TabPagePlacer(tabs);
+    }
+    const QRect rect = PixelRect(row);
+    if (row.container == role::kTabs && m_placer != nullptr) {
+        m_placer->Add(widget, QRect(rect.topLeft(), widget->size()));
+        // A double-click on a control of a page is the control's own.
+        widget->setAttribute(Qt::WA_NoMousePropagation);
+    } else {
+        widget->move(rect.topLeft());
+    }
+}
+
+void MainWindow::BuildPage(int page)
+{
+    if (m_built[page]) {
+        return;
+    }
+    m_built[page] = true;
+    for (const ControlRow& row : ControlRows()) {
+        if (PageOf(row.name) == page) {
+            MakeRow(row);
+        }
+    }
+    AttachPage(page);
+}
+
+void MainWindow::AttachPage(int page)
+{
+    for (const Calculator* calculator : Calculators()) {
+        if (PageOf(calculator->frame) != page) {
+            continue;
+        }
+        for (const CalculatorStep& step : calculator->steps) {
+            if (auto* label = Lookup<QLabel>(m_find, step.result)) {
+                ResultView::Attach(label, Lookup<QFrame>(m_find, step.resultBox), step.money);
+            }
+        }
+        AttachInputNotes(*calculator, m_find);
+        NameForScreenReaders(*calculator, m_find);
+        m_stale->Track(*calculator);
+        SetUpEnterKeys(*calculator, m_find);
+        OfferSheetOnPage(*this, *calculator, m_find);
+    }
+    AttachInputAids(m_find, page);
+    WireEvents(page, m_find, *m_controls, this);
+    SetFocusOrder();
+}
+
+void MainWindow::SetFocusOrder()
+{
+    // The controls made so far, in the table's order; the tab control takes
+    // part through its tab bar.
+    QWidget* previous = nullptr;
+    for (ControlName name : FocusOrder()) {
+        const auto it = m_widgets.find(name.str());
+        if (it == m_widgets.end()) {
+            continue;
+        }
+        QWidget* widget = it->second;
+        if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+            widget = tabs->tabBar();
+        }
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
     }
 }
 

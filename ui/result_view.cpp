@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/control_table.h"
+#include "ui/fitting_label.h"
 #include "ui/result_copy.h"
 
 namespace kelvora::ui {
@@ -57,12 +58,12 @@ void ResultView::Write(const QString& caption, const QString& working)
     m_working = working;
     m_stale = false;
     m_label->setText(caption);
+    FitToText(m_label);
     ShowState();
 }
 
-void ResultView::SetStale(bool stale, const QString& button)
+void ResultView::SetStale(bool stale, const QString& line)
 {
-    const QString line = QStringLiteral("输入已更改，请点击“%1”重新计算").arg(button);
     if (stale == m_stale && line == m_staleLine) {
         return;
     }

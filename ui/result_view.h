@@ -8,6 +8,9 @@
 //
 //   WidgetControls::WriteResult --Write--> caption, working, red
 //   StaleTracker --SetStale--> grey + "输入已更改，请点击“…”重新计算"
+//
+// A write and the colour the tracker then gives it happen in one event, so
+// the caption, its colour and the box's width change in one frame.
 
 #include <QObject>
 #include <QPointer>
@@ -28,8 +31,8 @@ public:
     static ResultView* Of(const QWidget* label);
 
     void Write(const QString& caption, const QString& working);
-    // Greys the result and names `button`, or makes it current again.
-    void SetStale(bool stale, const QString& button);
+    // Greys the result with `line` first in its tooltip, or makes it current again.
+    void SetStale(bool stale, const QString& line);
 
     const QString& Working() const { return m_working; }
     bool IsStale() const { return m_stale; }

@@ -8,19 +8,16 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
-#include <QTabWidget>
 
 #include "ui/calculation_sheet.h"
-#include "ui/control_table.h"
 #include "ui/error_report.h"
-#include "ui/main_window.h"
 #include "ui/result_view.h"
 #include "ui/web_link.h"
 
 namespace kelvora::ui {
 namespace {
 
-void Tell(MainWindow& window, const QString& message)
+void Tell(QWidget& window, const QString& message)
 {
     QMessageBox box(QMessageBox::Information, QString::fromLatin1(kReportTitle), message,
                     QMessageBox::Ok, &window);
@@ -28,7 +25,7 @@ void Tell(MainWindow& window, const QString& message)
     box.exec();
 }
 
-void AddExportAction(QMenu& menu, MainWindow& window)
+void AddExportAction(QMenu& menu, QWidget& window)
 {
     if (!menu.isEmpty()) {
         menu.addSeparator();
@@ -51,7 +48,7 @@ QString ExportSheetText()
     return QStringLiteral("导出计算书（PDF）…");
 }
 
-void ExportSheet(MainWindow& window)
+void ExportSheet(QWidget& window)
 {
     if (!HasCalculationSheet(window)) {
         return;  // the about page has none
@@ -78,37 +75,33 @@ void ExportSheet(MainWindow& window)
                 [&path] { OpenLocalFile(QFileInfo(path).absoluteFilePath().toStdString()); });
 }
 
-void SetUpSheetExport(MainWindow& window, const ControlMap& widgets)
+void SetUpSheetExport(QWidget& window)
 {
     auto* save = new QAction(ExportSheetText(), &window);
     save->setShortcut(QKeySequence::Save);
     save->setShortcutContext(Qt::WindowShortcut);
     window.addAction(save);
     QObject::connect(save, &QAction::triggered, &window, [&window] { ExportSheet(window); });
+}
 
-    auto* tabs = Lookup<QTabWidget>(widgets, role::kTabs);
-    if (tabs == nullptr) {
+void OfferSheetOnPage(QWidget& window, const Calculator& calculator, const ControlLookup& find)
+{
+    // The bare area of the page: the page itself and its frame.
+    QWidget* frame = find(calculator.frame);
+    if (frame == nullptr) {
         return;
     }
-    // The bare area of a calculator page: the page itself and its frame.
-    for (const ControlRow& row : ControlRows()) {
-        const bool onCalculatorPage =
-            row.container == role::kTabs && row.page >= 0 && row.page <= 2;
-        if (!onCalculatorPage || row.kind != ControlKind::Frame) {
-            continue;
-        }
-        for (QWidget* area : {tabs->widget(row.page), Lookup(widgets, row.name)}) {
-            area->setContextMenuPolicy(Qt::CustomContextMenu);
-            QObject::connect(area, &QWidget::customContextMenuRequested, area,
-                             [&window, area](const QPoint& at) {
-                                 QMenu menu(area);
-                                 AddExportAction(menu, window);
-                                 menu.exec(area->mapToGlobal(at));
-                             });
-        }
+    for (QWidget* area : {frame->parentWidget(), frame}) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(area, &QWidget::customContextMenuRequested, area,
+                         [&window, area](const QPoint& at) {
+                             QMenu menu(area);
+                             AddExportAction(menu, window);
+                             menu.exec(area->mapToGlobal(at));
+                         });
     }
-    for (const ResultBox& result : ResultBoxes()) {
-        if (ResultView* view = ResultView::Of(Lookup(widgets, result.label))) {
+    for (const CalculatorStep& step : calculator.steps) {
+        if (ResultView* view = ResultView::Of(find(step.result))) {
             view->SetMenuExtras([&window](QMenu& menu) { AddExportAction(menu, window); });
         }
     }

@@ -7,11 +7,10 @@
 
 #include <QString>
 
-#include "ui/widget_controls.h"
+#include "calc/calculator.h"
+#include "ui/control_lookup.h"
 
 namespace kelvora::ui {
-
-class MainWindow;
 
 QString ExportSheetText();  // "导出计算书（PDF）…"
 
@@ -19,9 +18,14 @@ QString ExportSheetText();  // "导出计算书（PDF）…"
 // folder where there is none.
 QString SheetFolder();
 
-void SetUpSheetExport(MainWindow& window, const ControlMap& widgets);
+// Ctrl+S in `window`.
+void SetUpSheetExport(QWidget& window);
+
+// The offers on the calculator's page: the context menu of its bare area
+// and of its results.
+void OfferSheetOnPage(QWidget& window, const Calculator& calculator, const ControlLookup& find);
 
 // Asks where to save the current page's sheet, writes it and opens it.
-void ExportSheet(MainWindow& window);
+void ExportSheet(QWidget& window);
 
 }  // namespace kelvora::ui

@@ -6,100 +6,116 @@
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <set>
 
+#include "ui/qt_text.h"
 #include "ui/result_view.h"
+#include "ui/shown_value.h"
+#include "ui/widget_controls.h"
 
 namespace kelvora::ui {
 namespace {
 
-// What an input shows, as one text to compare.
-QString ValueOf(const QWidget* widget)
+// Calls `changed` whenever what `widget` shows changes.
+void OnChange(QWidget* widget, QObject* context, const std::function<void()>& changed)
 {
-    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
-        return edit->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        QObject::connect(edit, &QLineEdit::textChanged, context, changed);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        QObject::connect(combo, &QComboBox::currentTextChanged, context, changed);
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        QObject::connect(box, &QCheckBox::stateChanged, context, changed);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QObject::connect(button, &QAbstractButton::toggled, context, changed);
+    } else if (auto* picker = qobject_cast<QDateTimeEdit*>(widget)) {
+        QObject::connect(picker, &QDateTimeEdit::dateTimeChanged, context, changed);
     }
-    if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
-        return combo->currentText();
+}
+
+QString ButtonText(const CalculatorStep& step, const ControlLookup& find)
+{
+    return ShownText(find(step.buttons.front()));
+}
+
+// The first tooltip line of a grey result that `press` makes current.
+QString StaleLine(const CalculatorStep& press, ResultState pressState, const ControlLookup& find)
+{
+    if (pressState == ResultState::Missing) {
+        return PressFirst(press, find);
     }
-    if (const auto* box = qobject_cast<const QCheckBox*>(widget)) {
-        return QString::number(box->checkState());
+    const WidgetControls window(find);
+    if (const CalculatorInput* unchosen = UnchosenInput(press, window)) {
+        return QStringLiteral("输入已更改，请选择%1").arg(ToQString(unchosen->name));
     }
-    if (const auto* picker = qobject_cast<const QDateTimeEdit*>(widget)) {
-        return picker->dateTime().toString(Qt::ISODate);
+    if (press.kind == StepKind::Choice) {
+        return QStringLiteral("输入已更改，请重新选择%1").arg(ToQString(press.name));
     }
-    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-        return label->text();
-    }
-    return {};
+    return QStringLiteral("输入已更改，请点击“%1”重新计算").arg(ButtonText(press, find));
 }
 
 }  // namespace
 
-StaleTracker::StaleTracker(const ControlMap& widgets, QObject* parent)
-    : QObject(parent), m_widgets(widgets)
+QString PressFirst(const CalculatorStep& press, const ControlLookup& find)
 {
-    std::set<std::string_view> connected;
-    for (const ResultStep& step : ResultSteps()) {
-        for (ControlName input : step.inputs) {
-            if (!connected.insert(input.str()).second) {
-                continue;
+    const WidgetControls window(find);
+    if (const CalculatorInput* unchosen = UnchosenInput(press, window)) {
+        return QStringLiteral("请先选择%1").arg(ToQString(unchosen->name));
+    }
+    if (press.kind == StepKind::Choice) {
+        return QStringLiteral("请先选择%1").arg(ToQString(press.name));
+    }
+    return QStringLiteral("请先点击“%1”").arg(ButtonText(press, find));
+}
+
+StaleTracker::StaleTracker(ControlLookup find, QObject* parent)
+    : QObject(parent), m_find(std::move(find))
+{
+}
+
+void StaleTracker::Track(const Calculator& calculator)
+{
+    const auto changed = [this, &calculator] { Evaluate(calculator); };
+    for (const CalculatorStep& step : calculator.steps) {
+        for (const CalculatorInput& input : step.inputs) {
+            if (input.kind != InputKind::Result) {
+                OnChange(m_find(input.control), this, changed);
             }
-            QWidget* widget = Lookup(widgets, input);
-            const auto changed = [this, input] { InputChanged(input); };
-            if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-                connect(edit, &QLineEdit::textChanged, this, changed);
-            } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-                connect(combo, &QComboBox::currentTextChanged, this, changed);
-            } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-                connect(box, &QCheckBox::stateChanged, this, changed);
-            } else if (auto* picker = qobject_cast<QDateTimeEdit*>(widget)) {
-                connect(picker, &QDateTimeEdit::dateTimeChanged, this, changed);
+        }
+        if (step.kind == StepKind::Choice) {
+            for (ControlName option : step.buttons) {
+                OnChange(m_find(option), this, changed);
             }
-            // result labels: their writes come through Written()
         }
     }
 }
 
 void StaleTracker::Written(ControlName result)
 {
-    if (const ResultStep* step = StepOf(result)) {
-        m_noted[result.str()] = Values(*step);
-        Check(*step);
+    if (const Calculator* calculator = CalculatorOf(result)) {
+        Evaluate(*calculator);
     }
-    InputChanged(result);
 }
 
-void StaleTracker::InputChanged(ControlName input)
+void StaleTracker::Evaluate(const Calculator& calculator)
 {
-    for (const ResultStep& step : ResultSteps()) {
-        for (ControlName used : step.inputs) {
-            if (used == input) {
-                Check(step);
-            }
+    const WidgetControls window(m_find);
+    const auto working = [this](ControlName result) {
+        const ResultView* view = ResultView::Of(m_find(result));
+        return view != nullptr ? view->Working().toStdString() : std::string();
+    };
+    const std::vector<StepState> states = StepStates(calculator, window, working);
+    for (std::size_t i = 0; i < states.size(); ++i) {
+        ResultView* view = ResultView::Of(m_find(calculator.steps[i].result));
+        if (view == nullptr) {
+            continue;
         }
+        const StepState& state = states[i];
+        if (state.state != ResultState::Stale) {
+            view->SetStale(false, {});
+            continue;
+        }
+        const auto pressIndex = static_cast<std::size_t>(state.press - calculator.steps.data());
+        view->SetStale(true, StaleLine(*state.press, states[pressIndex].state, m_find));
     }
-}
-
-void StaleTracker::Check(const ResultStep& step)
-{
-    auto* label = Lookup<QLabel>(m_widgets, step.result);
-    ResultView* view = ResultView::Of(label);
-    const auto noted = m_noted.find(step.result.str());
-    if (view == nullptr || noted == m_noted.end()) {
-        return;  // never written: nothing to mark
-    }
-    const auto* button = Lookup<QAbstractButton>(m_widgets, step.button);
-    view->SetStale(Values(step) != noted->second, button ? button->text().trimmed() : QString());
-}
-
-QStringList StaleTracker::Values(const ResultStep& step) const
-{
-    QStringList values;
-    for (ControlName input : step.inputs) {
-        values << ValueOf(Lookup(m_widgets, input));
-    }
-    return values;
 }
 
 }  // namespace kelvora::ui

@@ -1,37 +1,39 @@
 #pragma once
-// Marks a result whose inputs changed since it was written. When a result is
-// written, the values of its inputs (texts, choices, dates, the caption of
-// the step before) are noted; whenever one of them changes, the result is
-// grey while they differ from the noted values and red again when they agree.
-// The chain of the steps is unchanged: a grey caption still flows on.
+// Keeps every result's colour true: red exactly when the result is current
+// (its button, pressed now, would write the same caption and working, and
+// the earlier results it reads are current), grey with a first tooltip line
+// naming the button to press otherwise. Whenever an input of a calculator
+// changes or one of its results is written, all its results are looked at
+// again; the chain of the steps is unchanged, a grey caption still flows on.
 //
-//   result written --Written--> noted inputs; dependants re-checked
-//   input changed --(signal)--> its results re-checked --> ResultView::SetStale
+//   input changed | result written --StepStates--> ResultView::SetStale
 
 #include <QObject>
-#include <QStringList>
-#include <string_view>
-#include <unordered_map>
+#include <QString>
 
-#include "calc/result_steps.h"
-#include "ui/widget_controls.h"
+#include "calc/calculators.h"
+#include "ui/control_lookup.h"
 
 namespace kelvora::ui {
 
 class StaleTracker : public QObject {
 public:
-    StaleTracker(const ControlMap& widgets, QObject* parent);
+    StaleTracker(ControlLookup find, QObject* parent);
 
+    // Follows the inputs of `calculator`, whose page has been built.
+    void Track(const Calculator& calculator);
     // Called after `result` was written.
     void Written(ControlName result);
 
 private:
-    void InputChanged(ControlName input);
-    void Check(const ResultStep& step);
-    QStringList Values(const ResultStep& step) const;
+    void Evaluate(const Calculator& calculator);
 
-    const ControlMap& m_widgets;
-    std::unordered_map<std::string_view, QStringList> m_noted;
+    ControlLookup m_find;
 };
+
+// What to do first so that a step's result becomes current, as the sheet and
+// a grey result's tooltip say it: "请先点击“计算基价”", "请先选择工程复杂程度",
+// "请先选择服务类型".
+QString PressFirst(const CalculatorStep& press, const ControlLookup& find);
 
 }  // namespace kelvora::ui

@@ -14,7 +14,8 @@ TabPagePlacer::TabPagePlacer(QTabWidget* tabs) : QObject(tabs), m_tabs(tabs)
 
 void TabPagePlacer::Add(QWidget* control, QRect rect)
 {
-    control->setGeometry(rect);
+    QWidget* page = control->parentWidget();
+    control->setGeometry(rect.translated(-page->mapTo(m_tabs, QPoint(0, 0))));
     m_items.push_back({control, rect.topLeft()});
 }
 

@@ -1,24 +1,20 @@
 #include "ui/widget_controls.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDateTimeEdit>
 #include <QLabel>
-#include <QLineEdit>
 
 #include "ui/fitting_label.h"
 #include "ui/internal_error.h"
 #include "ui/qt_text.h"
 #include "ui/result_view.h"
+#include "ui/shown_value.h"
 
 namespace kelvora::ui {
 namespace {
 
-template <typename T>
-T* Require(const ControlMap& widgets, ControlName control)
+template <typename T = QWidget>
+T* Require(const ControlLookup& find, ControlName control)
 {
-    T* widget = Lookup<T>(widgets, control);
+    T* widget = Lookup<T>(find, control);
     if (widget == nullptr) {
         throw InternalError();
     }
@@ -27,26 +23,29 @@ T* Require(const ControlMap& widgets, ControlName control)
 
 }  // namespace
 
+ControlLookup ChildLookup(QWidget& window)
+{
+    return [&window](ControlName name) -> QWidget* {
+        if (window.objectName() == ToQString(name.str())) {
+            return &window;
+        }
+        return window.findChild<QWidget*>(ToQString(name.str()));
+    };
+}
+
 std::string WidgetControls::Text(ControlName control) const
 {
-    QWidget* widget = Require<QWidget>(m_widgets, control);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        return edit->text().toStdString();
-    }
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        return combo->currentText().toStdString();
-    }
-    return Require<QLabel>(m_widgets, control)->text().toStdString();
+    return ShownText(Require(m_find, control)).toStdString();
 }
 
 bool WidgetControls::Checked(ControlName control) const
 {
-    return Require<QCheckBox>(m_widgets, control)->checkState() == Qt::Checked;
+    return IsTicked(Require(m_find, control));
 }
 
 DateTime WidgetControls::Date(ControlName control) const
 {
-    const QDateTime value = Require<QDateTimeEdit>(m_widgets, control)->dateTime();
+    const QDateTime value = ShownDateTime(Require(m_find, control));
     // QDate::toStdSysDays() needs a newer standard library than g++ 12's;
     // Julian day 2440588 is 1970-01-01, the epoch of the chrono clocks.
     constexpr qint64 kJulianDayOfEpoch = 2440588;
@@ -56,14 +55,14 @@ DateTime WidgetControls::Date(ControlName control) const
 
 void WidgetControls::WriteResult(ControlName control, const Result& result)
 {
-    QLabel* label = Require<QLabel>(m_widgets, control);
+    auto* label = Require<QLabel>(m_find, control);
     if (ResultView* view = ResultView::Of(label)) {
         view->Write(ToQString(result.caption), ToQString(result.working));
     } else {
         label->setToolTip(ToQString(result.working));
         label->setText(ToQString(result.caption));
+        FitToText(label);
     }
-    FitToText(label);
     if (m_written) {
         m_written(control);
     }

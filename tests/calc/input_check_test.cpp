@@ -1,5 +1,7 @@
 #include "calc/input_check.h"
 
+#include "calc/tender_fee.h"
+
 #include <gtest/gtest.h>
 
 namespace kelvora {
@@ -52,11 +54,13 @@ TEST(InputNote, PointsOutTextsNotReadEntirely)
 
 TEST(TenderTypeNote, OnlyTheThreeTypesReadAsTyped)
 {
-    for (const char* type : {"工程招标", "服务招标", "货物招标"}) {
-        EXPECT_FALSE(TenderTypeNote(type).has_value()) << type;
+    const CalculatorInput& type = TenderFeeCalculator().steps.front().inputs[1];
+    ASSERT_EQ(type.control, role::kTenderType);
+    for (const char* text : {"工程招标", "服务招标", "货物招标"}) {
+        EXPECT_FALSE(InputNote(type, text).has_value()) << text;
     }
-    for (const char* type : {"", "工程", "工程招标 ", "Engineering"}) {
-        EXPECT_EQ(TenderTypeNote(type).value_or(""), "请选择服务类型") << type;
+    for (const char* text : {"", "工程", "工程招标 ", "Engineering"}) {
+        EXPECT_EQ(InputNote(type, text).value_or(""), "请选择服务类型") << text;
     }
 }
 

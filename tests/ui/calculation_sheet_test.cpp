@@ -19,14 +19,6 @@
 
 namespace kelvora::testing {
 
-class OpenedFiles : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public Q_SLOTS:
-    void open(const QUrl& url) { opened << url; }
-};
-
 namespace {
 
 class SheetTest : public WindowTest {
@@ -265,8 +257,6 @@ TEST_F(SheetTest, PathsThatCannotBeWrittenGiveAMessageAndNoFile)
 
 TEST_F(SheetTest, CtrlSAsksWhereWritesAndOpensTheSheet)
 {
-    OpenedFiles files;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &files, "open");
     ShowPage(0);
     Type(role::kTenderAmount, "6000");
     Click(role::kTenderCalculate);
@@ -284,13 +274,12 @@ TEST_F(SheetTest, CtrlSAsksWhereWritesAndOpensTheSheet)
     poll.start();
     QTest::keySequence(QApplication::focusWidget(), QKeySequence::Save);
     poll.stop();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     EXPECT_EQ(proposed, QDir(ui::SheetFolder())
                             .filePath("招标代理服务费计算书-" +
                                       QDate::currentDate().toString(Qt::ISODate) + ".pdf"));
     EXPECT_TRUE(QFile::exists(target));
-    ASSERT_EQ(files.opened.size(), 1);
-    EXPECT_EQ(files.opened[0].toLocalFile(), target);
+    ASSERT_EQ(Opened().size(), 1);
+    EXPECT_EQ(Opened()[0].toLocalFile(), target);
 }
 
 TEST_F(SheetTest, OfferedOnCalculatorPagesAndTheirResultsOnly)
@@ -329,4 +318,3 @@ TEST_F(SheetTest, OfferedOnCalculatorPagesAndTheirResultsOnly)
 }  // namespace
 }  // namespace kelvora::testing
 
-#include "calculation_sheet_test.moc"

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "test_support.h"
+#include "calc/calculators.h"
 #include "ui/control_table.h"
 #include "ui/event_wiring.h"
 
@@ -67,10 +68,38 @@ TEST(ControlTable, FocusBuddyAndWiringTablesNameControlsOfTheRightKind)
                                            K::Button, K::DatePicker, K::TabControl, K::LinkLabel}))
             << name << " cannot take the focus";
     }
-    for (const Buddy& buddy : Buddies()) {
-        EXPECT_EQ(kindOf(buddy.label), K::PromptLabel) << buddy.label;
-        EXPECT_TRUE(IsOneOf(kindOf(buddy.input), {K::TextBox, K::ComboBox, K::DatePicker}))
-            << buddy.input;
+    // The calculators' table: each name a control of the kind its part needs,
+    // and each calculator on one page.
+    for (const Calculator* calculator : Calculators()) {
+        SCOPED_TRACE(calculator->id);
+        EXPECT_EQ(kindOf(calculator->frame), K::Frame);
+        const int page = PageOf(calculator->frame);
+        EXPECT_GE(page, 0);
+        for (const CalculatorStep& step : calculator->steps) {
+            EXPECT_EQ(kindOf(step.result), K::ResultLabel) << step.result;
+            EXPECT_EQ(kindOf(step.resultBox), K::Shape) << step.resultBox;
+            EXPECT_TRUE(IsOneOf(kindOf(step.resultPrompt), {K::PromptLabel, K::Button}));
+            ASSERT_FALSE(step.buttons.empty());
+            for (ControlName button : step.buttons) {
+                EXPECT_EQ(kindOf(button),
+                          step.kind == StepKind::Choice ? K::OptionButton : K::Button)
+                    << button;
+                EXPECT_EQ(PageOf(button), page) << button;
+            }
+            for (const CalculatorInput& input : step.inputs) {
+                const K expected[] = {K::TextBox,  K::TextBox,  K::TextBox,    K::ComboBox,
+                                      K::DatePicker, K::CheckBox, K::ResultLabel};
+                EXPECT_EQ(kindOf(input.control), expected[static_cast<int>(input.kind)])
+                    << input.control;
+                EXPECT_EQ(PageOf(input.control), page) << input.control;
+                if (input.prompt != role::kNone) {
+                    EXPECT_EQ(kindOf(input.prompt), K::PromptLabel) << input.prompt;
+                }
+                if (input.kind == InputKind::Result) {
+                    EXPECT_NE(StepWriting(*calculator, input.control), nullptr) << input.control;
+                }
+            }
+        }
     }
     for (const EventBinding& binding : EventBindings()) {
         const ControlKind kind = kindOf(binding.control);

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QToolTip>
 
+#include "ui/control_table.h"
 #include "ui/input_notes.h"
 #include "ui/result_view.h"
 #include "window_driver.h"
@@ -154,7 +155,7 @@ TEST_F(StaleTest, ChangingAnInputBackMakesTheResultCurrentAgain)
     EXPECT_FALSE(IsGrey(role::kBenchmark));
 }
 
-TEST_F(StaleTest, AGreyCaptionStillFlowsIntoTheNextStep)
+TEST_F(StaleTest, AGreyCaptionStillFlowsIntoTheNextStepWhichIsGreyToo)
 {
     CalculateEverything();
     ShowPage(1);
@@ -163,8 +164,87 @@ TEST_F(StaleTest, AGreyCaptionStillFlowsIntoTheNextStep)
     Type(role::kDiscipline, "1");
     Click(role::kBenchmarkCalculate);
     EXPECT_EQ(Caption(role::kBenchmark), "629.5");
-    EXPECT_FALSE(IsGrey(role::kBenchmark));
+    // it rests on a grey base price, so it is grey and names that button
+    EXPECT_TRUE(IsGrey(role::kBenchmark));
+    EXPECT_TRUE(Get(role::kBenchmark)->toolTip().startsWith("输入已更改，请点击“计算基价”重新计算\n"));
     EXPECT_TRUE(IsGrey(role::kChargedFee));
+}
+
+// A result is red exactly when its button would write it again now and the
+// results it reads are red: edits from the state where every result is red.
+TEST_F(StaleTest, RedExactlyWhenCurrentAlongTheWholeChain)
+{
+    using Edit = std::function<void(StaleTest&)>;
+    const auto type = [](ControlName box, const char* text) {
+        return Edit([box, text](StaleTest& t) {
+            t.ShowPage(ui::PageOf(box));
+            t.Type(box, QString::fromUtf8(text));
+        });
+    };
+    const auto click = [](ControlName control) {
+        return Edit([control](StaleTest& t) {
+            t.ShowPage(ui::PageOf(control));
+            t.Click(control);
+        });
+    };
+    const auto setDate = [](ControlName picker, QDate date) {
+        return Edit([picker, date](StaleTest& t) { t.Get<QDateEdit>(picker)->setDate(date); });
+    };
+    const struct {
+        const char* what;
+        std::vector<Edit> edits;
+        const char* colours;  // Label5 Label15 Label10 Label11 Label14 Label16: R red, G grey
+        const char* press;    // the button every grey result names first
+    } cases[] = {
+        {"fee basis", {type(role::kFeeBasis, "36000")}, "RGRGGR", "计算基价"},
+        {"base price again", {type(role::kFeeBasis, "36000"), click(role::kBasePriceCalculate)},
+         "RRRGGR", "工程监理服务收费基准价"},
+        {"benchmark again",
+         {type(role::kFeeBasis, "36000"), click(role::kBasePriceCalculate),
+          click(role::kBenchmarkCalculate)},
+         "RRRRGR", "监理取费"},
+        {"the whole chain again",
+         {type(role::kFeeBasis, "36000"), click(role::kBasePriceCalculate),
+          click(role::kBenchmarkCalculate), click(role::kChargedFeeCalculate)},
+         "RRRRRR", ""},
+        {"same value read", {type(role::kFeeBasis, "35000.0"), type(role::kTenderAmount, "6 000")},
+         "RRRRRR", ""},
+        {"benchmark pressed on a grey base price",
+         {type(role::kFeeBasis, "500"), click(role::kBenchmarkCalculate)}, "RGRGGR", "计算基价"},
+        {"discipline", {type(role::kDiscipline, "1.1")}, "RRRGGR", "工程监理服务收费基准价"},
+        {"elevation emptied", {type(role::kElevation, "")}, "RRRGGR", "工程监理服务收费基准价"},
+        {"another grade", {click(role::kComplexityHigh)}, "RRRGGR", "工程监理服务收费基准价"},
+        {"range", {type(role::kRange, "5")}, "RRRRGR", "监理取费"},
+        {"range typed back", {type(role::kRange, "5"), type(role::kRange, "-10")}, "RRRRRR", ""},
+        {"tender type", {type(role::kTenderType, "服务招标")}, "GRRRRR", "计算"},
+        {"document service", {click(role::kDocumentService)}, "GRRRRR", "计算"},
+        {"document service twice",
+         {click(role::kDocumentService), click(role::kDocumentService)}, "RRRRRR", ""},
+        {"start date", {setDate(role::kStartDate, QDate(2009, 1, 1))}, "RRRRRG", "计算"},
+        {"completion date back",
+         {setDate(role::kCompletionDate, QDate(2010, 1, 1)),
+          setDate(role::kCompletionDate, QDate(2009, 2, 6))},
+         "RRRRRR", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        CalculateEverything();
+        for (const Edit& edit : c.edits) {
+            edit(*this);
+        }
+        for (std::size_t i = 0; i < std::size(kResultLabels); ++i) {
+            const bool grey = c.colours[i] == 'G';
+            EXPECT_EQ(IsGrey(kResultLabels[i]), grey) << kResultLabels[i];
+            if (grey) {
+                EXPECT_TRUE(Get(kResultLabels[i])
+                                ->toolTip()
+                                .startsWith(QStringLiteral("输入已更改，请点击“%1”重新计算")
+                                                .arg(QString::fromUtf8(c.press))))
+                    << Get(kResultLabels[i])->toolTip().toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(StaleTest, TheMenuOfAStaleResultSaysSoAndCopiesTheWorkingAlone)

@@ -13,31 +13,14 @@
 
 namespace kelvora::testing {
 
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public Q_SLOTS:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
 namespace {
 
 class LinkTest : public WindowTest {
 protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_recorder, "open");
-    }
-    void TearDown() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-
-    int Opens() const { return static_cast<int>(m_recorder.opened.size()); }
+    int Opens() const { return static_cast<int>(Opened().size()); }
 
     // A point of the page that no control covers: its bottom-left corner.
     QPoint UncoveredPointOf(QWidget* page) { return QPoint(2, page->height() - 3); }
-
-    UrlRecorder m_recorder;
 };
 
 TEST_F(LinkTest, EachClickOnLabel22OpensThePageOnce)
@@ -45,8 +28,8 @@ TEST_F(LinkTest, EachClickOnLabel22OpensThePageOnce)
     ShowPage(3);
     Click(role::kWebLink);
     ASSERT_EQ(Opens(), 1);
-    EXPECT_EQ(m_recorder.opened.front().toString().toStdString(), ui::kWebPageAddress);
-    EXPECT_TRUE(m_recorder.opened.front().scheme() == "https");
+    EXPECT_EQ(Opened().front().toString().toStdString(), ui::kWebPageAddress);
+    EXPECT_TRUE(Opened().front().scheme() == "https");
     Click(role::kWebLink);
     EXPECT_EQ(Opens(), 2);
     EXPECT_TRUE(window().isVisible());
@@ -91,7 +74,7 @@ TEST_F(LinkTest, ClicksThatAreNotTheLinkOpenNothing)
 
 TEST_F(WindowTest, LinkThatCannotBeOpenedIsReportedAndTheWindowStays)
 {
-    // The headless platform has no browser, so the desktop refuses the address.
+    RefuseToOpen();
     ShowPage(0);
     Type(role::kTenderAmount, "6000");
     Click(role::kTenderCalculate);
@@ -143,4 +126,3 @@ TEST_F(WindowTest, InternalErrorsAreReportedWithoutTheirEnglishText)
 }  // namespace
 }  // namespace kelvora::testing
 
-#include "link_and_report_test.moc"

@@ -12,12 +12,15 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSet>
+#include <map>
 #include <set>
 #include <string>
 
+#include "calc/calculators.h"
 #include "calc/tender_fee.h"
 #include "ui/control_table.h"
 #include "ui/fonts.h"
+#include "ui/input_notes.h"
 #include "window_driver.h"
 
 namespace kelvora::ui {
@@ -198,11 +201,12 @@ TEST_F(WindowTest, OptionsFormOneGroup)
     EXPECT_TRUE(Get<QRadioButton>(role::kComplexityHigh)->isChecked());
 }
 
-TEST_F(WindowTest, TabKeyVisitsTheInputsInOrder)
+// The named controls the focus chain visits from Text1, once each, in order.
+std::vector<std::string> FocusWalk(MainWindow& window)
 {
     std::set<QWidget*> named;
     for (const ControlRow& row : ControlRows()) {
-        named.insert(window().control(row.name));
+        named.insert(window.control(row.name));
     }
     // The named control a widget of the focus chain belongs to.
     auto owner = [&](QWidget* w) {
@@ -212,7 +216,7 @@ TEST_F(WindowTest, TabKeyVisitsTheInputsInOrder)
         return w;
     };
     std::vector<std::string> visited;
-    QWidget* start = window().control(role::kTenderAmount);
+    QWidget* start = window.control(role::kTenderAmount);
     QWidget* w = start;
     do {
         QWidget* control = owner(w);
@@ -222,7 +226,12 @@ TEST_F(WindowTest, TabKeyVisitsTheInputsInOrder)
         }
         w = w->nextInFocusChain();
     } while (w != start);
+    return visited;
+}
 
+TEST_F(WindowTest, TabKeyVisitsTheInputsInOrder)
+{
+    const std::vector<std::string> visited = FocusWalk(window());
     const auto order = FocusOrder();
     ASSERT_GE(visited.size(), order.size());
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -231,11 +240,82 @@ TEST_F(WindowTest, TabKeyVisitsTheInputsInOrder)
     EXPECT_EQ(visited.size(), order.size()) << "a control outside the focus order takes focus";
 }
 
+TEST_F(WindowTest, HiddenPagesAreMadeWhenFirstShownOrAskedFor)
+{
+    const auto made = [&](ControlName name) {
+        return window().findChild<QWidget*>(Q(name.str())) != nullptr;
+    };
+    for (const ControlRow& row : ControlRows()) {
+        const int page = PageOf(row.name);
+        EXPECT_EQ(made(row.name), page < 0 || page == kInitialTab) << row.name;
+    }
+    QTest::mouseClick(Tabs()->tabBar(), Qt::LeftButton, {}, Tabs()->tabBar()->tabRect(0).center());
+    EXPECT_TRUE(made(role::kTenderAmount));
+    EXPECT_TRUE(window().findChild<QWidget*>("Text1")->isVisible());
+    EXPECT_FALSE(made(role::kStartDate));
+    ASSERT_NE(window().control(role::kPeriod), nullptr);  // asked for: its page is made, hidden
+    EXPECT_TRUE(made(role::kStartDate));
+    EXPECT_FALSE(window().findChild<QWidget*>("DTPicker1")->isVisible());
+    EXPECT_FALSE(made(role::kWebLink));
+}
+
+// However the pages come to be made, shown or asked for, in any order, the
+// window is the same: one focus chain in the table's order, marks, wiring.
+TEST_F(WindowTest, APageMadeLateBehavesAsOneMadeAtOpening)
+{
+    const struct {
+        const char* how;
+        std::vector<int> pages;
+        bool shown;  // made by showing the page, else by asking for a control
+    } orders[] = {
+        {"shown 0, 2, 3", {0, 2, 3}, true},
+        {"shown 3, 2, 0", {3, 2, 0}, true},
+        {"asked for 2, 0, 3", {2, 0, 3}, false},
+    };
+    const std::map<int, ControlName> firstOf = {
+        {0, role::kTenderAmount}, {2, role::kStartDate}, {3, role::kWebLink}};
+    for (const auto& order : orders) {
+        SCOPED_TRACE(order.how);
+        SetUp();
+        for (int page : order.pages) {
+            if (order.shown) {
+                ShowPage(page);
+            } else {
+                ASSERT_NE(window().control(firstOf.at(page)), nullptr);
+            }
+        }
+        std::vector<std::string> expected;
+        for (ControlName name : FocusOrder()) {
+            expected.emplace_back(name.str());
+        }
+        EXPECT_EQ(FocusWalk(window()), expected);
+        ShowPage(0);
+        Type(role::kTenderAmount, "12,345.67");
+        EXPECT_TRUE(InputNoteMark(Get(role::kTenderAmount))->isVisible());
+        QTest::keyClick(Get(role::kTenderAmount), Qt::Key_Return);
+        EXPECT_EQ(Caption(role::kTenderFee), "0.12");
+        ShowPage(2);
+        Click(role::kPeriodCalculate);
+        EXPECT_EQ(Caption(role::kPeriod), "0");
+        EXPECT_EQ(Get(role::kPeriod)->accessibleName(), "工期");
+    }
+}
+
 TEST_F(WindowTest, PromptLabelsNameTheirInputs)
 {
-    for (const Buddy& buddy : Buddies()) {
-        EXPECT_EQ(Get<QLabel>(buddy.label)->buddy(), window().control(buddy.input)) << buddy.label;
+    int named = 0;
+    for (const Calculator* calculator : Calculators()) {
+        for (const CalculatorStep& step : calculator->steps) {
+            for (const CalculatorInput& input : step.inputs) {
+                if (input.prompt != role::kNone) {
+                    EXPECT_EQ(Get<QLabel>(input.prompt)->buddy(), window().control(input.control))
+                        << input.prompt;
+                    ++named;
+                }
+            }
+        }
     }
+    EXPECT_EQ(named, 8);
 }
 
 TEST_F(WindowTest, SwitchingPagesKeepsInputsAndResults)

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDateEdit>
+#include <QDesktopServices>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -48,6 +50,17 @@ inline constexpr ControlName kResultLabels[] = {
     role::kBenchmark, role::kChargedFee, role::kPeriod,
 };
 
+// Stands in for the desktop in every window test: the addresses and files
+// the window asks to open are recorded, and nothing real is ever started,
+// whether or not the machine has a browser or a PDF viewer.
+class Desktop : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void open(const QUrl& url) { opened << url; }
+};
+
 struct Report {
     QString title;
     QString text;
@@ -57,6 +70,7 @@ class WindowTest : public ::testing::Test {
 public:  // the helpers are used by the tables of cases too
     void SetUp() override
     {
+        Handle("open");
         m_window = std::make_unique<MainWindow>();
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
@@ -64,7 +78,21 @@ public:  // the helpers are used by the tables of cases too
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     }
 
+    void TearDown() override
+    {
+        for (const char* scheme : kSchemes) {
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+        }
+    }
+
     MainWindow& window() { return *m_window; }
+
+    // What the window asked the desktop to open.
+    const QList<QUrl>& Opened() const { return m_desktop.opened; }
+
+    // From now on the desktop has no program for an address or a file: the
+    // handler named is no method of the recorder, so opening fails.
+    void RefuseToOpen() { Handle("noProgramForThis"); }
 
     template <typename T = QWidget>
     T* Get(ControlName name)
@@ -189,6 +217,16 @@ public:  // the helpers are used by the tables of cases too
     }
 
 private:
+    static constexpr const char* kSchemes[] = {"http", "https", "file"};
+
+    void Handle(const char* method)
+    {
+        for (const char* scheme : kSchemes) {
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_desktop, method);
+        }
+    }
+
+    Desktop m_desktop;
     std::unique_ptr<MainWindow> m_window;
 };
 
