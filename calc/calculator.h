@@ -9,7 +9,9 @@
 //   inputs of step i (boxes, choices, dates, results of steps before i)
 //       --step.click--> result caption + working
 
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "calc/controls.h"
@@ -43,6 +45,9 @@ struct CalculatorStep {
     bool money;                             // an amount in 万元
     std::string_view unit;                  // of the result: "万元", "天", or empty
     std::span<const CalculatorInput> inputs;
+    // A note on the figure from its inputs as a whole (a completion date
+    // before the start), or nullptr.
+    std::optional<std::string> (*check)(const Controls&) = nullptr;
 };
 
 struct Calculator {

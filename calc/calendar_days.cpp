@@ -57,9 +57,18 @@ constexpr CalculatorInput kPeriodInputs[] = {
     {role::kCompletionDate, InputKind::Date, "竣工日期", "", role::kCompletionPrompt},
 };
 constexpr ControlName kPeriodButtons[] = {role::kPeriodCalculate};
+
+std::optional<std::string> CompletionBeforeStart(const Controls& controls)
+{
+    if (controls.Date(role::kCompletionDate) < controls.Date(role::kStartDate)) {
+        return "竣工日期早于开工日期，工期为负数";
+    }
+    return std::nullopt;
+}
+
 constexpr CalculatorStep kPeriodSteps[] = {
     {StepKind::Calculation, "工期", kPeriodButtons, role::kPeriod, role::kPeriodBox,
-     role::kPeriodPrompt, &Command4Click, false, "天", kPeriodInputs},
+     role::kPeriodPrompt, &Command4Click, false, "天", kPeriodInputs, &CompletionBeforeStart},
 };
 constexpr Calculator kPeriod{"period", role::kPeriodFrame, "工期计算书",
                              "工期按两个日期之间的日历天数计算，开工当日不计。", kPeriodSteps};

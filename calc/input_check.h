@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/calculator.h"
 #include "calc/input_kind.h"
@@ -17,13 +18,31 @@
 namespace kelvora {
 
 
-// The note for a number box's text, or nothing when it reads as typed (an
-// empty or blank box included).
-std::optional<std::string> InputNote(std::string_view text, InputKind kind);
+// The note for a number box's text, or nothing when it reads as typed. An
+// empty box is pointed out only once a figure has been computed from it
+// (`computed`); so is a coefficient of 0 or below, a range beyond ±20 % and
+// one between −1 and 1 that may have been meant as a percentage.
+std::optional<std::string> InputNote(std::string_view text, InputKind kind,
+                                     bool computed = false);
 
-// The note for a typed input of a calculator (a number box or a choice from a
-// list) holding `text`: "请选择服务类型" for a choice none of whose entries
-// it is; nothing for the other kinds.
-std::optional<std::string> InputNote(const CalculatorInput& input, std::string_view text);
+// The note for a typed input of a calculator (a number box or a choice from
+// a list) holding `text`: "请选择服务类型" for a choice none of whose
+// entries it is; nothing for the other kinds.
+std::optional<std::string> InputNote(const CalculatorInput& input, std::string_view text,
+                                     bool computed = false);
+
+// The notes a step's figure rests on, as its inputs read now: each marked
+// input by its name ("中标金额：按 12 计算，“,345.67”未被读取"), then the
+// step's own check of its inputs as a whole (a completion before the start).
+std::vector<std::string> StepNotes(const CalculatorStep& step, const Controls& window);
+
+// An evident correction of an amount typed with thousands separators or in
+// yuan: what the offer says ("改为 12345.67", "按元换算为 6000 万元") and the
+// text that replaces the box's.
+struct Correction {
+    std::string offer;
+    std::string text;
+};
+std::optional<Correction> SuggestCorrection(std::string_view text, InputKind kind);
 
 }  // namespace kelvora

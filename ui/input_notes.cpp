@@ -3,10 +3,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
-#include <functional>
-#include <optional>
-#include <string>
+#include <memory>
 
 #include "calc/input_check.h"
 #include "ui/drawn_icon.h"
@@ -14,8 +13,6 @@
 
 namespace kelvora::ui {
 namespace {
-
-using Note = std::function<std::optional<std::string>(std::string_view)>;
 
 constexpr const char* kMarkName = "inputNote";
 
@@ -31,24 +28,80 @@ QIcon WarningIcon(const QWidget* box)
     });
 }
 
-void Attach(QLineEdit* box, QWidget* described, Note note)
+// The line edit that shows an input's text.
+QLineEdit* EditOf(const QWidget* input)
+{
+    if (const auto* combo = qobject_cast<const QComboBox*>(input)) {
+        return combo->lineEdit();
+    }
+    if (qobject_cast<const QLineEdit*>(input) == nullptr && input != nullptr) {
+        return input->findChild<QLineEdit*>();  // the date box's own
+    }
+    return const_cast<QLineEdit*>(qobject_cast<const QLineEdit*>(input));
+}
+
+// Rewrites the box as one edit, so Ctrl+Z brings the old text back.
+QAction* AddCorrection(QMenu& menu, QLineEdit* box, QAction* before)
+{
+    const auto correction = SuggestCorrection(box->text().toStdString(), InputKind::Amount);
+    if (!correction) {
+        return nullptr;
+    }
+    auto* action = new QAction(ToQString(correction->offer), &menu);
+    const QString text = ToQString(correction->text);
+    QObject::connect(action, &QAction::triggered, box, [box, text] {
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+        box->insert(text);
+    });
+    menu.insertAction(before, action);
+    return action;
+}
+
+// The offers of an amount box: on a click on its mark and atop its own menu.
+void OfferCorrections(QLineEdit* box, QAction* mark)
+{
+    QObject::connect(mark, &QAction::triggered, box, [box, mark] {
+        QMenu menu(box);
+        menu.addAction(mark->text())->setEnabled(false);
+        menu.addSeparator();
+        if (AddCorrection(menu, box, nullptr) == nullptr) {
+            return;  // nothing evident to offer: the tooltip says it all
+        }
+        menu.exec(box->mapToGlobal(QPoint(box->width() - 16, box->height())));
+    });
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(box, &QWidget::customContextMenuRequested, box, [box](const QPoint& at) {
+        std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+        const QList<QAction*> actions = menu->actions();
+        if (AddCorrection(*menu, box, actions.isEmpty() ? nullptr : actions.front()) != nullptr) {
+            menu->insertSeparator(actions.isEmpty() ? nullptr : actions.front());
+        }
+        menu->exec(box->mapToGlobal(at));
+    });
+}
+
+}  // namespace
+
+QAction* AddNoteMark(QLineEdit* box)
 {
     QAction* mark = box->addAction(WarningIcon(box), QLineEdit::TrailingPosition);
     mark->setObjectName(QLatin1String(kMarkName));
     mark->setVisible(false);
-    const auto update = [box, described, mark, note] {
-        const auto text = note(box->text().toStdString());
-        mark->setVisible(text.has_value());
-        const QString words = text ? ToQString(*text) : QString();
-        mark->setToolTip(words);
-        mark->setText(words);
-        described->setAccessibleDescription(words);
-    };
-    QObject::connect(box, &QLineEdit::textChanged, mark, update);
-    update();
+    return mark;
 }
 
-}  // namespace
+void ShowInputNote(QWidget* input, const QString& words)
+{
+    QAction* mark = InputNoteMark(input);
+    if (mark == nullptr || (mark->isVisible() == !words.isEmpty() && mark->text() == words)) {
+        return;
+    }
+    mark->setVisible(!words.isEmpty());
+    mark->setToolTip(words);
+    mark->setText(words);
+    input->setAccessibleDescription(words);
+}
 
 void AttachInputNotes(const Calculator& calculator, const ControlLookup& find)
 {
@@ -58,13 +111,11 @@ void AttachInputNotes(const Calculator& calculator, const ControlLookup& find)
                 continue;
             }
             QWidget* widget = find(input.control);
-            auto* box = qobject_cast<QLineEdit*>(widget);
-            if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-                box = combo->lineEdit();
-            }
-            if (box != nullptr) {
-                Attach(box, widget,
-                       [&input](std::string_view text) { return InputNote(input, text); });
+            if (QLineEdit* box = EditOf(widget)) {
+                QAction* mark = AddNoteMark(box);
+                if (input.kind == InputKind::Amount) {
+                    OfferCorrections(box, mark);
+                }
             }
         }
     }
@@ -72,10 +123,8 @@ void AttachInputNotes(const Calculator& calculator, const ControlLookup& find)
 
 QAction* InputNoteMark(const QWidget* input)
 {
-    if (const auto* combo = qobject_cast<const QComboBox*>(input)) {
-        input = combo->lineEdit();
-    }
-    return input == nullptr ? nullptr : input->findChild<QAction*>(QLatin1String(kMarkName));
+    const QLineEdit* box = EditOf(input);
+    return box == nullptr ? nullptr : box->findChild<QAction*>(QLatin1String(kMarkName));
 }
 
 }  // namespace kelvora::ui

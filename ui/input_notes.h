@@ -1,22 +1,36 @@
 #pragma once
-// A small warning mark at the right end of an input whose text is not read
-// as typed (calc/input_check.h), with a tooltip saying what is used; it
-// follows the text as the user types. Screen readers get the same words as
-// the box's description.
+// A small warning mark at the right end of an input whose figure would rest
+// on a doubtful text (calc/input_check.h): not read as typed, empty once a
+// figure was computed from it, a coefficient of 0, a range beyond ±20 %, a
+// date that does not exist. Its tooltip says what is used; screen readers
+// get the same words as the box's description. Where the correction is
+// evident (thousands separators, an amount in yuan) a click on the mark, or
+// the box's context menu, offers it.
 //
-//   text changed --InputNote--> mark shown or hidden
+//   inputs changed --StaleTracker--> InputNote --ShowInputNote--> mark shown or hidden
+
+#include <QString>
 
 #include "calc/calculator.h"
 #include "ui/control_lookup.h"
 
 class QAction;
+class QLineEdit;
 
 namespace kelvora::ui {
 
-// Marks the number boxes and the choice boxes of a calculator.
+// Adds the marks (hidden) to the number boxes and choice boxes of a
+// calculator, and the offers of corrections to its amount boxes.
 void AttachInputNotes(const Calculator& calculator, const ControlLookup& find);
 
-// The warning mark of a box (its line edit for the combo box), or nullptr.
+// Adds a hidden mark to a line edit (the date box's own, say).
+QAction* AddNoteMark(QLineEdit* box);
+
+// Shows `words` as the mark of `input` (a box, the combo box or a date box),
+// or hides it for empty words.
+void ShowInputNote(QWidget* input, const QString& words);
+
+// The warning mark of an input, or nullptr.
 QAction* InputNoteMark(const QWidget* input);
 
 }  // namespace kelvora::ui

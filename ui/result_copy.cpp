@@ -8,6 +8,7 @@
 
 #include "calc/yuan_amount.h"
 #include "ui/qt_text.h"
+#include "ui/result_view.h"
 
 namespace kelvora::ui {
 namespace {
@@ -25,11 +26,18 @@ void CopyText(const QString& text)
 
 // The two yuan actions of a money result, enabled when its caption can be
 // written as an amount in yuan.
-void AddYuanActions(QMenu& menu, const QLabel* label)
+void AddYuanActions(QMenu& menu, const QLabel* label, const QString& stale)
 {
     const YuanResult yuan = YuanFromCaption(label->text().toStdString());
     QAction* figures = menu.addAction(ResultCopy::CopyFiguresText());
     QAction* capitals = menu.addAction(ResultCopy::CopyCapitalsText());
+    if (!stale.isEmpty()) {
+        for (QAction* action : {figures, capitals}) {
+            action->setEnabled(false);
+            action->setToolTip(stale);
+        }
+        return;
+    }
     if (!yuan.amount) {
         figures->setEnabled(false);
         capitals->setEnabled(false);
@@ -78,18 +86,20 @@ ResultCopy::ResultCopy(QLabel* label) : QObject(label), m_label(label)
     label->installEventFilter(this);
 }
 
-void ResultCopy::FillMenu(QMenu& menu, QLabel* label, bool money, const QString& working)
+void ResultCopy::FillMenu(QMenu& menu, QLabel* label, bool money, const QString& working,
+                          const QString& stale)
 {
     menu.setToolTipsVisible(true);
     QAction* figure = menu.addAction(CopyCaptionText());
     figure->setShortcut(QKeySequence::Copy);
-    figure->setEnabled(!label->text().isEmpty());
+    figure->setEnabled(!label->text().isEmpty() && stale.isEmpty());
+    figure->setToolTip(stale);
     QAction* copyWorking = menu.addAction(CopyWorkingText());
     copyWorking->setEnabled(!working.isEmpty());
     connect(figure, &QAction::triggered, label, [label] { CopyFigure(label); });
     connect(copyWorking, &QAction::triggered, label, [working] { CopyText(working); });
     if (money) {
-        AddYuanActions(menu, label);
+        AddYuanActions(menu, label, stale);
     }
 }
 
@@ -97,7 +107,10 @@ bool ResultCopy::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_label && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        CopyFigure(m_label);
+        const ResultView* view = ResultView::Of(m_label);
+        if (view == nullptr || !view->IsStale()) {
+            CopyFigure(m_label);  // a grey figure is not copied
+        }
         return true;
     }
     return false;

@@ -1,7 +1,7 @@
 #pragma once
 // Result labels can be selected with the mouse and copied, without taking
 // part in the Tab order: Ctrl+C copies the selection (or the whole figure
-// when nothing is selected). Their context menu (opened by the result view)
+// when nothing is selected), unless the figure is grey. Their context menu (opened by the result view)
 // offers "复制" and "复制计算过程" (the working), and for a money result its
 // amount in yuan, "复制小写金额" and "复制大写金额".
 
@@ -22,8 +22,10 @@ public:
     static QString CopyFiguresText();   // "复制小写金额"
     static QString CopyCapitalsText();  // "复制大写金额"
 
-    // The copy actions of the label's context menu, as it would open now.
-    static void FillMenu(QMenu& menu, QLabel* label, bool money, const QString& working);
+    // The copy actions of the label's context menu, as it would open now. A
+    // grey figure (`stale` says why) is not copied: only its working is.
+    static void FillMenu(QMenu& menu, QLabel* label, bool money, const QString& working,
+                         const QString& stale = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -62,9 +62,17 @@ void ResultView::Write(const QString& caption, const QString& working)
     ShowState();
 }
 
+void ResultView::SetMarks(const QStringList& marks)
+{
+    if (marks != m_marks) {
+        m_marks = marks;
+        ShowState();
+    }
+}
+
 void ResultView::SetStale(bool stale, const QString& line)
 {
-    if (stale == m_stale && line == m_staleLine) {
+    if (stale == m_stale && (!stale || line == m_staleLine)) {
         return;
     }
     m_stale = stale;
@@ -77,7 +85,12 @@ void ResultView::ShowState()
     QPalette palette = m_label->palette();
     palette.setColor(QPalette::WindowText, m_stale ? StaleColour() : CurrentColour());
     m_label->setPalette(palette);
-    m_label->setToolTip(m_stale ? m_staleLine + QLatin1Char('\n') + m_working : m_working);
+    QStringList lines;
+    if (m_stale) {
+        lines << m_staleLine;
+    }
+    lines << m_marks << m_working;
+    m_label->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
 void ResultView::FitBox()
@@ -95,6 +108,28 @@ void ResultView::SelectAll()
 {
     m_label->setFocus(Qt::MouseFocusReason);
     m_label->setSelection(0, static_cast<int>(m_label->text().size()));
+}
+
+void ResultView::OpenMenu()
+{
+    ShowMenu(m_label->mapToGlobal(QPoint(0, m_label->height())));
+}
+
+void ResultView::ShowMenu(const QPoint& globalPos)
+{
+    QMenu menu(m_label);
+    // said where the copy is made, so a figure is not copied unawares
+    const QStringList notes = m_stale && !m_label->text().isEmpty() ? QStringList{m_staleLine} + m_marks
+                                                                     : m_marks;
+    for (const QString& note : notes) {
+        menu.addAction(note)->setEnabled(false);
+    }
+    if (!notes.isEmpty()) {
+        menu.addSeparator();
+    }
+    ResultCopy::FillMenu(menu, m_label, m_money, m_working, m_stale ? m_staleLine : QString());
+    AddMenuExtras(menu);
+    menu.exec(globalPos);
 }
 
 bool ResultView::eventFilter(QObject* watched, QEvent* event)
@@ -120,18 +155,9 @@ bool ResultView::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
             return false;
-        case QEvent::ContextMenu: {
-            QMenu menu(m_label);
-            if (m_stale) {
-                // said where the copy is made, so a stale figure is not copied unawares
-                menu.addAction(m_staleLine)->setEnabled(false);
-                menu.addSeparator();
-            }
-            ResultCopy::FillMenu(menu, m_label, m_money, m_working);
-            AddMenuExtras(menu);
-            menu.exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+        case QEvent::ContextMenu:
+            ShowMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
             return true;
-        }
         default:
             return false;
     }

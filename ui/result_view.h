@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QFrame;
@@ -34,8 +35,18 @@ public:
     // Greys the result with `line` first in its tooltip, or makes it current again.
     void SetStale(bool stale, const QString& line);
 
+    // The notes the figure rests on (inputs not read as typed, a completion
+    // before the start): first in its tooltip and above its menu's copies.
+    void SetMarks(const QStringList& marks);
+    const QStringList& Marks() const { return m_marks; }
+
     const QString& Working() const { return m_working; }
     bool IsStale() const { return m_stale; }
+    // Why a grey figure is not to be copied, or empty.
+    const QString& StaleLine() const { return m_staleLine; }
+
+    // Opens the result's context menu below the label, as the Menu key does.
+    void OpenMenu();
 
     // More actions for the label's context menu, added after the copies.
     void SetMenuExtras(std::function<void(QMenu&)> extras) { m_menuExtras = std::move(extras); }
@@ -57,6 +68,7 @@ private:
     void ShowState();
     void FitBox();
     void SelectAll();
+    void ShowMenu(const QPoint& globalPos);
 
     QLabel* m_label;
     QPointer<QWidget> m_box;  // a QWidget: it is compared while being destroyed
@@ -64,6 +76,7 @@ private:
     bool m_money;
     QString m_working;
     QString m_staleLine;
+    QStringList m_marks;
     bool m_stale = false;
     std::function<void(QMenu&)> m_menuExtras;
 };

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "calc/input_check.h"
+#include "ui/input_notes.h"
 #include "ui/qt_text.h"
 #include "ui/result_view.h"
 #include "ui/shown_value.h"
@@ -73,6 +75,7 @@ StaleTracker::StaleTracker(ControlLookup find, QObject* parent)
 
 void StaleTracker::Track(const Calculator& calculator)
 {
+    Evaluate(calculator);
     const auto changed = [this, &calculator] { Evaluate(calculator); };
     for (const CalculatorStep& step : calculator.steps) {
         for (const CalculatorInput& input : step.inputs) {
@@ -90,9 +93,28 @@ void StaleTracker::Track(const Calculator& calculator)
 
 void StaleTracker::Written(ControlName result)
 {
-    if (const Calculator* calculator = CalculatorOf(result)) {
-        Evaluate(*calculator);
+    const Calculator* calculator = CalculatorOf(result);
+    const CalculatorStep* step = StepWriting(result);
+    ResultView* view = ResultView::Of(m_find(result));
+    if (calculator == nullptr || step == nullptr || view == nullptr) {
+        return;
     }
+    // The notes the new figure rests on: its own inputs', then those of the
+    // earlier results it read.
+    QStringList marks;
+    for (const std::string& note : StepNotes(*step, WidgetControls(m_find))) {
+        marks << ToQString(note);
+    }
+    for (const CalculatorInput& input : step->inputs) {
+        if (input.kind == InputKind::Result) {
+            if (const ResultView* before = ResultView::Of(m_find(input.control))) {
+                marks << before->Marks();
+            }
+        }
+    }
+    marks.removeDuplicates();
+    view->SetMarks(marks);
+    Evaluate(*calculator);
 }
 
 void StaleTracker::Evaluate(const Calculator& calculator)
@@ -103,6 +125,17 @@ void StaleTracker::Evaluate(const Calculator& calculator)
         return view != nullptr ? view->Working().toStdString() : std::string();
     };
     const std::vector<StepState> states = StepStates(calculator, window, working);
+    // The marks of the inputs; an empty box only once a figure was computed from it.
+    for (std::size_t i = 0; i < states.size(); ++i) {
+        const CalculatorStep& step = calculator.steps[i];
+        const bool computed = states[i].state != ResultState::Missing;
+        for (const CalculatorInput& input : step.inputs) {
+            if (IsNumberKind(input.kind) || input.kind == InputKind::Choice) {
+                const auto note = InputNote(input, window.Text(input.control), computed);
+                ShowInputNote(m_find(input.control), note ? ToQString(*note) : QString());
+            }
+        }
+    }
     for (std::size_t i = 0; i < states.size(); ++i) {
         ResultView* view = ResultView::Of(m_find(calculator.steps[i].result));
         if (view == nullptr) {
