@@ -1,5 +1,6 @@
 #include "ui/calculation_sheet.h"
 
+#include <QBuffer>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPageLayout>
@@ -105,14 +106,11 @@ QString InputValue(const Calculator& calculator, const CalculatorInput& input,
             break;
     }
     const QString text = ShownText(widget);
-    if (text.trimmed().isEmpty()) {
-        return QStringLiteral("（空，按 0 计）");
-    }
-    QString value = text;
-    if (!input.unit.empty()) {
+    QString value = text.trimmed().isEmpty() ? QStringLiteral("（空）") : text;
+    if (!input.unit.empty() && !text.trimmed().isEmpty()) {
         value += QLatin1Char(' ') + ToQString(input.unit);
     }
-    if (const auto note = InputNote(input, text.toStdString())) {
+    if (const auto note = InputNote(input, text.toStdString(), true)) {
         value += QStringLiteral("（") + ToQString(*note) + QStringLiteral("）");
     }
     return value;
@@ -165,6 +163,11 @@ QString SheetHtml(const Calculator& calculator, const std::vector<const Calculat
         const QString caption = ShownText(find(step->result));
         html += QStringLiteral("<p>%1：%2 %3")
                     .arg(Escaped(ToQString(step->name)), Escaped(caption), ToQString(step->unit));
+        if (step->check != nullptr) {
+            if (const auto note = step->check(WidgetControls(find))) {
+                html += QStringLiteral("（") + Escaped(ToQString(*note)) + QStringLiteral("）");
+            }
+        }
         const YuanResult yuan = YuanFromCaption(caption.toStdString());
         if (step->money && yuan.amount) {
             html += QStringLiteral("<br/>小写：%1<br/>大写：%2")
@@ -192,6 +195,33 @@ QFont SheetFont()
         }
     }
     return QFont(QString(), 11);
+}
+
+QString CannotWrite(const QString& path, const QString& why)
+{
+    return QStringLiteral("无法写入文件“%1”：%2。原有的文件未作改动。").arg(path, why);
+}
+
+// Writes `bytes` beside `path` and renames the copy over it only once every
+// byte is on the disk; a short or failed write leaves the old file as it was
+// and no part of the new one.
+QString WriteWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return CannotWrite(path, file.errorString());
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError || file.size() != bytes.size()) {
+        const QString why = file.error() != QFileDevice::NoError ? file.errorString()
+                                                                  : QStringLiteral("写入不完整");
+        file.cancelWriting();
+        return CannotWrite(path, why);
+    }
+    if (!file.commit()) {
+        return CannotWrite(path, file.errorString());
+    }
+    return {};
 }
 
 QString NoSheet()
@@ -243,22 +273,20 @@ QString WriteCalculationSheet(QWidget& window, const QString& pdfPath)
     document.setDefaultFont(SheetFont());
     document.setHtml(SheetHtml(*calculator, steps, find, QDate::currentDate()));
 
-    // Written beside the target and renamed over it only when complete.
-    QSaveFile file(pdfPath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("无法写入文件“%1”：%2").arg(pdfPath, file.errorString());
-    }
+    // Made whole in memory first: what reaches the disk is checked byte for
+    // byte before it replaces anything.
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
         writer.setTitle(ToQString(calculator->title));
         writer.setCreator(QStringLiteral("Kelvora " KELVORA_VERSION));
         document.print(&writer);
     }
-    if (!file.commit()) {
-        return QStringLiteral("无法写入文件“%1”：%2").arg(pdfPath, file.errorString());
-    }
+    return WriteWhole(pdfPath, pdf);
     return {};
 }
 

@@ -4,15 +4,42 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QRegularExpression>
+
+#include "ui/input_notes.h"
 
 namespace kelvora::ui {
 namespace {
 
 bool IsSeparator(const QString& text)
 {
-    return text == QLatin1String("/") || text == QLatin1String("-") || text == QLatin1String(".");
+    return text == QLatin1String("/") || text == QLatin1String("-") ||
+           text == QLatin1String(".") || text == QStringLiteral("年") ||
+           text == QStringLiteral("月");
+}
+
+// Full-width digits and separators as their ASCII twins, "年" and "月" as
+// "/", "日" dropped, blanks dropped.
+QString Normalised(const QString& text)
+{
+    QString out;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0xFF10 && u <= 0xFF19) {
+            out += QChar(u - 0xFF10 + '0');
+        } else if (u == 0xFF0F || u == 0xFF0D || u == 0xFF0E) {
+            out += QChar(u - 0xFF00 + 0x20);
+        } else if (c == QStringLiteral("年").front() || c == QStringLiteral("月").front()) {
+            out += QLatin1Char('/');
+        } else if (c == QStringLiteral("日").front() || c.isSpace()) {
+            continue;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 }  // namespace
@@ -20,36 +47,90 @@ bool IsSeparator(const QString& text)
 DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
 {
     setLocale(QLocale(QLocale::Chinese, QLocale::China));
+    if (auto* edit = findChild<QLineEdit*>()) {
+        AddNoteMark(edit);
+    }
+    // any date set afterwards replaces what a refused text was about
+    connect(this, &QDateEdit::dateChanged, this, [this] { ShowInputNote(this, {}); });
 }
 
-std::optional<QDate> DatePicker::ParseTyped(const QString& text)
+DatePicker::TypedDate DatePicker::ReadTyped(const QString& text, QDate minimum, QDate maximum)
 {
     static const QRegularExpression separated(
-        QStringLiteral("^\\s*(\\d{1,4})\\s*([/.\\-])\\s*(\\d{1,2})\\s*\\2\\s*(\\d{1,2})\\s*$"));
-    static const QRegularExpression compact(QStringLiteral("^\\s*(\\d{4})(\\d{2})(\\d{2})\\s*$"));
+        QStringLiteral("^(\\d{1,5})([/.\\-])(\\d{1,2})\\2(\\d{1,2})$"));
+    static const QRegularExpression chinese(QStringLiteral("^(\\d{1,5})/(\\d{1,2})/(\\d{1,2})$"));
+    static const QRegularExpression compact(QStringLiteral("^(\\d{4})(\\d{2})(\\d{2})$"));
+    const QString plain = Normalised(text);
     int year = 0;
     int month = 0;
     int day = 0;
-    if (const QRegularExpressionMatch m = separated.match(text); m.hasMatch()) {
+    if (const QRegularExpressionMatch m = separated.match(plain); m.hasMatch()) {
         year = m.captured(1).toInt();
         month = m.captured(3).toInt();
         day = m.captured(4).toInt();
-    } else if (const QRegularExpressionMatch c = compact.match(text); c.hasMatch()) {
+    } else if (const QRegularExpressionMatch c = compact.match(plain); c.hasMatch()) {
         year = c.captured(1).toInt();
         month = c.captured(2).toInt();
         day = c.captured(3).toInt();
     } else {
-        return std::nullopt;
+        return {Typed::NoDate, {}};
     }
     const QDate date(year, month, day);
-    if (!date.isValid()) {
+    if (year < 1 || !date.isValid()) {
+        return {Typed::NotReal, {}};
+    }
+    if (date < minimum || date > maximum) {
+        return {Typed::OutOfRange, date};
+    }
+    return {Typed::Valid, date};
+}
+
+std::optional<QDate> DatePicker::ParseTyped(const QString& text)
+{
+    const TypedDate typed = ReadTyped(text, QDate(1, 1, 1), QDate(9999, 12, 31));
+    if (typed.kind != Typed::Valid) {
         return std::nullopt;
     }
-    return date;
+    return typed.date;
+}
+
+bool DatePicker::Apply(const QString& text, QDate unchanged)
+{
+    const TypedDate typed = ReadTyped(text, minimumDate(), maximumDate());
+    const QString shown = text.trimmed();
+    switch (typed.kind) {
+        case Typed::NoDate:
+            return false;
+        case Typed::Valid:
+            setDate(typed.date);
+            return true;
+        case Typed::NotReal:
+            setDate(unchanged);
+            ShowInputNote(this, QStringLiteral("“%1”不是有效的日期，日期未更改").arg(shown));
+            return true;
+        case Typed::OutOfRange:
+            setDate(unchanged);
+            ShowInputNote(this, QStringLiteral("“%1”超出可选的日期范围（%2～%3），日期未更改")
+                                    .arg(shown, locale().toString(minimumDate(), displayFormat()),
+                                         locale().toString(maximumDate(), displayFormat())));
+            return true;
+    }
+    return false;
+}
+
+void DatePicker::TakeTypedDate()
+{
+    if (m_typed.isEmpty()) {
+        return;
+    }
+    const QString typed = m_typed;
+    m_typed.clear();
+    Apply(typed, m_before);
 }
 
 void DatePicker::OpenCalendar()
 {
+    m_typed.clear();
     // Qt opens the pop-up only from a press on the box's arrow, at its right end.
     const QPointF arrow(width() - 6, height() / 2.0);
     QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton,
@@ -59,12 +140,8 @@ void DatePicker::OpenCalendar()
 
 bool DatePicker::PasteDate()
 {
-    const auto date = ParseTyped(QGuiApplication::clipboard()->text());
-    if (!date || *date < minimumDate() || *date > maximumDate()) {
-        return false;
-    }
-    setDate(*date);
-    return true;
+    m_typed.clear();
+    return Apply(QGuiApplication::clipboard()->text(), date());
 }
 
 void DatePicker::keyPressEvent(QKeyEvent* event)
@@ -78,8 +155,20 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QString text = event->text();
-    if (IsSeparator(text)) {
-        if (m_sectionMovedOn) {
+    const bool typing = text.size() == 1 && (text.at(0).isDigit() || IsSeparator(text) ||
+                                             text == QStringLiteral("日"));
+    if (typing) {
+        if (m_typed.isEmpty()) {
+            m_before = date();
+        }
+        m_typed += text;
+    } else if (event->key() == Qt::Key_Backspace) {
+        m_typed.chop(1);
+    } else if (event->key() != Qt::Key_Shift) {
+        m_typed.clear();  // stepping or moving: no whole date is being typed
+    }
+    if (IsSeparator(text) || text == QStringLiteral("日")) {
+        if (m_sectionMovedOn || text == QStringLiteral("日")) {
             m_sectionMovedOn = false;  // the box is already in the next section
             event->accept();
             return;
@@ -97,6 +186,40 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
     m_sectionMovedOn = text.size() == 1 && text.at(0).isDigit() && currentSection() != before;
 }
 
+void DatePicker::inputMethodEvent(QInputMethodEvent* event)
+{
+    // Text from an input method (full-width digits, "2024年3月4日") is taken
+    // whole when the box is left.
+    const QString commit = event->commitString();
+    if (!commit.isEmpty()) {
+        if (m_typed.isEmpty()) {
+            m_before = date();
+        }
+        m_typed += commit;
+        event->accept();
+        return;
+    }
+    QDateEdit::inputMethodEvent(event);
+}
+
+void DatePicker::mousePressEvent(QMouseEvent* event)
+{
+    m_typed.clear();
+    QDateEdit::mousePressEvent(event);
+}
+
+void DatePicker::focusInEvent(QFocusEvent* event)
+{
+    m_typed.clear();
+    QDateEdit::focusInEvent(event);
+}
+
+void DatePicker::focusOutEvent(QFocusEvent* event)
+{
+    QDateEdit::focusOutEvent(event);
+    TakeTypedDate();
+}
+
 QValidator::State DatePicker::validate(QString& input, int& pos) const
 {
     const QValidator::State state = QDateEdit::validate(input, pos);
@@ -104,9 +227,9 @@ QValidator::State DatePicker::validate(QString& input, int& pos) const
         return state;
     }
     // A whole date pasted or dropped in another of the usual forms.
-    if (const auto date = ParseTyped(input);
-        date && *date >= minimumDate() && *date <= maximumDate()) {
-        input = locale().toString(*date, displayFormat());
+    if (const TypedDate typed = ReadTyped(input, minimumDate(), maximumDate());
+        typed.kind == Typed::Valid) {
+        input = locale().toString(typed.date, displayFormat());
         pos = static_cast<int>(input.size());
         return QValidator::Acceptable;
     }
@@ -120,8 +243,9 @@ bool DatePicker::focusNextPrevChild(bool next)
 
 void DatePicker::fixup(QString& input) const
 {
-    if (const auto date = ParseTyped(input)) {
-        input = locale().toString(*date, displayFormat());
+    if (const TypedDate typed = ReadTyped(input, minimumDate(), maximumDate());
+        typed.kind == Typed::Valid) {
+        input = locale().toString(typed.date, displayFormat());
         return;
     }
     QDateEdit::fixup(input);

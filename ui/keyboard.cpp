@@ -11,6 +11,8 @@
 
 #include "calc/calculators.h"
 #include "ui/control_table.h"
+#include "ui/date_picker.h"
+#include "ui/result_view.h"
 
 namespace kelvora::ui {
 namespace {
@@ -34,6 +36,12 @@ protected:
         const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
             mods == Qt::NoModifier && m_button->isEnabled()) {
+            for (QObject* o = parent(); o != nullptr; o = o->parent()) {
+                if (auto* picker = dynamic_cast<DatePicker*>(o)) {
+                    picker->TakeTypedDate();  // a date typed whole counts before the press
+                    break;
+                }
+            }
             m_button->click();
             return true;
         }
@@ -42,6 +50,37 @@ protected:
 
 private:
     QAbstractButton* m_button;
+};
+
+// The Menu key or Shift+F10 opens the menu of the step's result, so a figure
+// can be copied without the mouse (the result itself takes no Tab stop).
+class ResultMenuKey : public QObject {
+public:
+    ResultMenuKey(QObject* watched, QWidget* result) : QObject(watched), m_result(result)
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
+        const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+        if (!menuKey && !shiftF10) {
+            return false;
+        }
+        if (ResultView* view = ResultView::Of(m_result)) {
+            view->OpenMenu();
+        }
+        return true;
+    }
+
+private:
+    QWidget* m_result;
 };
 
 // Enter in `input` presses `button`; a box with an inner line edit (the
@@ -84,12 +123,15 @@ void SetUpEnterKeys(const Calculator& calculator, const ControlLookup& find)
         if (button == nullptr) {
             continue;
         }
+        QWidget* result = find(step.result);
         for (const CalculatorInput& input : step.inputs) {
             if (input.kind != InputKind::Result) {
                 PressOnEnter(find(input.control), button);
+                new ResultMenuKey(find(input.control), result);
             }
         }
         PressOnEnter(button, button);
+        new ResultMenuKey(button, result);
     }
 }
 

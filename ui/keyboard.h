@@ -3,7 +3,8 @@
 // input; Tab goes round the current page and the tab bar (the focus order of
 // the control table); Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp
 // change page and put the focus in that page's first input; Enter in an
-// input presses its step's button, and Enter or Space on a button presses it.
+// input presses its step's button, and Enter or Space on a button presses it;
+// the Menu key or Shift+F10 there opens the menu of the step's result.
 //
 //   input --Enter--> button of the step that reads it (calc/calculators.h)
 

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "ui/calculation_sheet.h"
 #include "ui/error_report.h"
@@ -33,6 +34,24 @@ void AddExportAction(QMenu& menu, QWidget& window)
     QAction* action = menu.addAction(ExportSheetText());
     action->setShortcut(QKeySequence::Save);
     QObject::connect(action, &QAction::triggered, &window, [&window] { ExportSheet(window); });
+}
+
+// Says where the sheet went, at the window's foot, for a few seconds.
+void ShowSavedNotice(QWidget& window, const QString& text)
+{
+    auto* notice = new QLabel(text, &window);
+    notice->setObjectName(QStringLiteral("savedNotice"));
+    notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    notice->setFrameStyle(QFrame::Box | QFrame::Plain);
+    notice->setAutoFillBackground(true);
+    notice->setBackgroundRole(QPalette::ToolTipBase);
+    notice->setForegroundRole(QPalette::ToolTipText);
+    notice->setMargin(4);
+    notice->setMaximumWidth(window.width() - 16);
+    notice->adjustSize();
+    notice->move(8, window.height() - notice->height() - 8);
+    notice->show();
+    QTimer::singleShot(8000, notice, &QObject::deleteLater);
 }
 
 }  // namespace
@@ -71,8 +90,14 @@ void ExportSheet(QWidget& window)
         Tell(window, message);
         return;
     }
-    RunReported(&window,
-                [&path] { OpenLocalFile(QFileInfo(path).absoluteFilePath().toStdString()); });
+    const QString saved = QStringLiteral("已保存：") + QDir::toNativeSeparators(path);
+    try {
+        OpenLocalFile(QFileInfo(path).absoluteFilePath().toStdString());
+    } catch (const LinkOpenError&) {
+        Tell(window, saved + QStringLiteral("\n无法用默认的程序打开它，可在文件管理器中打开。"));
+        return;
+    }
+    ShowSavedNotice(window, saved);
 }
 
 void SetUpSheetExport(QWidget& window)
