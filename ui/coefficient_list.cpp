@@ -79,7 +79,9 @@ void CoefficientList::Choose(const CoefficientRow& row)
 {
     m_box->setFocus(Qt::PopupFocusReason);
     if (row.value.empty()) {
-        m_box->selectAll();  // the agreed value is the user's to type
+        // the agreed value is the user's to type
+        m_box->setPlaceholderText(QStringLiteral("请输入协商确定的系数"));
+        m_box->selectAll();
         return;
     }
     // Typed over the whole text, so Ctrl+Z brings the old value back.

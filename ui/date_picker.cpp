@@ -164,6 +164,9 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
         m_typed += text;
     } else if (event->key() == Qt::Key_Backspace) {
         m_typed.chop(1);
+    } else if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab ||
+               event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        TakeTypedDate();
     } else if (event->key() != Qt::Key_Shift) {
         m_typed.clear();  // stepping or moving: no whole date is being typed
     }
@@ -186,20 +189,23 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
     m_sectionMovedOn = text.size() == 1 && text.at(0).isDigit() && currentSection() != before;
 }
 
-void DatePicker::inputMethodEvent(QInputMethodEvent* event)
+bool DatePicker::event(QEvent* event)
 {
     // Text from an input method (full-width digits, "2024年3月4日") is taken
-    // whole when the box is left.
-    const QString commit = event->commitString();
-    if (!commit.isEmpty()) {
-        if (m_typed.isEmpty()) {
-            m_before = date();
+    // whole when the box is left, whichever section is selected (the date
+    // box turns input methods off in its number sections).
+    if (event->type() == QEvent::InputMethod) {
+        const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
+        if (!commit.isEmpty()) {
+            if (m_typed.isEmpty()) {
+                m_before = date();
+            }
+            m_typed += commit;
+            event->accept();
+            return true;
         }
-        m_typed += commit;
-        event->accept();
-        return;
     }
-    QDateEdit::inputMethodEvent(event);
+    return QDateEdit::event(event);
 }
 
 void DatePicker::mousePressEvent(QMouseEvent* event)

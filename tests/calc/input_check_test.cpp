@@ -43,7 +43,7 @@ TEST(InputNote, PointsOutTextsNotReadEntirely)
         // amounts below zero
         {"-50", InputKind::Amount, "金额为负数"},
         {"-50万元", InputKind::Amount, "金额为负数"},
-        {"-50", InputKind::Coefficient, ""},
+        {"-50", InputKind::Coefficient, "系数为负数"},  // a figure flipped in sign
         // beyond the double range
         {"1e400", InputKind::Amount, "数值超出范围，计算时将报告溢出"},
     };
@@ -62,6 +62,71 @@ TEST(TenderTypeNote, OnlyTheThreeTypesReadAsTyped)
     for (const char* text : {"", "工程", "工程招标 ", "Engineering"}) {
         EXPECT_EQ(InputNote(type, text).value_or(""), "请选择服务类型") << text;
     }
+}
+
+// What is pointed out once a figure rests on a value: empty boxes, a
+// coefficient that zeroes or flips the figure, a range beyond ±20 % or one
+// that may have been meant as a percentage.
+TEST(InputNote, PointsOutValuesAFigureWouldRestOn)
+{
+    const struct {
+        const char* text;
+        InputKind kind;
+        bool computed;
+        const char* note;
+    } cases[] = {
+        {"", InputKind::Coefficient, false, ""},  // the form as it opens
+        {"", InputKind::Coefficient, true, "未填写，按 0 计算"},
+        {" ", InputKind::Amount, true, "未填写，按 0 计算"},
+        {"0", InputKind::Coefficient, false, "系数为 0，计算结果将为 0"},
+        {"-1.1", InputKind::Coefficient, false, "系数为负数"},
+        {"0.8", InputKind::Coefficient, true, ""},
+        {"30", InputKind::Percent, false, "超出 ±20% 的幅度，仍按 30% 计算"},
+        {"-20.5%", InputKind::Percent, false, "超出 ±20% 的幅度，仍按 -20.5% 计算"},
+        {"20", InputKind::Percent, false, ""},
+        {"-0.2", InputKind::Percent, false, "按 -0.2% 计算；如指 -20%，请输入 -20"},
+        {"0.15", InputKind::Percent, false, "按 0.15% 计算；如指 15%，请输入 15"},
+        {"0", InputKind::Percent, true, ""},
+        {"1", InputKind::Percent, true, ""},
+        {"0", InputKind::Amount, true, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(InputNote(c.text, c.kind, c.computed).value_or(""), c.note)
+            << "\"" << c.text << "\"";
+    }
+}
+
+TEST(SuggestCorrection, OffersTheAmountMeantByGroupedOrYuanTexts)
+{
+    const struct {
+        const char* text;
+        const char* offer;  // "" for none
+        const char* replacement;
+    } cases[] = {
+        {"12,345.67", "改为 12345.67", "12345.67"},
+        {"1,234,567", "改为 1234567", "1234567"},
+        {"12,345.67万元", "改为 12345.67", "12345.67"},
+        {"¥60,000,000", "按元换算为 6000 万元", "6000"},
+        {"60,000,000元", "按元换算为 6000 万元", "6000"},
+        {"￥ 123,456.78", "按元换算为 12.345678 万元", "12.345678"},
+        {"¥5", "按元换算为 0.0005 万元", "0.0005"},
+        {"人民币1,000元", "按元换算为 0.1 万元", "0.1"},
+        // nothing evident
+        {"6000", "", ""},
+        {"6000万元", "", ""},
+        {"12,34.5", "", ""},
+        {"1,2345", "", ""},
+        {",345", "", ""},
+        {"¥6000万元", "", ""},
+        {"abc", "", ""},
+        {"12.", "", ""},
+    };
+    for (const auto& c : cases) {
+        const auto correction = SuggestCorrection(c.text, InputKind::Amount);
+        EXPECT_EQ(correction ? correction->offer : "", c.offer) << c.text;
+        EXPECT_EQ(correction ? correction->text : "", c.replacement) << c.text;
+    }
+    EXPECT_FALSE(SuggestCorrection("1,000", InputKind::Coefficient).has_value());
 }
 
 }  // namespace

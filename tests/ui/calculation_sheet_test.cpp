@@ -267,7 +267,9 @@ TEST_F(SheetTest, CtrlSAsksWhereWritesAndOpensTheSheet)
     QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
         if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
             proposed = dialog->selectedFiles().value(0);
-            dialog->selectFile(target);
+            // typed into its name box: selectFile() of another folder settles only
+            // once the folder is read, and a dialog of an earlier test may be remembered
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(target);
             QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         }
     });

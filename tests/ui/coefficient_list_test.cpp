@@ -113,6 +113,7 @@ TEST_F(CoefficientListTest, ElevationRowsAndTheRowLeftToAgreement)
     EXPECT_TRUE(items.back().endsWith("协商确定")) << items.back().toStdString();
     EXPECT_EQ(Get<QLineEdit>(role::kElevation)->text(), "1.4");
     EXPECT_EQ(window().focusWidget(), Get(role::kElevation));
+    EXPECT_EQ(Get<QLineEdit>(role::kElevation)->placeholderText(), "请输入协商确定的系数");
     EXPECT_EQ(Everything(role::kElevation), before);
 }
 
