@@ -36,14 +36,14 @@ enum class StepKind {
 
 struct CalculatorStep {
     StepKind kind;
-    std::string_view name;                  // the result's name on the sheet
-    std::span<const ControlName> buttons;   // the button, or the options in order
-    ControlName result;                     // the label it writes
-    ControlName resultBox;                  // the blue box behind the label
-    ControlName resultPrompt;               // the control whose text names the result
-    void (*click)(Controls&);               // what pressing it now writes
-    bool money;                             // an amount in 万元
-    std::string_view unit;                  // of the result: "万元", "天", or empty
+    std::string_view name;                 // the result's name on the sheet
+    std::span<const ControlName> buttons;  // the button, or the options in order
+    ControlName result;                    // the label it writes
+    ControlName resultBox;                 // the blue box behind the label
+    ControlName resultPrompt;              // the control whose text names the result
+    void (*click)(Controls&);              // what pressing it now writes
+    bool money;                            // an amount in 万元
+    std::string_view unit;                 // of the result: "万元", "天", or empty
     std::span<const CalculatorInput> inputs;
     // A note on the figure from its inputs as a whole (a completion date
     // before the start), or nullptr.

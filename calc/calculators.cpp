@@ -147,9 +147,8 @@ std::vector<StepState> StepStates(const Calculator& calculator, const Controls& 
         // The earliest step to press among the earlier results it reads.
         const CalculatorStep* first = nullptr;
         for (const CalculatorInput& input : step.inputs) {
-            const CalculatorStep* source = input.kind == InputKind::Result
-                                               ? StepWriting(calculator, input.control)
-                                               : nullptr;
+            const CalculatorStep* source =
+                input.kind == InputKind::Result ? StepWriting(calculator, input.control) : nullptr;
             if (source == nullptr || indexOf(source) >= i) {
                 continue;
             }
@@ -164,7 +163,8 @@ std::vector<StepState> StepStates(const Calculator& calculator, const Controls& 
         }
         const std::optional<Result> now = PressNow(step, window);
         const bool same = now && now->caption == caption && now->working == working(step.result);
-        state = same ? StepState{ResultState::Current, nullptr} : StepState{ResultState::Stale, &step};
+        state =
+            same ? StepState{ResultState::Current, nullptr} : StepState{ResultState::Stale, &step};
     }
     return states;
 }

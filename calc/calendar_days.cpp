@@ -25,9 +25,9 @@ std::string FormatDate(DateTime date)
         throw FloatingPointError(FloatFault::InvalidOperation);
     }
     char text[24];  // "-32767/12/31"
-    const int length = std::snprintf(text, sizeof text, "%d/%u/%u", static_cast<int>(day.year()),
-                                     static_cast<unsigned>(day.month()),
-                                     static_cast<unsigned>(day.day()));
+    const int length =
+        std::snprintf(text, sizeof text, "%d/%u/%u", static_cast<int>(day.year()),
+                      static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day()));
     return std::string(text, static_cast<std::size_t>(length));
 }
 

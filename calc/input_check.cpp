@@ -186,8 +186,8 @@ std::string Ungrouped(std::string_view digits)
     return grouped && group != 3 ? std::string() : out;
 }
 
-std::string_view WithoutPrefix(std::string_view text, std::initializer_list<std::string_view> prefixes,
-                               bool& found)
+std::string_view WithoutPrefix(std::string_view text,
+                               std::initializer_list<std::string_view> prefixes, bool& found)
 {
     for (std::string_view prefix : prefixes) {
         if (text.substr(0, prefix.size()) == prefix) {

@@ -17,13 +17,11 @@
 
 namespace kelvora {
 
-
 // The note for a number box's text, or nothing when it reads as typed. An
 // empty box is pointed out only once a figure has been computed from it
 // (`computed`); so is a coefficient of 0 or below, a range beyond ±20 % and
 // one between −1 and 1 that may have been meant as a percentage.
-std::optional<std::string> InputNote(std::string_view text, InputKind kind,
-                                     bool computed = false);
+std::optional<std::string> InputNote(std::string_view text, InputKind kind, bool computed = false);
 
 // The note for a typed input of a calculator (a number box or a choice from
 // a list) holding `text`: "请选择服务类型" for a choice none of whose

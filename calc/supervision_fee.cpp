@@ -208,8 +208,8 @@ constexpr CalculatorInput kChargedFeeInputs[] = {
     {role::kRange, InputKind::Percent, "浮动幅度值", "%", role::kRangePrompt},
 };
 constexpr ControlName kBasePriceButtons[] = {role::kBasePriceCalculate};
-constexpr ControlName kComplexityOptions[] = {role::kComplexityGeneral,
-                                              role::kComplexityModerate, role::kComplexityHigh};
+constexpr ControlName kComplexityOptions[] = {role::kComplexityGeneral, role::kComplexityModerate,
+                                              role::kComplexityHigh};
 constexpr ControlName kBenchmarkButtons[] = {role::kBenchmarkCalculate};
 constexpr ControlName kChargedFeeButtons[] = {role::kChargedFeeCalculate};
 

@@ -214,7 +214,7 @@ QString WriteWhole(const QString& path, const QByteArray& bytes)
     if (file.write(bytes) != bytes.size() || !file.flush() ||
         file.error() != QFileDevice::NoError || file.size() != bytes.size()) {
         const QString why = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                  : QStringLiteral("写入不完整");
+                                                                 : QStringLiteral("写入不完整");
         file.cancelWriting();
         return CannotWrite(path, why);
     }

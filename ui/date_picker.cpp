@@ -15,9 +15,8 @@ namespace {
 
 bool IsSeparator(const QString& text)
 {
-    return text == QLatin1String("/") || text == QLatin1String("-") ||
-           text == QLatin1String(".") || text == QStringLiteral("年") ||
-           text == QStringLiteral("月");
+    return text == QLatin1String("/") || text == QLatin1String("-") || text == QLatin1String(".") ||
+           text == QStringLiteral("年") || text == QStringLiteral("月");
 }
 
 // Full-width digits and separators as their ASCII twins, "年" and "月" as
@@ -155,8 +154,8 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QString text = event->text();
-    const bool typing = text.size() == 1 && (text.at(0).isDigit() || IsSeparator(text) ||
-                                             text == QStringLiteral("日"));
+    const bool typing = text.size() == 1 &&
+                        (text.at(0).isDigit() || IsSeparator(text) || text == QStringLiteral("日"));
     if (typing) {
         if (m_typed.isEmpty()) {
             m_before = date();

@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTabWidget>
-#include <iterator>
 #include <functional>
+#include <iterator>
 
 #include "calc/calculators.h"
 #include "ui/control_table.h"

@@ -1,9 +1,9 @@
 #pragma once
 // Result labels can be selected with the mouse and copied, without taking
 // part in the Tab order: Ctrl+C copies the selection (or the whole figure
-// when nothing is selected), unless the figure is grey. Their context menu (opened by the result view)
-// offers "复制" and "复制计算过程" (the working), and for a money result its
-// amount in yuan, "复制小写金额" and "复制大写金额".
+// when nothing is selected), unless the figure is grey. Their context menu (opened by the result
+// view) offers "复制" and "复制计算过程" (the working), and for a money result its amount in yuan,
+// "复制小写金额" and "复制大写金额".
 
 #include <QObject>
 

@@ -119,8 +119,8 @@ void ResultView::ShowMenu(const QPoint& globalPos)
 {
     QMenu menu(m_label);
     // said where the copy is made, so a figure is not copied unawares
-    const QStringList notes = m_stale && !m_label->text().isEmpty() ? QStringList{m_staleLine} + m_marks
-                                                                     : m_marks;
+    const QStringList notes =
+        m_stale && !m_label->text().isEmpty() ? QStringList{m_staleLine} + m_marks : m_marks;
     for (const QString& note : notes) {
         menu.addAction(note)->setEnabled(false);
     }

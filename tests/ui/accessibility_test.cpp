@@ -149,4 +149,3 @@ TEST_F(WindowTest, QtTextsAreChinese)
 
 }  // namespace
 }  // namespace kelvora::testing
-

@@ -319,4 +319,3 @@ TEST_F(SheetTest, OfferedOnCalculatorPagesAndTheirResultsOnly)
 
 }  // namespace
 }  // namespace kelvora::testing
-

@@ -9,8 +9,8 @@
 #include <map>
 #include <set>
 
-#include "test_support.h"
 #include "calc/calculators.h"
+#include "test_support.h"
 #include "ui/control_table.h"
 #include "ui/event_wiring.h"
 
@@ -87,7 +87,7 @@ TEST(ControlTable, FocusBuddyAndWiringTablesNameControlsOfTheRightKind)
                 EXPECT_EQ(PageOf(button), page) << button;
             }
             for (const CalculatorInput& input : step.inputs) {
-                const K expected[] = {K::TextBox,  K::TextBox,  K::TextBox,    K::ComboBox,
+                const K expected[] = {K::TextBox,    K::TextBox,  K::TextBox,    K::ComboBox,
                                       K::DatePicker, K::CheckBox, K::ResultLabel};
                 EXPECT_EQ(kindOf(input.control), expected[static_cast<int>(input.kind)])
                     << input.control;

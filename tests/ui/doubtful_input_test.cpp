@@ -6,12 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
-#include <csignal>
 #include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "ui/calculation_sheet.h"
 #include "ui/input_notes.h"
@@ -51,7 +51,10 @@ TEST_F(WindowTest, AWholeDateTypedOverAnySelectionSetsExactlyThatDate)
         {"2025/4/31", false, {}, "“2025/4/31”不是有效的日期，日期未更改"},
         {"2024/13/1", false, {}, "“2024/13/1”不是有效的日期，日期未更改"},
         {"15930300", false, {}, "“15930300”不是有效的日期，日期未更改"},
-        {"1581/6/11", false, {}, "“1581/6/11”超出可选的日期范围（1601/1/1～9999/12/31），日期未更改"},
+        {"1581/6/11",
+         false,
+         {},
+         "“1581/6/11”超出可选的日期范围（1601/1/1～9999/12/31），日期未更改"},
     };
     ShowPage(2);
     auto* picker = Get<QDateEdit>(role::kStartDate);
@@ -124,8 +127,8 @@ TEST_F(WindowTest, MarksComeAndGoWithTheDoubtsAFigureWouldRestOn)
          role::kDiscipline, ""},
         {"range beyond 20", [](WindowTest& t) { t.Type(role::kRange, "30"); }, role::kRange,
          "超出 ±20% 的幅度，仍按 30% 计算"},
-        {"range as a fraction", [](WindowTest& t) { t.Type(role::kRange, "-0.2"); },
-         role::kRange, "按 -0.2% 计算；如指 -20%，请输入 -20"},
+        {"range as a fraction", [](WindowTest& t) { t.Type(role::kRange, "-0.2"); }, role::kRange,
+         "按 -0.2% 计算；如指 -20%，请输入 -20"},
         {"range within", [](WindowTest& t) { t.Type(role::kRange, "-15"); }, role::kRange, ""},
     };
     for (const auto& c : cases) {
@@ -157,7 +160,9 @@ TEST_F(WindowTest, AMarkTravelsWithTheFigureItTouches)
     Type(role::kDiscipline, "1");
     Type(role::kElevation, "1");
     Click(role::kBenchmarkCalculate);
-    EXPECT_TRUE(ResultView::Of(Get(role::kBenchmark))->Marks().contains("计费额：按 3.5 计算，“万”未被读取"));
+    EXPECT_TRUE(ResultView::Of(Get(role::kBenchmark))
+                    ->Marks()
+                    .contains("计费额：按 3.5 计算，“万”未被读取"));
     // a completion before the start marks the period
     ShowPage(2);
     Get<QDateEdit>(role::kCompletionDate)->setDate(QDate(2009, 2, 5));
@@ -227,7 +232,8 @@ TEST_F(WindowTest, GreyFiguresCannotBeCopiedButTheirWorkingCan)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
     const QString why = "输入已更改，请点击“计算”重新计算";
     for (const MenuItem& item : ContextMenu(Get(role::kTenderFee))) {
-        if (item.text == ResultCopy::CopyCaptionText() || item.text == ResultCopy::CopyFiguresText() ||
+        if (item.text == ResultCopy::CopyCaptionText() ||
+            item.text == ResultCopy::CopyFiguresText() ||
             item.text == ResultCopy::CopyCapitalsText()) {
             EXPECT_FALSE(item.enabled) << item.text.toStdString();
             EXPECT_EQ(item.toolTip, why);
@@ -350,7 +356,8 @@ TEST_F(WindowTest, AfterAGoodSaveTheWindowSaysWhereTheSheetWentEvenWithoutAViewe
     QTest::keySequence(Get(role::kTenderAmount), QKeySequence::Save);
     poll.stop();
     EXPECT_TRUE(QFile::exists(target));
-    EXPECT_TRUE(told.startsWith("已保存：" + QDir::toNativeSeparators(target))) << told.toStdString();
+    EXPECT_TRUE(told.startsWith("已保存：" + QDir::toNativeSeparators(target)))
+        << told.toStdString();
 }
 
 }  // namespace

@@ -166,7 +166,8 @@ TEST_F(StaleTest, AGreyCaptionStillFlowsIntoTheNextStepWhichIsGreyToo)
     EXPECT_EQ(Caption(role::kBenchmark), "629.5");
     // it rests on a grey base price, so it is grey and names that button
     EXPECT_TRUE(IsGrey(role::kBenchmark));
-    EXPECT_TRUE(Get(role::kBenchmark)->toolTip().startsWith("输入已更改，请点击“计算基价”重新计算\n"));
+    EXPECT_TRUE(
+        Get(role::kBenchmark)->toolTip().startsWith("输入已更改，请点击“计算基价”重新计算\n"));
     EXPECT_TRUE(IsGrey(role::kChargedFee));
 }
 
@@ -197,20 +198,28 @@ TEST_F(StaleTest, RedExactlyWhenCurrentAlongTheWholeChain)
         const char* press;    // the button every grey result names first
     } cases[] = {
         {"fee basis", {type(role::kFeeBasis, "36000")}, "RGRGGR", "计算基价"},
-        {"base price again", {type(role::kFeeBasis, "36000"), click(role::kBasePriceCalculate)},
-         "RRRGGR", "工程监理服务收费基准价"},
+        {"base price again",
+         {type(role::kFeeBasis, "36000"), click(role::kBasePriceCalculate)},
+         "RRRGGR",
+         "工程监理服务收费基准价"},
         {"benchmark again",
          {type(role::kFeeBasis, "36000"), click(role::kBasePriceCalculate),
           click(role::kBenchmarkCalculate)},
-         "RRRRGR", "监理取费"},
+         "RRRRGR",
+         "监理取费"},
         {"the whole chain again",
          {type(role::kFeeBasis, "36000"), click(role::kBasePriceCalculate),
           click(role::kBenchmarkCalculate), click(role::kChargedFeeCalculate)},
-         "RRRRRR", ""},
-        {"same value read", {type(role::kFeeBasis, "35000.0"), type(role::kTenderAmount, "6 000")},
-         "RRRRRR", ""},
+         "RRRRRR",
+         ""},
+        {"same value read",
+         {type(role::kFeeBasis, "35000.0"), type(role::kTenderAmount, "6 000")},
+         "RRRRRR",
+         ""},
         {"benchmark pressed on a grey base price",
-         {type(role::kFeeBasis, "500"), click(role::kBenchmarkCalculate)}, "RGRGGR", "计算基价"},
+         {type(role::kFeeBasis, "500"), click(role::kBenchmarkCalculate)},
+         "RGRGGR",
+         "计算基价"},
         {"discipline", {type(role::kDiscipline, "1.1")}, "RRRGGR", "工程监理服务收费基准价"},
         {"elevation emptied", {type(role::kElevation, "")}, "RRRGGR", "工程监理服务收费基准价"},
         {"another grade", {click(role::kComplexityHigh)}, "RRRGGR", "工程监理服务收费基准价"},
@@ -219,12 +228,15 @@ TEST_F(StaleTest, RedExactlyWhenCurrentAlongTheWholeChain)
         {"tender type", {type(role::kTenderType, "服务招标")}, "GRRRRR", "计算"},
         {"document service", {click(role::kDocumentService)}, "GRRRRR", "计算"},
         {"document service twice",
-         {click(role::kDocumentService), click(role::kDocumentService)}, "RRRRRR", ""},
+         {click(role::kDocumentService), click(role::kDocumentService)},
+         "RRRRRR",
+         ""},
         {"start date", {setDate(role::kStartDate, QDate(2009, 1, 1))}, "RRRRRG", "计算"},
         {"completion date back",
          {setDate(role::kCompletionDate, QDate(2010, 1, 1)),
           setDate(role::kCompletionDate, QDate(2009, 2, 6))},
-         "RRRRRR", ""},
+         "RRRRRR",
+         ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -125,4 +125,3 @@ TEST_F(WindowTest, InternalErrorsAreReportedWithoutTheirEnglishText)
 
 }  // namespace
 }  // namespace kelvora::testing
-
