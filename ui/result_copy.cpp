@@ -8,7 +8,6 @@
 
 #include "calc/yuan_amount.h"
 #include "ui/qt_text.h"
-#include "ui/result_view.h"
 
 namespace kelvora::ui {
 namespace {
@@ -74,12 +73,13 @@ QString ResultCopy::CopyCapitalsText()
     return QStringLiteral("复制大写金额");
 }
 
-void ResultCopy::Attach(QLabel* label)
+void ResultCopy::Attach(QLabel* label, std::function<bool()> mayCopy)
 {
-    new ResultCopy(label);
+    new ResultCopy(label, std::move(mayCopy));
 }
 
-ResultCopy::ResultCopy(QLabel* label) : QObject(label), m_label(label)
+ResultCopy::ResultCopy(QLabel* label, std::function<bool()> mayCopy)
+    : QObject(label), m_label(label), m_mayCopy(std::move(mayCopy))
 {
     // Selectable by mouse only: the label takes the focus on a click, never by Tab.
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -107,8 +107,7 @@ bool ResultCopy::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_label && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        const ResultView* view = ResultView::Of(m_label);
-        if (view == nullptr || !view->IsStale()) {
+        if (m_mayCopy()) {
             CopyFigure(m_label);  // a grey figure is not copied
         }
         return true;

@@ -6,6 +6,7 @@
 // "复制小写金额" and "复制大写金额".
 
 #include <QObject>
+#include <functional>
 
 class QLabel;
 class QMenu;
@@ -14,8 +15,9 @@ namespace kelvora::ui {
 
 class ResultCopy : public QObject {
 public:
-    // Makes `label` selectable and copyable; the object lives with the label.
-    static void Attach(QLabel* label);
+    // Makes `label` selectable and copyable while `mayCopy` says so (a grey
+    // figure may not be); the object lives with the label.
+    static void Attach(QLabel* label, std::function<bool()> mayCopy);
 
     static QString CopyCaptionText();   // "复制"
     static QString CopyWorkingText();   // "复制计算过程"
@@ -31,8 +33,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit ResultCopy(QLabel* label);
+    ResultCopy(QLabel* label, std::function<bool()> mayCopy);
     QLabel* m_label;
+    std::function<bool()> m_mayCopy;
 };
 
 }  // namespace kelvora::ui

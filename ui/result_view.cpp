@@ -45,7 +45,7 @@ ResultView* ResultView::Of(const QWidget* label)
 ResultView::ResultView(QLabel* label, QFrame* box, bool money)
     : QObject(label), m_label(label), m_box(box), m_boxWidth(box ? box->width() : 0), m_money(money)
 {
-    ResultCopy::Attach(label);
+    ResultCopy::Attach(label, [this] { return !m_stale; });
     label->installEventFilter(this);
     if (box != nullptr) {
         box->setAttribute(Qt::WA_TransparentForMouseEvents, false);

@@ -23,16 +23,6 @@ T* Require(const ControlLookup& find, ControlName control)
 
 }  // namespace
 
-ControlLookup ChildLookup(QWidget& window)
-{
-    return [&window](ControlName name) -> QWidget* {
-        if (window.objectName() == ToQString(name.str())) {
-            return &window;
-        }
-        return window.findChild<QWidget*>(ToQString(name.str()));
-    };
-}
-
 std::string WidgetControls::Text(ControlName control) const
 {
     return ShownText(Require(m_find, control)).toStdString();
