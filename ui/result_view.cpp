@@ -59,6 +59,9 @@ void ResultView::Write(const QString& caption, const QString& working)
     m_stale = false;
     m_label->setText(caption);
     FitToText(m_label);
+    // The selectable text is laid out now rather than in the next paint, whose
+    // own layout would ask for a second frame.
+    m_label->heightForWidth(m_label->width());
     ShowState();
 }
 

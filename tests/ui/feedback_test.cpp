@@ -335,5 +335,61 @@ TEST_F(WindowTest, BoxesWidenToHoldLongFiguresAndNoFurtherThanTheirFrame)
     EXPECT_EQ(Get<QFrame>(role::kBasePriceBox)->width(), 105);
 }
 
+// Records what a result label looks like each time it is painted.
+class PaintLog : public QObject {
+public:
+    explicit PaintLog(QLabel* label) : m_label(label) { label->installEventFilter(this); }
+    QStringList frames;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            frames << QStringLiteral("%1 %2 %3")
+                          .arg(m_label->text(),
+                               m_label->palette().color(QPalette::WindowText).name())
+                          .arg(m_label->width());
+        }
+        return false;
+    }
+
+private:
+    QLabel* m_label;
+};
+
+TEST_F(StaleTest, AClickChangesCaptionColourAndWidthInOneFrame)
+{
+    CalculateEverything();
+    ShowPage(1);
+    const struct {
+        const char* basis;
+        ControlName button;
+        ControlName result;
+        bool grey;
+    } clicks[] = {
+        {"500", role::kBenchmarkCalculate, role::kBenchmark, true},  // written, then grey
+        {"500", role::kBasePriceCalculate, role::kBasePrice, false},   // narrower, red again
+        {"1e300", role::kBasePriceCalculate, role::kBasePrice, false},  // wider
+    };
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(c.basis);
+        SCOPED_TRACE(c.button);
+        Type(role::kFeeBasis, c.basis);
+        QTest::qWait(50);
+        auto* label = Get<QLabel>(c.result);
+        PaintLog log(label);
+        Click(c.button);
+        QTest::qWait(50);
+        ASSERT_EQ(log.frames.size(), 1) << log.frames.join(" | ").toStdString();
+        EXPECT_EQ(log.frames.front(),
+                  QStringLiteral("%1 %2 %3")
+                      .arg(label->text(), (c.grey ? ResultView::StaleColour()
+                                                  : ResultView::CurrentColour())
+                                              .name())
+                      .arg(label->width()));
+        EXPECT_EQ(IsGrey(c.result), c.grey);
+    }
+}
+
 }  // namespace
 }  // namespace kelvora::testing
