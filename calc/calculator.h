@@ -55,6 +55,7 @@ struct Calculator {
     ControlName frame;    // the frame of its page
     std::string_view title;
     std::string_view method;
+    std::string_view standard;  // the fee standard it follows, by name and number, or empty
     std::span<const CalculatorStep> steps;
 };
 

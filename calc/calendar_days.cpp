@@ -71,7 +71,7 @@ constexpr CalculatorStep kPeriodSteps[] = {
      role::kPeriodPrompt, &Command4Click, false, "天", kPeriodInputs, &CompletionBeforeStart},
 };
 constexpr Calculator kPeriod{"period", role::kPeriodFrame, "工期计算书",
-                             "工期按两个日期之间的日历天数计算，开工当日不计。", kPeriodSteps};
+                             "工期按两个日期之间的日历天数计算，开工当日不计。", "", kPeriodSteps};
 
 }  // namespace
 

@@ -44,9 +44,9 @@ inline constexpr std::array<CoefficientRow, 21> kDisciplineCoefficients{{
 
 inline constexpr std::array<CoefficientRow, 5> kElevationCoefficients{{
     {"", "海拔 2000 m 及以下", "1"},
-    {"", "海拔 2001–3000 m", "1.1"},
-    {"", "海拔 3001–3500 m", "1.2"},
-    {"", "海拔 3501–4000 m", "1.3"},
+    {"", "海拔 2001～3000 m", "1.1"},
+    {"", "海拔 3001～3500 m", "1.2"},
+    {"", "海拔 3501～4000 m", "1.3"},
     {"", "海拔 4001 m 以上（由发包人和监理人协商确定）", ""},
 }};
 // clang-format on

@@ -151,7 +151,7 @@ constexpr Calculator kTenderFee{
     "tender", role::kTenderFrame, "招标代理服务费计算书",
     "按招标代理服务收费标准的差额定率累进法计算：中标金额按金额段分段，各段金额乘以该段费率后"
     "累加；单独提供编制招标文件服务的，合计乘以 1.3。",
-    kTenderSteps};
+    "《招标代理服务收费管理暂行办法》（计价格〔2002〕1980号）", kTenderSteps};
 
 }  // namespace
 

@@ -2,18 +2,24 @@
 
 #include <QBuffer>
 #include <QFontDatabase>
+#include <QAbstractTextDocumentLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <vector>
 
 #include "calc/calculators.h"
+#include "calc/coefficient_tables.h"
 #include "calc/input_check.h"
 #include "calc/yuan_amount.h"
+#include "ui/coefficient_list.h"
 #include "ui/control_table.h"
 #include "ui/qt_text.h"
 #include "ui/result_view.h"
@@ -87,8 +93,23 @@ QString ChoiceValue(const CalculatorStep& choice, const ControlLookup& find)
     return {};
 }
 
-// An input as the user gave it, with its unit and, where its text is not
-// read as typed, what was used; empty for an input the sheet shows elsewhere.
+// What a coefficient chosen from the standard's list stands for, while the
+// box still holds the row's value: "建筑、人防、市政公用工程 1.0".
+QString ChosenRowName(const QWidget* box)
+{
+    const auto* edit = qobject_cast<const QLineEdit*>(box);
+    const CoefficientRow* row = edit != nullptr ? CoefficientList::ChosenRow(edit) : nullptr;
+    if (row == nullptr) {
+        return {};
+    }
+    const QString label = ToQString(row->label);
+    return row->value.empty() ? label.section(QStringLiteral("（"), 0, 0) + QStringLiteral("，协商确定")
+                              : label + QLatin1Char(' ') + ToQString(row->value);
+}
+
+// An input as the user gave it, with its unit, what a listed coefficient
+// stands for and, where its text is doubtful, the mark's words; empty for an
+// input the sheet shows elsewhere.
 QString InputValue(const Calculator& calculator, const CalculatorInput& input,
                    const ControlLookup& find)
 {
@@ -110,73 +131,124 @@ QString InputValue(const Calculator& calculator, const CalculatorInput& input,
     if (!input.unit.empty() && !text.trimmed().isEmpty()) {
         value += QLatin1Char(' ') + ToQString(input.unit);
     }
+    if (const QString row = ChosenRowName(widget); !row.isEmpty()) {
+        value += QStringLiteral("（") + row + QStringLiteral("）");
+    }
     if (const auto note = InputNote(input, text.toStdString(), true)) {
         value += QStringLiteral("（") + ToQString(*note) + QStringLiteral("）");
     }
     return value;
 }
 
-QString Lines(const QString& text)
+// The working as the tooltip shows it, without the yuan lines the summary holds.
+QString WorkingLines(const QString& working)
 {
     QStringList out;
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        out << Escaped(line);
+    for (const QString& line : working.split(QLatin1Char('\n'))) {
+        if (!line.startsWith(QStringLiteral("小写：")) && !line.startsWith(QStringLiteral("大写："))) {
+            out << Escaped(line);
+        }
     }
     return out.join(QStringLiteral("<br/>"));
 }
 
-QString SheetHtml(const Calculator& calculator, const std::vector<const CalculatorStep*>& steps,
-                  const ControlLookup& find, QDate made)
+// A piece of text that is not broken across lines.
+QString Whole(const QString& text)
 {
-    QString html =
-        QStringLiteral(
-            "<html><body>"
-            "<h2 align=\"center\">%1</h2>"
-            "<p align=\"right\">编制日期：%2</p>"
-            "<h3>一、输入</h3>"
-            "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">")
-            .arg(Escaped(ToQString(calculator.title)),
-                 QStringLiteral("%1年%2月%3日").arg(made.year()).arg(made.month()).arg(made.day()));
+    return QStringLiteral("<span style=\"white-space:nowrap\">%1</span>").arg(Escaped(text));
+}
+
+QString HeaderHtml(const SheetHeader& header)
+{
+    const std::pair<const char*, const QString*> fields[] = {
+        {"项目名称", &header.project}, {"项目编号", &header.projectNumber},
+        {"标段", &header.lot},         {"招标人（委托人）", &header.client},
+        {"代理机构", &header.agency},
+    };
+    QStringList cells;
+    for (const auto& [name, value] : fields) {
+        if (!value->trimmed().isEmpty()) {
+            cells << QStringLiteral("<td width=\"50%\">%1：%2</td>")
+                         .arg(Whole(QString::fromUtf8(name)), Escaped(value->trimmed()));
+        }
+    }
+    if (cells.isEmpty()) {
+        return {};
+    }
+    QString html = QStringLiteral("<table width=\"100%\" cellpadding=\"2\">");
+    for (int i = 0; i < cells.size(); i += 2) {
+        html += QStringLiteral("<tr>") + cells[i] + (i + 1 < cells.size() ? cells[i + 1] : QString()) +
+                QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+QString SignatureLine(const char* role, const QString& name)
+{
+    const QString blank = QStringLiteral("＿＿＿＿＿＿");
+    return QStringLiteral("<td>%1</td>")
+        .arg(Whole(QString::fromUtf8(role) + QStringLiteral("：") +
+                   (name.trimmed().isEmpty() ? blank : name.trimmed())));
+}
+
+QString SheetHtml(const Calculator& calculator, const std::vector<const CalculatorStep*>& steps,
+                  const ControlLookup& find, const SheetHeader& header, QDate made)
+{
     std::vector<const CalculatorStep*> calculations;
     for (const CalculatorStep* step : steps) {
         if (step->kind == StepKind::Calculation) {
             calculations.push_back(step);
         }
     }
-    for (const CalculatorStep* step : calculations) {
-        for (const CalculatorInput& input : step->inputs) {
-            const QString value = InputValue(calculator, input, find);
-            if (!value.isEmpty()) {
-                html += QStringLiteral("<tr><td width=\"35%\">%1</td><td>%2</td></tr>")
-                            .arg(Escaped(ToQString(input.name)), Escaped(value));
-            }
-        }
-    }
-    html += QStringLiteral("</table><h3>二、计算方法</h3><p>%1</p><h3>三、计算过程</h3>")
-                .arg(Escaped(ToQString(calculator.method)));
-    for (const CalculatorStep* step : calculations) {
-        html += QStringLiteral("<p><b>%1</b><br/>%2</p>")
-                    .arg(Escaped(ToQString(step->name)), Lines(WorkingOf(find, step->result)));
-    }
-    html += QStringLiteral("<h3>四、计算结果</h3>");
+    QString html =
+        QStringLiteral("<html><body><h2 align=\"center\">%1</h2>%2"
+                       "<p align=\"right\">编制日期：%3</p><h3>一、计算结果</h3>")
+            .arg(Escaped(ToQString(calculator.title)), HeaderHtml(header),
+                 QStringLiteral("%1年%2月%3日").arg(made.year()).arg(made.month()).arg(made.day()));
+    const WidgetControls window(find);
     for (const CalculatorStep* step : calculations) {
         const QString caption = ShownText(find(step->result));
-        html += QStringLiteral("<p>%1：%2 %3")
-                    .arg(Escaped(ToQString(step->name)), Escaped(caption), ToQString(step->unit));
+        html += QStringLiteral("<p><b>%1</b>")
+                    .arg(Whole(ToQString(step->name) + QStringLiteral("：") + caption +
+                               QLatin1Char(' ') + ToQString(step->unit)));
         if (step->check != nullptr) {
-            if (const auto note = step->check(WidgetControls(find))) {
-                html += QStringLiteral("（") + Escaped(ToQString(*note)) + QStringLiteral("）");
+            if (const auto note = step->check(window)) {
+                html += Whole(QStringLiteral("（") + ToQString(*note) + QStringLiteral("）"));
             }
         }
         const YuanResult yuan = YuanFromCaption(caption.toStdString());
         if (step->money && yuan.amount) {
-            html += QStringLiteral("<br/>小写：%1<br/>大写：%2")
-                        .arg(Escaped(ToQString(YuanFigures(*yuan.amount))),
-                             Escaped(ToQString(YuanCapitals(*yuan.amount))));
+            html += QStringLiteral("<br/>　　%1　%2")
+                        .arg(Whole(QStringLiteral("小写：") + ToQString(YuanFigures(*yuan.amount))),
+                             Whole(QStringLiteral("大写：") + ToQString(YuanCapitals(*yuan.amount))));
         }
         html += QStringLiteral("</p>");
     }
-    html += QStringLiteral("<p>&nbsp;</p><p>本计算书由 Kelvora " KELVORA_VERSION
+    html += QStringLiteral("<h3>二、输入</h3>"
+                           "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">");
+    for (const CalculatorStep* step : calculations) {
+        for (const CalculatorInput& input : step->inputs) {
+            const QString value = InputValue(calculator, input, find);
+            if (!value.isEmpty()) {
+                html += QStringLiteral("<tr><td width=\"30%\">%1</td><td>%2</td></tr>")
+                            .arg(Whole(ToQString(input.name)), Escaped(value));
+            }
+        }
+    }
+    html += QStringLiteral("</table><h3>三、计算方法</h3><p>");
+    if (!calculator.standard.empty()) {
+        html += QStringLiteral("依据%1。").arg(Escaped(ToQString(calculator.standard)));
+    }
+    html += Escaped(ToQString(calculator.method)) + QStringLiteral("</p><h3>四、计算过程</h3>");
+    for (const CalculatorStep* step : calculations) {
+        html += QStringLiteral("<p><b>%1</b><br/>%2</p>")
+                    .arg(Escaped(ToQString(step->name)),
+                         WorkingLines(WorkingOf(find, step->result)));
+    }
+    html += QStringLiteral("<p>&nbsp;</p><table width=\"100%\" cellpadding=\"4\"><tr>") +
+            SignatureLine("编制人", header.preparedBy) + SignatureLine("复核人", header.checkedBy) +
+            SignatureLine("日期", {}) +
+            QStringLiteral("</tr></table><p>本计算书由 Kelvora " KELVORA_VERSION
                            " 按上列输入计算得出，仅作参考，以合同约定为准。</p></body></html>");
     return html;
 }
@@ -184,17 +256,55 @@ QString SheetHtml(const Calculator& calculator, const std::vector<const Calculat
 // A face whose PDF text maps back to the right characters: in the Noto CJK
 // faces the Kangxi radicals share glyphs with common characters (工, 人, 大),
 // and Qt's PDF writer would then give the radicals to a search or a copy.
-QFont SheetFont()
+QFont SheetFont(qreal points)
 {
     const QStringList installed = QFontDatabase::families();
     for (const char* family : {"SimSun", "宋体", "AR PL UMing CN", "WenQuanYi Zen Hei",
                                "Noto Serif CJK SC", "Noto Sans CJK SC"}) {
         const QString name = QString::fromUtf8(family);
         if (installed.contains(name, Qt::CaseInsensitive)) {
-            return QFont(name, 11);
+            QFont font(name);
+            font.setPointSizeF(points);
+            return font;
         }
     }
-    return QFont(QString(), 11);
+    QFont font;
+    font.setPointSizeF(points);
+    return font;
+}
+
+// The sheet laid out for `device`'s page, at the largest of the usual sizes
+// that keeps it to one page, and painted page by page with "第 1 页 共 1 页".
+void PaintSheet(const QString& html, QPagedPaintDevice& device)
+{
+    const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiY());
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(&device);
+    const qreal footer = device.logicalDpiY() * 0.35;  // inches kept for the page line
+    for (qreal points : {11.0, 10.5}) {
+        document.setDefaultFont(SheetFont(points));
+        document.setHtml(html);
+        document.setPageSize(QSizeF(page.width(), page.height() - footer));
+        if (document.pageCount() == 1) {
+            break;
+        }
+    }
+    const int pages = document.pageCount();
+    QPainter painter(&device);
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0) {
+            device.newPage();
+        }
+        const qreal top = i * (page.height() - footer);
+        painter.save();
+        painter.translate(0, -top);
+        document.drawContents(&painter, QRectF(0, top, page.width(), page.height() - footer));
+        painter.restore();
+        painter.setFont(SheetFont(10.5));
+        painter.drawText(QRectF(0, page.height() - footer, page.width(), footer),
+                         Qt::AlignHCenter | Qt::AlignBottom,
+                         QStringLiteral("第 %1 页 共 %2 页").arg(i + 1).arg(pages));
+    }
 }
 
 QString CannotWrite(const QString& path, const QString& why)
@@ -222,6 +332,12 @@ QString WriteWhole(const QString& path, const QByteArray& bytes)
         return CannotWrite(path, file.errorString());
     }
     return {};
+}
+
+QPageLayout SheetPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 18, 20, 15),
+                       QPageLayout::Millimeter);
 }
 
 QString NoSheet()
@@ -256,7 +372,7 @@ QString ProposedSheetName(QWidget& window, QDate day)
                                        day.toString(Qt::ISODate) + QStringLiteral(".pdf");
 }
 
-QString WriteCalculationSheet(QWidget& window, const QString& pdfPath)
+QString WriteCalculationSheet(QWidget& window, const QString& pdfPath, const SheetHeader& header)
 {
     const ControlLookup find = ChildLookup(window);
     const Calculator* calculator = CurrentCalculator(find);
@@ -268,11 +384,6 @@ QString WriteCalculationSheet(QWidget& window, const QString& pdfPath)
     if (!problem.isEmpty()) {
         return problem;
     }
-
-    QTextDocument document;
-    document.setDefaultFont(SheetFont());
-    document.setHtml(SheetHtml(*calculator, steps, find, QDate::currentDate()));
-
     // Made whole in memory first: what reaches the disk is checked byte for
     // byte before it replaces anything.
     QByteArray pdf;
@@ -280,13 +391,29 @@ QString WriteCalculationSheet(QWidget& window, const QString& pdfPath)
         QBuffer buffer(&pdf);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+        writer.setPageLayout(SheetPageLayout());
         writer.setTitle(ToQString(calculator->title));
         writer.setCreator(QStringLiteral("Kelvora " KELVORA_VERSION));
-        document.print(&writer);
+        PaintSheet(SheetHtml(*calculator, steps, find, header, QDate::currentDate()), writer);
     }
     return WriteWhole(pdfPath, pdf);
+}
+
+QString PrintCalculationSheet(QWidget& window, QPrinter& printer, const SheetHeader& header)
+{
+    const ControlLookup find = ChildLookup(window);
+    const Calculator* calculator = CurrentCalculator(find);
+    if (calculator == nullptr) {
+        return NoSheet();
+    }
+    QString problem;
+    const auto steps = ShownSteps(*calculator, find, problem);
+    if (!problem.isEmpty()) {
+        return problem;
+    }
+    printer.setPageLayout(SheetPageLayout());
+    printer.setDocName(ToQString(calculator->title));
+    PaintSheet(SheetHtml(*calculator, steps, find, header, QDate::currentDate()), printer);
     return {};
 }
 

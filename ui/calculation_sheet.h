@@ -1,11 +1,15 @@
 #pragma once
-// The calculation sheet (计算书) of the window's current calculator, as a PDF
-// on A4: the inputs as the user gave them, the method, the working lines as
-// the tooltips show them, and the results with their amounts in yuan. It
-// works from the calculators' table and the window's controls alone.
+// The calculation sheet (计算书) of the window's current calculator, on one
+// A4 page, to file with a fee notice: the project's header, a summary of the
+// results in 万元 with their 小写 and 大写, the inputs as given (with what a
+// coefficient chosen from the standard's list stands for), the method citing
+// the fee standard, the working, and lines to sign. It works from the
+// calculators' table and the window's controls alone, as a PDF or on a
+// printer, the same document either way.
 //
 //   current page --SheetProblem--> "" or "请先点击“…”"
-//   current page --WriteCalculationSheet--> PDF (all or nothing)
+//   current page + SheetHeader --WriteCalculationSheet--> PDF (all or nothing)
+//                              --PrintCalculationSheet--> printer / preview
 //
 // The sheet never contradicts the screen: it holds the results shown, each
 // of which must be current (its button would write it again now, from
@@ -15,15 +19,22 @@
 #include <QDate>
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace kelvora::ui {
+
+// What names the project on the sheet; every field may stay empty, and the
+// empty ones are left out.
+struct SheetHeader {
+    QString project, projectNumber, lot, client, agency, preparedBy, checkedBy;
+};
 
 // Whether the current page of `window` has a calculation sheet (the about
 // page has none).
 bool HasCalculationSheet(QWidget& window);
 
-// Why the current page's sheet cannot be written now, or an empty string.
+// Why the current page's sheet cannot be made now, or an empty string.
 QString SheetProblem(QWidget& window);
 
 // The file name proposed for the current page's sheet made on `day`:
@@ -31,8 +42,14 @@ QString SheetProblem(QWidget& window);
 QString ProposedSheetName(QWidget& window, QDate day);
 
 // Writes the sheet of the current page to `pdfPath`. Returns an empty string
-// on success, or the message to show the user; then nothing is written.
-QString WriteCalculationSheet(QWidget& window, const QString& pdfPath);
+// on success, or the message to show the user; then nothing is written and
+// an old file of that name is left as it was.
+QString WriteCalculationSheet(QWidget& window, const QString& pdfPath,
+                              const SheetHeader& header = {});
+
+// Prints the sheet of the current page on `printer` (a preview's too).
+// Returns an empty string, or the same message the PDF would give.
+QString PrintCalculationSheet(QWidget& window, QPrinter& printer, const SheetHeader& header = {});
 
 }  // namespace kelvora::ui
 

@@ -75,8 +75,24 @@ void CoefficientList::Open()
     Menu()->popup(m_box->mapToGlobal(QPoint(0, m_box->height())));
 }
 
+const CoefficientRow* CoefficientList::ChosenRow(const QLineEdit* box)
+{
+    for (QObject* child : box->children()) {
+        const auto* list = dynamic_cast<const CoefficientList*>(child);
+        if (list == nullptr || list->m_chosen == nullptr) {
+            continue;
+        }
+        const CoefficientRow& row = *list->m_chosen;
+        const QString text = box->text().trimmed();
+        const bool kept = row.value.empty() ? !text.isEmpty() : text == ToQString(row.value);
+        return kept ? &row : nullptr;
+    }
+    return nullptr;
+}
+
 void CoefficientList::Choose(const CoefficientRow& row)
 {
+    m_chosen = &row;
     m_box->setFocus(Qt::PopupFocusReason);
     if (row.value.empty()) {
         // the agreed value is the user's to type

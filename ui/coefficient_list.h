@@ -25,6 +25,10 @@ public:
     static CoefficientList* Attach(QLineEdit* box, std::span<const CoefficientRow> rows,
                                    const QString& name);
 
+    // The row chosen for `box` from its list, while the box still holds its
+    // value (for the row left to agreement: any value typed after it), or nullptr.
+    static const CoefficientRow* ChosenRow(const QLineEdit* box);
+
     // Opens the list below the box.
     void Open();
     // The list's menu, made when first needed.
@@ -41,6 +45,7 @@ private:
     std::span<const CoefficientRow> m_rows;
     QAction* m_button;
     QMenu* m_menu = nullptr;
+    const CoefficientRow* m_chosen = nullptr;
 };
 
 }  // namespace kelvora::ui

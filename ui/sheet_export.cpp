@@ -7,11 +7,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QTimer>
 
 #include "ui/calculation_sheet.h"
 #include "ui/error_report.h"
+#include "ui/sheet_header_dialog.h"
 #include "ui/result_view.h"
 #include "ui/web_link.h"
 
@@ -34,6 +37,48 @@ void AddExportAction(QMenu& menu, QWidget& window)
     QAction* action = menu.addAction(ExportSheetText());
     action->setShortcut(QKeySequence::Save);
     QObject::connect(action, &QAction::triggered, &window, [&window] { ExportSheet(window); });
+    QAction* print = menu.addAction(PrintSheetText());
+    print->setShortcut(QKeySequence::Print);
+    QObject::connect(print, &QAction::triggered, &window, [&window] { PrintSheet(window); });
+}
+
+// The header typed for the sheets of this run, kept by the window.
+class HeaderMemory : public QObject {
+public:
+    explicit HeaderMemory(QWidget& window) : QObject(&window) {}
+    SheetHeader header;
+};
+
+// Asks for the header, offering what was typed last; false when cancelled.
+bool AskHeader(QWidget& window, SheetHeader& header)
+{
+    HeaderMemory* memory = nullptr;
+    for (QObject* child : window.children()) {
+        memory = memory != nullptr ? memory : dynamic_cast<HeaderMemory*>(child);
+    }
+    if (memory == nullptr) {
+        memory = new HeaderMemory(window);
+    }
+    SheetHeaderDialog dialog(memory->header, &window);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    memory->header = dialog.header();
+    header = memory->header;
+    return true;
+}
+
+// Whether the current page's sheet can be made; says why not when it cannot.
+bool SheetReady(QWidget& window)
+{
+    if (!HasCalculationSheet(window)) {
+        return false;  // the about page has none
+    }
+    if (const QString problem = SheetProblem(window); !problem.isEmpty()) {
+        Tell(window, problem);
+        return false;
+    }
+    return true;
 }
 
 // Says where the sheet went, at the window's foot, for a few seconds.
@@ -67,13 +112,35 @@ QString ExportSheetText()
     return QStringLiteral("导出计算书（PDF）…");
 }
 
+QString PrintSheetText()
+{
+    return QStringLiteral("打印计算书…");
+}
+
+void PrintSheet(QWidget& window)
+{
+    SheetHeader header;
+    if (!SheetReady(window) || !AskHeader(window, header)) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, &window);
+    preview.setObjectName(QStringLiteral("sheetPrintPreview"));
+    preview.setWindowTitle(PrintSheetText().chopped(1));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &window,
+                     [&window, header](QPrinter* target) {
+                         if (const QString problem = PrintCalculationSheet(window, *target, header);
+                             !problem.isEmpty()) {
+                             Tell(window, problem);
+                         }
+                     });
+    preview.exec();
+}
+
 void ExportSheet(QWidget& window)
 {
-    if (!HasCalculationSheet(window)) {
-        return;  // the about page has none
-    }
-    if (const QString problem = SheetProblem(window); !problem.isEmpty()) {
-        Tell(window, problem);
+    SheetHeader header;
+    if (!SheetReady(window) || !AskHeader(window, header)) {
         return;
     }
     QFileDialog dialog(&window, QStringLiteral("导出计算书"), SheetFolder(),
@@ -86,7 +153,7 @@ void ExportSheet(QWidget& window)
         return;
     }
     const QString path = dialog.selectedFiles().constFirst();
-    if (const QString message = WriteCalculationSheet(window, path); !message.isEmpty()) {
+    if (const QString message = WriteCalculationSheet(window, path, header); !message.isEmpty()) {
         Tell(window, message);
         return;
     }
@@ -107,6 +174,11 @@ void SetUpSheetExport(QWidget& window)
     save->setShortcutContext(Qt::WindowShortcut);
     window.addAction(save);
     QObject::connect(save, &QAction::triggered, &window, [&window] { ExportSheet(window); });
+    auto* print = new QAction(PrintSheetText(), &window);
+    print->setShortcut(QKeySequence::Print);
+    print->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(print);
+    QObject::connect(print, &QAction::triggered, &window, [&window] { PrintSheet(window); });
 }
 
 void OfferSheetOnPage(QWidget& window, const Calculator& calculator, const ControlLookup& find)

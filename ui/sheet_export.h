@@ -1,9 +1,12 @@
 #pragma once
-// Where the calculation sheet is offered: Ctrl+S, the context menu of a
-// calculator page's bare area and of its result labels, each as
-// "导出计算书（PDF）…". A save dialog proposes the file name in the user's
-// documents folder; the PDF written is opened the way the web link is, so a
-// failure to open it is the same "Kelvora" report.
+// Where the calculation sheet is offered: Ctrl+S and Ctrl+P, the context
+// menu of a calculator page's bare area and of its result labels, as
+// "导出计算书（PDF）…" and "打印计算书…". First a small dialog asks for the
+// project's header (offered again for the next sheet of the same run). To
+// export, a save dialog proposes the file name in the user's documents
+// folder, and the PDF written is opened in the default viewer; the window
+// says where it went. To print, Qt's print preview shows the same document,
+// with the same refusals.
 
 #include <QString>
 
@@ -13,12 +16,13 @@
 namespace kelvora::ui {
 
 QString ExportSheetText();  // "导出计算书（PDF）…"
+QString PrintSheetText();   // "打印计算书…"
 
 // Where the save dialog starts: the user's documents folder, or the home
 // folder where there is none.
 QString SheetFolder();
 
-// Ctrl+S in `window`.
+// Ctrl+S and Ctrl+P in `window`.
 void SetUpSheetExport(QWidget& window);
 
 // The offers on the calculator's page: the context menu of its bare area
@@ -27,5 +31,8 @@ void OfferSheetOnPage(QWidget& window, const Calculator& calculator, const Contr
 
 // Asks where to save the current page's sheet, writes it and opens it.
 void ExportSheet(QWidget& window);
+
+// Shows the current page's sheet in a print preview, from which it is printed.
+void PrintSheet(QWidget& window);
 
 }  // namespace kelvora::ui

@@ -9,6 +9,8 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -265,6 +267,9 @@ TEST_F(SheetTest, CtrlSAsksWhereWritesAndOpensTheSheet)
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        if (ConfirmSheetHeader(QApplication::activeModalWidget())) {
+            return;
+        }
         if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
             proposed = dialog->selectedFiles().value(0);
             // typed into its name box: selectFile() of another folder settles only
@@ -315,6 +320,192 @@ TEST_F(SheetTest, OfferedOnCalculatorPagesAndTheirResultsOnly)
     QWidget* focused = QApplication::focusWidget();
     QTest::keySequence(focused != nullptr ? focused : &window(), QKeySequence::Save);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // nothing opens
+}
+
+int PdfPages(const QString& path)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {path});
+    pdfinfo.waitForFinished(20000);
+    const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    const QRegularExpressionMatch pages =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+}
+
+// Each calculator's sheet, with every header field and with none: one page,
+// the fields given, the standard cited, each result once, lines to sign.
+TEST_F(SheetTest, EachSheetIsOnePageWithItsHeaderStandardResultsAndSignLines)
+{
+    const ui::SheetHeader full{"城南污水处理厂", "CN-2026-018", "第二标段", "城南水务有限公司",
+                               "某某招标代理有限公司", "张三", "李四"};
+    const struct {
+        const char* what;
+        int page;
+        std::function<void(SheetTest&)> calculate;
+        const char* standard;  // "" for none
+        std::vector<const char*> results;
+    } sheets[] = {
+        {"tender", 0,
+         [](SheetTest& t) {
+             t.Type(role::kTenderAmount, "6000");
+             t.Click(role::kDocumentService);
+             t.Click(role::kTenderCalculate);
+         },
+         "《招标代理服务收费管理暂行办法》（计价格〔2002〕1980号）",
+         {"招标代理服务收费金额：29.32 万元"}},
+        {"supervision", 1, [](SheetTest& t) { t.Supervision(3); },
+         "《建设工程监理与相关服务收费管理规定》（发改价格〔2007〕670号）",
+         {"收费基价：629.5 万元", "工程监理服务收费基准价：868.71 万元", "监理取费：781.839 万元"}},
+        {"period", 2, [](SheetTest& t) { t.Click(role::kPeriodCalculate); }, "",
+         {"工期：0 天"}},
+    };
+    const QStringList fields = {"项目名称：城南污水处理厂", "项目编号：CN-2026-018",
+                                "标段：第二标段", "招标人（委托人）：城南水务有限公司",
+                                "代理机构：某某招标代理有限公司"};
+    for (const auto& sheet : sheets) {
+        for (const bool filled : {true, false}) {
+            SCOPED_TRACE(sheet.what);
+            SCOPED_TRACE(filled);
+            SetUp();
+            ShowPage(sheet.page);
+            sheet.calculate(*this);
+            const QString path = PathOf(QStringLiteral("%1-%2.pdf").arg(sheet.what).arg(filled));
+            ASSERT_EQ(WriteCalculationSheet(window(), path, filled ? full : ui::SheetHeader{}), "");
+            EXPECT_EQ(PdfPages(path), 1);
+            const QString text = PdfText(path);
+            for (QString field : fields) {
+                field.remove(' ');
+                EXPECT_EQ(text.contains(field), filled) << field.toStdString();
+            }
+            EXPECT_EQ(text.contains("项目名称"), filled);
+            EXPECT_TRUE(text.contains(QString::fromUtf8(sheet.standard).remove(' ')));
+            for (const char* result : sheet.results) {
+                const QString line = QString::fromUtf8(result).remove(' ');
+                EXPECT_EQ(text.count(line), 1) << result;
+            }
+            ExpectHolds(text, {"编制人：", "复核人：", "日期：", "第1页共1页"});
+            EXPECT_EQ(text.contains("编制人：张三"), filled);
+            EXPECT_EQ(text.contains("复核人：李四"), filled);
+        }
+    }
+}
+
+TEST_F(SheetTest, ACoefficientChosenFromTheListIsNamedWhileItsValueStands)
+{
+    const auto choose = [this](ControlName box, const char* label) {
+        auto* list = Get<QLineEdit>(box)->findChild<QMenu*>();
+        if (list == nullptr) {
+            QTest::keyClick(Get(box), Qt::Key_F4);
+            list = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        }
+        ASSERT_NE(list, nullptr);
+        list->close();
+        for (QAction* action : list->actions()) {
+            if (action->text().startsWith(QString::fromUtf8(label))) {
+                action->trigger();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no row " << label;
+    };
+    const struct {
+        const char* what;
+        std::function<void()> edit;
+        QStringList named;
+        QStringList unnamed;
+    } cases[] = {
+        {"rows chosen",
+         [&] {
+             choose(role::kDiscipline, "建筑、人防、市政公用工程");
+             choose(role::kElevation, "海拔 2001～3000 m");
+         },
+         {"建筑、人防、市政公用工程 1.0", "海拔 2001～3000 m 1.1"},
+         {}},
+        {"a value typed over a row",
+         [&] {
+             choose(role::kDiscipline, "建筑、人防、市政公用工程");
+             Type(role::kDiscipline, "1.1");
+         },
+         {},
+         {"建筑、人防、市政公用工程"}},
+        {"agreed above 4000 m",
+         [&] {
+             choose(role::kElevation, "海拔 4001 m 以上");
+             Type(role::kElevation, "1.4");
+         },
+         {"海拔 4001 m 以上，协商确定"},
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        Supervision(1);
+        Click(role::kComplexityHigh);
+        Type(role::kDiscipline, "1.2");
+        Type(role::kElevation, "1");
+        c.edit();
+        Click(role::kBenchmarkCalculate);
+        const QString text = WriteAndRead(QStringLiteral("coefficients.pdf"));
+        for (QString named : c.named) {
+            EXPECT_TRUE(text.contains(named.remove(' '))) << named.toStdString();
+        }
+        for (QString unnamed : c.unnamed) {
+            EXPECT_FALSE(text.contains(unnamed.remove(' '))) << unnamed.toStdString();
+        }
+    }
+}
+
+// Printing makes the same document as the PDF and refuses what it refuses.
+TEST_F(SheetTest, PrintMakesTheSameSheetWithTheSameRefusals)
+{
+    const auto printed = [this](const QString& name) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(PathOf(name));
+        return ui::PrintCalculationSheet(window(), printer);
+    };
+    for (int page : {0, 1, 2}) {
+        ShowPage(page);
+        const QString refused = WriteCalculationSheet(window(), PathOf("refused.pdf"));
+        EXPECT_FALSE(refused.isEmpty());
+        EXPECT_EQ(printed("refused-print.pdf"), refused);
+        EXPECT_FALSE(QFile::exists(PathOf("refused-print.pdf")));
+    }
+    Supervision(3);
+    Type(role::kRange, "5");  // the charged fee grey
+    EXPECT_EQ(printed("grey.pdf"), WriteCalculationSheet(window(), PathOf("grey-write.pdf")));
+    Click(role::kChargedFeeCalculate);
+    ASSERT_EQ(printed("printed.pdf"), "");
+    EXPECT_EQ(PdfPages(PathOf("printed.pdf")), 1);
+    EXPECT_EQ(PdfText(PathOf("printed.pdf")), WriteAndRead("written.pdf"));
+}
+
+TEST_F(SheetTest, CtrlPShowsThePrintPreviewOfTheSheet)
+{
+    ShowPage(0);
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
+    int pages = -1;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (ConfirmSheetHeader(modal)) {
+            return;
+        }
+        if (modal != nullptr && modal->objectName() == "sheetPrintPreview") {
+            if (auto* preview = modal->findChild<QPrintPreviewWidget*>()) {
+                pages = preview->pageCount();
+            }
+            QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+        }
+    });
+    poll.start();
+    Get(role::kTenderAmount)->setFocus();
+    QTest::keySequence(Get(role::kTenderAmount), QKeySequence::Print);
+    poll.stop();
+    EXPECT_EQ(pages, 1);
 }
 
 }  // namespace

@@ -341,6 +341,9 @@ TEST_F(WindowTest, AfterAGoodSaveTheWindowSaysWhereTheSheetWentEvenWithoutAViewe
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
         QWidget* modal = QApplication::activeModalWidget();
+        if (ConfirmSheetHeader(modal)) {
+            return;
+        }
         if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
             // typed into its name box: selectFile() of another folder settles only
             // once the folder is read, and a dialog of an earlier test may be remembered

@@ -198,6 +198,16 @@ public:  // the helpers are used by the tables of cases too
         return items;
     }
 
+    // Confirms the dialog asking for a sheet's header, if `modal` is it.
+    static bool ConfirmSheetHeader(QWidget* modal)
+    {
+        if (modal == nullptr || modal->objectName() != QLatin1String("sheetHeaderDialog")) {
+            return false;
+        }
+        QMetaObject::invokeMethod(modal, "accept", Qt::QueuedConnection);
+        return true;
+    }
+
     // Runs `action`; if it raises a modal report, records it and closes it.
     std::optional<Report> WithReport(const std::function<void()>& action)
     {
