@@ -25,7 +25,8 @@ struct CalculatorInput {
     std::string_view name;  // as the sheet and the batch name it
     std::string_view unit;  // "万元", "%", or empty
     ControlName prompt;     // the label naming it on screen, or role::kNone
-    // For a Choice: the texts it may hold. For a Result: unused.
+    // For a Choice: the texts it may hold. For the result of a choice step:
+    // the captions of its options, in the order of its buttons.
     std::span<const std::string_view> entries = {};
 };
 
@@ -48,6 +49,9 @@ struct CalculatorStep {
     // A note on the figure from its inputs as a whole (a completion date
     // before the start), or nullptr.
     std::optional<std::string> (*check)(const Controls&) = nullptr;
+    // The result's column in a batch of rows ("收费基价（万元）"); empty for a
+    // choice, whose value is an input column.
+    std::string_view column = {};
 };
 
 struct Calculator {

@@ -68,7 +68,8 @@ std::optional<std::string> CompletionBeforeStart(const Controls& controls)
 
 constexpr CalculatorStep kPeriodSteps[] = {
     {StepKind::Calculation, "工期", kPeriodButtons, role::kPeriod, role::kPeriodBox,
-     role::kPeriodPrompt, &Command4Click, false, "天", kPeriodInputs, &CompletionBeforeStart},
+     role::kPeriodPrompt, &Command4Click, false, "天", kPeriodInputs, &CompletionBeforeStart,
+     "工期（日历天）"},
 };
 constexpr Calculator kPeriod{"period", role::kPeriodFrame, "工期计算书",
                              "工期按两个日期之间的日历天数计算，开工当日不计。", "", kPeriodSteps};

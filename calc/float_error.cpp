@@ -20,4 +20,17 @@ FloatingPointError::FloatingPointError(FloatFault fault)
 {
 }
 
+const char* FloatFaultText(FloatFault fault)
+{
+    switch (fault) {
+        case FloatFault::Overflow:
+            return "溢出";
+        case FloatFault::DivisionByZero:
+            return "除数为零";
+        case FloatFault::InvalidOperation:
+            break;
+    }
+    return "无效的过程调用或参数";
+}
+
 }  // namespace kelvora

@@ -17,6 +17,9 @@ enum class FloatFault {
 // "overflow", "division by zero", "invalid operation"
 const char* FloatFaultName(FloatFault fault);
 
+// What the user is told: "溢出", "除数为零", "无效的过程调用或参数".
+const char* FloatFaultText(FloatFault fault);
+
 class FloatingPointError : public std::runtime_error {
 public:
     explicit FloatingPointError(FloatFault fault);

@@ -200,7 +200,8 @@ constexpr CalculatorInput kBasePriceInputs[] = {
 constexpr CalculatorInput kBenchmarkInputs[] = {
     {role::kBasePrice, InputKind::Result, "收费基价", "万元", role::kNone},
     {role::kDiscipline, InputKind::Coefficient, "专业调整系数", "", role::kDisciplinePrompt},
-    {role::kComplexityCoefficient, InputKind::Result, "工程复杂程度", "", role::kNone},
+    {role::kComplexityCoefficient, InputKind::Result, "工程复杂程度", "", role::kNone,
+     kComplexityCaptions},
     {role::kElevation, InputKind::Coefficient, "高程调整系数", "", role::kElevationPrompt},
 };
 constexpr CalculatorInput kChargedFeeInputs[] = {
@@ -216,15 +217,17 @@ constexpr ControlName kChargedFeeButtons[] = {role::kChargedFeeCalculate};
 // clang-format off
 constexpr CalculatorStep kSupervisionSteps[] = {
     {StepKind::Calculation, "收费基价", kBasePriceButtons, role::kBasePrice, role::kBasePriceBox,
-     role::kBasePricePrompt, &Command10Click, true, "万元", kBasePriceInputs},
+     role::kBasePricePrompt, &Command10Click, true, "万元", kBasePriceInputs, nullptr,
+     "收费基价（万元）"},
     {StepKind::Choice, "工程复杂程度", kComplexityOptions, role::kComplexityCoefficient,
      role::kComplexityCoefficientBox, role::kComplexityCoefficientPrompt, &ComplexityOptionClick,
      false, "", {}},
     {StepKind::Calculation, "工程监理服务收费基准价", kBenchmarkButtons, role::kBenchmark,
-     role::kBenchmarkBox, role::kBenchmarkCalculate, &Command2Click, true, "万元", kBenchmarkInputs},
+     role::kBenchmarkBox, role::kBenchmarkCalculate, &Command2Click, true, "万元", kBenchmarkInputs,
+     nullptr, "基准价（万元）"},
     {StepKind::Calculation, "监理取费", kChargedFeeButtons, role::kChargedFee,
      role::kChargedFeeBox, role::kChargedFeeCalculate, &Command3Click, true, "万元",
-     kChargedFeeInputs},
+     kChargedFeeInputs, nullptr, "监理取费（万元）"},
 };
 // clang-format on
 

@@ -89,6 +89,15 @@ inline constexpr std::array<ComplexityGrade, 3> kComplexityGrades{{
     {"复杂", 1.15},
 }};
 
+// The captions alone, as the values the choice may take.
+inline constexpr std::array<std::string_view, kComplexityGrades.size()> kComplexityCaptions = [] {
+    std::array<std::string_view, kComplexityGrades.size()> captions{};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        captions[i] = kComplexityGrades[i].caption;
+    }
+    return captions;
+}();
+
 // ((base x discipline) x complexity) x elevation. Like ChargedFee, throws
 // FloatingPointError on overflow and for operands that are not finite.
 double BenchmarkPrice(double base, double discipline, double complexity, double elevation);

@@ -145,7 +145,8 @@ constexpr CalculatorInput kTenderInputs[] = {
 constexpr ControlName kTenderButtons[] = {role::kTenderCalculate};
 constexpr CalculatorStep kTenderSteps[] = {
     {StepKind::Calculation, "招标代理服务收费金额", kTenderButtons, role::kTenderFee,
-     role::kTenderFeeBox, role::kTenderFeePrompt, &Command1Click, true, "万元", kTenderInputs},
+     role::kTenderFeeBox, role::kTenderFeePrompt, &Command1Click, true, "万元", kTenderInputs,
+     nullptr, "招标代理服务收费金额（万元）"},
 };
 constexpr Calculator kTenderFee{
     "tender", role::kTenderFrame, "招标代理服务费计算书",

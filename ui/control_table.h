@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "calc/control_roles.h"
+#include "calc/typed_date.h"
 
 // The version, from the project's CMake version, as "2.0".
 #ifndef KELVORA_VERSION
@@ -95,13 +96,10 @@ int PageOf(ControlName name);
 // focus, in the table's order, then the tab control.
 const std::vector<ControlName>& FocusOrder();
 
-// Pickers start on 2009-02-06 and accept 1601-01-01 .. 9999-12-31.
-struct CivilDay {
-    int year, month, day;
-};
+// Pickers start on 2009-02-06 and accept the days of calc/typed_date.h.
 inline constexpr CivilDay kPickerInitial{2009, 2, 6};
-inline constexpr CivilDay kPickerMinimum{1601, 1, 1};
-inline constexpr CivilDay kPickerMaximum{9999, 12, 31};
+inline constexpr CivilDay kPickerMinimum = kFirstPickableDay;
+inline constexpr CivilDay kPickerMaximum = kLastPickableDay;
 inline constexpr std::string_view kPickerFormat = "yyyy/M/d";
 
 }  // namespace kelvora::ui

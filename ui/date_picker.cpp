@@ -6,8 +6,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QRegularExpression>
 
+#include "calc/typed_date.h"
 #include "ui/input_notes.h"
 
 namespace kelvora::ui {
@@ -15,30 +15,9 @@ namespace {
 
 bool IsSeparator(const QString& text)
 {
-    return text == QLatin1String("/") || text == QLatin1String("-") || text == QLatin1String(".") ||
-           text == QStringLiteral("年") || text == QStringLiteral("月");
-}
-
-// Full-width digits and separators as their ASCII twins, "年" and "月" as
-// "/", "日" dropped, blanks dropped.
-QString Normalised(const QString& text)
-{
-    QString out;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u >= 0xFF10 && u <= 0xFF19) {
-            out += QChar(u - 0xFF10 + '0');
-        } else if (u == 0xFF0F || u == 0xFF0D || u == 0xFF0E) {
-            out += QChar(u - 0xFF00 + 0x20);
-        } else if (c == QStringLiteral("年").front() || c == QStringLiteral("月").front()) {
-            out += QLatin1Char('/');
-        } else if (c == QStringLiteral("日").front() || c.isSpace()) {
-            continue;
-        } else {
-            out += c;
-        }
-    }
-    return out;
+    return text == QLatin1String("/") || text == QLatin1String("-") ||
+           text == QLatin1String(".") || text == QStringLiteral("年") ||
+           text == QStringLiteral("月");
 }
 
 }  // namespace
@@ -55,29 +34,16 @@ DatePicker::DatePicker(QWidget* parent) : QDateEdit(parent)
 
 DatePicker::TypedDate DatePicker::ReadTyped(const QString& text, QDate minimum, QDate maximum)
 {
-    static const QRegularExpression separated(
-        QStringLiteral("^(\\d{1,5})([/.\\-])(\\d{1,2})\\2(\\d{1,2})$"));
-    static const QRegularExpression chinese(QStringLiteral("^(\\d{1,5})/(\\d{1,2})/(\\d{1,2})$"));
-    static const QRegularExpression compact(QStringLiteral("^(\\d{4})(\\d{2})(\\d{2})$"));
-    const QString plain = Normalised(text);
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    if (const QRegularExpressionMatch m = separated.match(plain); m.hasMatch()) {
-        year = m.captured(1).toInt();
-        month = m.captured(3).toInt();
-        day = m.captured(4).toInt();
-    } else if (const QRegularExpressionMatch c = compact.match(plain); c.hasMatch()) {
-        year = c.captured(1).toInt();
-        month = c.captured(2).toInt();
-        day = c.captured(3).toInt();
-    } else {
-        return {Typed::NoDate, {}};
+    const kelvora::TypedDate typed = ReadTypedDate(text.toStdString());
+    switch (typed.kind) {
+        case TypedDateKind::NoDate:
+            return {Typed::NoDate, {}};
+        case TypedDateKind::NotReal:
+            return {Typed::NotReal, {}};
+        case TypedDateKind::Valid:
+            break;
     }
-    const QDate date(year, month, day);
-    if (year < 1 || !date.isValid()) {
-        return {Typed::NotReal, {}};
-    }
+    const QDate date(typed.day.year, typed.day.month, typed.day.day);
     if (date < minimum || date > maximum) {
         return {Typed::OutOfRange, date};
     }

@@ -36,14 +36,7 @@ QString LinkAdvice(const LinkOpenError& error)
 QString ErrorName(const std::exception& error)
 {
     if (const auto* fp = dynamic_cast<const FloatingPointError*>(&error)) {
-        switch (fp->fault()) {
-            case FloatFault::Overflow:
-                return QStringLiteral("溢出");
-            case FloatFault::DivisionByZero:
-                return QStringLiteral("除数为零");
-            case FloatFault::InvalidOperation:
-                return QStringLiteral("无效的过程调用或参数");
-        }
+        return QString::fromUtf8(FloatFaultText(fp->fault()));
     }
     if (dynamic_cast<const LinkOpenError*>(&error) != nullptr) {
         return QStringLiteral("文件未找到");
