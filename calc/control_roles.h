@@ -42,6 +42,7 @@ inline constexpr ControlName kTenderFeePrompt{"Label6"};
 inline constexpr ControlName kTenderFeeBox{"Shape1"};
 inline constexpr ControlName kTenderFee{"Label5"};
 inline constexpr ControlName kTenderCalculate{"Command1"};
+inline constexpr ControlName kTenderBatch{"Command5"};
 
 // Supervision fee page
 inline constexpr ControlName kSupervisionFrame{"Frame2"};
@@ -70,6 +71,7 @@ inline constexpr ControlName kRange{"Text5"};
 inline constexpr ControlName kChargedFeeCalculate{"Command3"};
 inline constexpr ControlName kChargedFeeBox{"Shape5"};
 inline constexpr ControlName kChargedFee{"Label14"};
+inline constexpr ControlName kSupervisionBatch{"Command6"};
 
 // Construction period page
 inline constexpr ControlName kPeriodFrame{"Frame3"};
@@ -81,6 +83,7 @@ inline constexpr ControlName kPeriodPrompt{"Label19"};
 inline constexpr ControlName kPeriodBox{"Shape6"};
 inline constexpr ControlName kPeriod{"Label16"};
 inline constexpr ControlName kPeriodCalculate{"Command4"};
+inline constexpr ControlName kPeriodBatch{"Command7"};
 
 // About page
 inline constexpr ControlName kAboutFrame{"Frame4"};

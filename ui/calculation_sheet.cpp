@@ -1,16 +1,12 @@
 #include "ui/calculation_sheet.h"
 
 #include <QBuffer>
-#include <QFontDatabase>
-#include <QAbstractTextDocumentLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <vector>
@@ -21,6 +17,7 @@
 #include "calc/yuan_amount.h"
 #include "ui/coefficient_list.h"
 #include "ui/control_table.h"
+#include "ui/sheet_document.h"
 #include "ui/qt_text.h"
 #include "ui/result_view.h"
 #include "ui/shown_value.h"
@@ -253,87 +250,6 @@ QString SheetHtml(const Calculator& calculator, const std::vector<const Calculat
     return html;
 }
 
-// A face whose PDF text maps back to the right characters: in the Noto CJK
-// faces the Kangxi radicals share glyphs with common characters (工, 人, 大),
-// and Qt's PDF writer would then give the radicals to a search or a copy.
-QFont SheetFont(qreal points)
-{
-    const QStringList installed = QFontDatabase::families();
-    for (const char* family : {"SimSun", "宋体", "AR PL UMing CN", "WenQuanYi Zen Hei",
-                               "Noto Serif CJK SC", "Noto Sans CJK SC"}) {
-        const QString name = QString::fromUtf8(family);
-        if (installed.contains(name, Qt::CaseInsensitive)) {
-            QFont font(name);
-            font.setPointSizeF(points);
-            return font;
-        }
-    }
-    QFont font;
-    font.setPointSizeF(points);
-    return font;
-}
-
-// The sheet laid out for `device`'s page, at the largest of the usual sizes
-// that keeps it to one page, and painted page by page with "第 1 页 共 1 页".
-void PaintSheet(const QString& html, QPagedPaintDevice& device)
-{
-    const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiY());
-    QTextDocument document;
-    document.documentLayout()->setPaintDevice(&device);
-    const qreal footer = device.logicalDpiY() * 0.35;  // inches kept for the page line
-    for (qreal points : {11.0, 10.5}) {
-        document.setDefaultFont(SheetFont(points));
-        document.setHtml(html);
-        document.setPageSize(QSizeF(page.width(), page.height() - footer));
-        if (document.pageCount() == 1) {
-            break;
-        }
-    }
-    const int pages = document.pageCount();
-    QPainter painter(&device);
-    for (int i = 0; i < pages; ++i) {
-        if (i > 0) {
-            device.newPage();
-        }
-        const qreal top = i * (page.height() - footer);
-        painter.save();
-        painter.translate(0, -top);
-        document.drawContents(&painter, QRectF(0, top, page.width(), page.height() - footer));
-        painter.restore();
-        painter.setFont(SheetFont(10.5));
-        painter.drawText(QRectF(0, page.height() - footer, page.width(), footer),
-                         Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("第 %1 页 共 %2 页").arg(i + 1).arg(pages));
-    }
-}
-
-QString CannotWrite(const QString& path, const QString& why)
-{
-    return QStringLiteral("无法写入文件“%1”：%2。原有的文件未作改动。").arg(path, why);
-}
-
-// Writes `bytes` beside `path` and renames the copy over it only once every
-// byte is on the disk; a short or failed write leaves the old file as it was
-// and no part of the new one.
-QString WriteWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return CannotWrite(path, file.errorString());
-    }
-    if (file.write(bytes) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError || file.size() != bytes.size()) {
-        const QString why = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                 : QStringLiteral("写入不完整");
-        file.cancelWriting();
-        return CannotWrite(path, why);
-    }
-    if (!file.commit()) {
-        return CannotWrite(path, file.errorString());
-    }
-    return {};
-}
-
 QPageLayout SheetPageLayout()
 {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 18, 20, 15),
@@ -384,8 +300,6 @@ QString WriteCalculationSheet(QWidget& window, const QString& pdfPath, const She
     if (!problem.isEmpty()) {
         return problem;
     }
-    // Made whole in memory first: what reaches the disk is checked byte for
-    // byte before it replaces anything.
     QByteArray pdf;
     {
         QBuffer buffer(&pdf);
@@ -396,7 +310,7 @@ QString WriteCalculationSheet(QWidget& window, const QString& pdfPath, const She
         writer.setCreator(QStringLiteral("Kelvora " KELVORA_VERSION));
         PaintSheet(SheetHtml(*calculator, steps, find, header, QDate::currentDate()), writer);
     }
-    return WriteWhole(pdfPath, pdf);
+    return WriteWholeFile(pdfPath, pdf);
 }
 
 QString PrintCalculationSheet(QWidget& window, QPrinter& printer, const SheetHeader& header)

@@ -116,6 +116,15 @@ QWidget* Make(const ControlRow& row, QWidget* parent)
         }
         case ControlKind::DatePicker:
             return MakeDatePicker(parent);
+        case ControlKind::BatchEntry: {
+            auto* entry = new QPushButton(content, parent);
+            entry->setFlat(true);
+            entry->setFocusPolicy(Qt::NoFocus);  // Ctrl+B from the keyboard
+            entry->setCursor(Qt::PointingHandCursor);
+            entry->setStyleSheet(QStringLiteral("QPushButton { border: none; text-align: left; color: %1; }")
+                                     .arg(QColor::fromRgb(row.colour).name()));
+            return entry;
+        }
     }
     return new QWidget(parent);
 }
@@ -146,6 +155,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent, const FontSet& fo
     if (row.colour != kDefaultColour) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::WindowText, QColor::fromRgb(row.colour));
+        palette.setColor(QPalette::ButtonText, QColor::fromRgb(row.colour));
         widget->setPalette(palette);
     }
     widget->resize(TwipsToPixels(row.width), TwipsToPixels(row.height));

@@ -19,6 +19,8 @@ constexpr auto kTabCaptions = std::to_array<std::string_view>({
     "关于",
 });
 
+constexpr std::string_view kBatchEntryText = "批量计算（Ctrl+B）…";
+
 // Shapes come before the result labels they frame, so the labels draw on top.
 // clang-format off
 constexpr std::array kControls{
@@ -38,6 +40,7 @@ constexpr std::array kControls{
     Row{role::kTenderFeeBox,                K::Shape,       role::kTenderFrame,    -1, 4680, 3480, 1215,  495, "", F::Default, kBlue},
     Row{role::kTenderFee,                   K::ResultLabel, role::kTenderFrame,    -1, 5040, 3600,  120,  240, "", F::Result, kRed},
     Row{role::kTenderCalculate,             K::Button,      role::kTenderFrame,    -1,  600, 4800, 5415,  375, "计算", F::Default, kDefaultColour},
+    Row{role::kTenderBatch,                 K::BatchEntry,  role::kTabs,            0,  240, 6690, 2400,  300, kBatchEntryText, F::Default, kBlue},
 
     // page 1: supervision fee
     Row{role::kSupervisionFrame,            K::Frame,       role::kTabs,            1,  120,  360, 6855, 6255, "(单位:万元)", F::Default, kDefaultColour},
@@ -66,6 +69,7 @@ constexpr std::array kControls{
     Row{role::kChargedFeeCalculate,         K::Button,      role::kSupervisionFrame,   -1,  240, 5640, 3015,  375, " 监理取费", F::Default, kDefaultColour},
     Row{role::kChargedFeeBox,               K::Shape,       role::kSupervisionFrame,   -1, 3720, 5640, 1575,  495, "", F::Default, kBlue},
     Row{role::kChargedFee,                  K::ResultLabel, role::kSupervisionFrame,   -1, 4320, 5760,  120,  240, "", F::Result, kRed},
+    Row{role::kSupervisionBatch,            K::BatchEntry,  role::kTabs,            1,  240, 6690, 2400,  300, kBatchEntryText, F::Default, kBlue},
 
     // page 2: construction period
     Row{role::kPeriodFrame,                 K::Frame,       role::kTabs,            2,  120,  360, 6855, 6255, "日历日", F::Default, kDefaultColour},
@@ -77,6 +81,7 @@ constexpr std::array kControls{
     Row{role::kPeriodBox,                   K::Shape,       role::kPeriodFrame,    -1, 2760, 2760, 1695,  495, "", F::Default, kBlue},
     Row{role::kPeriod,                      K::ResultLabel, role::kPeriodFrame,    -1, 3360, 2880,  120,  240, "", F::Result, kRed},
     Row{role::kPeriodCalculate,             K::Button,      role::kPeriodFrame,    -1,  960, 4320, 3735,  375, "计算", F::Default, kDefaultColour},
+    Row{role::kPeriodBatch,                 K::BatchEntry,  role::kTabs,            2,  240, 6690, 2400,  300, kBatchEntryText, F::Default, kBlue},
 
     // page 3: about
     Row{role::kAboutFrame,                  K::Frame,       role::kTabs,            3,  360,  840, 6375, 5295, "关于 " KELVORA_TITLE, F::Default, kDefaultColour},

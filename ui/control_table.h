@@ -45,6 +45,7 @@ enum class ControlKind {
     Shape,  // blue outline box behind a result label
     Button,
     DatePicker,
+    BatchEntry,  // a flat link to the page's batch window, no Tab stop (Ctrl+B)
 };
 
 enum class FontRole {

@@ -12,6 +12,7 @@
 #include "calc/coefficient_tables.h"
 #include "ui/accessibility.h"
 #include "ui/app_icon.h"
+#include "ui/batch_window.h"
 #include "ui/coefficient_list.h"
 #include "ui/control_factory.h"
 #include "ui/event_wiring.h"
@@ -90,6 +91,7 @@ MainWindow::MainWindow(QWidget* parent)
     WireEvents(-1, m_find, *m_controls, this);
     SetUpKeyboard(this, m_find);
     SetUpSheetExport(*this);
+    SetUpBatch(*this);
     BuildPage(kInitialTab);
     if (QWidget* first = FirstInputOf(m_find, kInitialTab)) {
         first->setFocus(Qt::OtherFocusReason);
@@ -173,6 +175,7 @@ void MainWindow::AttachPage(int page)
         m_stale->Track(*calculator);
         SetUpEnterKeys(*calculator, m_find);
         OfferSheetOnPage(*this, *calculator, m_find);
+        OfferBatchOnPage(*this, *calculator, m_find);
     }
     AttachInputAids(m_find, page);
     WireEvents(page, m_find, *m_controls, this);

@@ -49,17 +49,23 @@ public:
     SheetHeader header;
 };
 
-// Asks for the header, offering what was typed last; false when cancelled.
-bool AskHeader(QWidget& window, SheetHeader& header)
+}  // namespace
+
+bool AskSheetHeader(QWidget& parent, SheetHeader& header)
 {
+    // kept by the main window, also for the sheets of its batch windows
+    QWidget* window = parent.window();
+    while (window->parentWidget() != nullptr) {
+        window = window->parentWidget()->window();
+    }
     HeaderMemory* memory = nullptr;
-    for (QObject* child : window.children()) {
+    for (QObject* child : window->children()) {
         memory = memory != nullptr ? memory : dynamic_cast<HeaderMemory*>(child);
     }
     if (memory == nullptr) {
-        memory = new HeaderMemory(window);
+        memory = new HeaderMemory(*window);
     }
-    SheetHeaderDialog dialog(memory->header, &window);
+    SheetHeaderDialog dialog(memory->header, &parent);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
@@ -67,6 +73,8 @@ bool AskHeader(QWidget& window, SheetHeader& header)
     header = memory->header;
     return true;
 }
+
+namespace {
 
 // Whether the current page's sheet can be made; says why not when it cannot.
 bool SheetReady(QWidget& window)
@@ -120,7 +128,7 @@ QString PrintSheetText()
 void PrintSheet(QWidget& window)
 {
     SheetHeader header;
-    if (!SheetReady(window) || !AskHeader(window, header)) {
+    if (!SheetReady(window) || !AskSheetHeader(window, header)) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -140,7 +148,7 @@ void PrintSheet(QWidget& window)
 void ExportSheet(QWidget& window)
 {
     SheetHeader header;
-    if (!SheetReady(window) || !AskHeader(window, header)) {
+    if (!SheetReady(window) || !AskSheetHeader(window, header)) {
         return;
     }
     QFileDialog dialog(&window, QStringLiteral("导出计算书"), SheetFolder(),

@@ -35,4 +35,8 @@ void ExportSheet(QWidget& window);
 // Shows the current page's sheet in a print preview, from which it is printed.
 void PrintSheet(QWidget& window);
 
+// Asks for a sheet's header over `parent`, offering what was typed last in
+// this run; false when cancelled.
+bool AskSheetHeader(QWidget& parent, struct SheetHeader& header);
+
 }  // namespace kelvora::ui

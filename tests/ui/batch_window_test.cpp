@@ -1,0 +1,226 @@
+// The batch window through the real window: opened from its page, rows
+// pasted from and copied back to the clipboard, cells edited, bad pastes
+// refused, and the table written as .xlsx (read back with openpyxl) and CSV.
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <csignal>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "calc/batch.h"
+#include "calc/calculators.h"
+#include "ui/batch_model.h"
+#include "ui/batch_window.h"
+#include "ui/control_table.h"
+#include "ui/table_files.h"
+#include "window_driver.h"
+
+namespace kelvora::testing {
+namespace {
+
+using ui::BatchWindow;
+
+constexpr const char* kTenderRows =
+    "标段\t中标金额\t服务类型\t单独提供编制招标文件服务\r\n"
+    "一标段\t6000\t工程招标\t是\r\n"
+    "二标段\t\"12,345.67\"\t服务招标\t\r\n"
+    "三标段\t500\t货物\t否\r\n";
+
+class BatchTest : public WindowTest {
+protected:
+    // The batch window of a page, opened with Ctrl+B and made the active window.
+    BatchWindow* Open(int page)
+    {
+        ShowPage(page);
+        window().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window()));
+        const ControlName firsts[] = {role::kTenderAmount, role::kFeeBasis, role::kStartDate};
+        Get(firsts[page])->setFocus();
+        QTest::keyClick(Get(firsts[page]), Qt::Key_B, Qt::ControlModifier);
+        for (auto* dialog : window().findChildren<QDialog*>(QStringLiteral("batchWindow"))) {
+            auto* batch = static_cast<BatchWindow*>(dialog);
+            if (batch->isVisible() && ui::PageOf(batch->calculator().frame) == page) {
+                EXPECT_TRUE(QTest::qWaitForWindowActive(batch));
+                View(batch)->setFocus();
+                return batch;
+            }
+        }
+        ADD_FAILURE() << "no batch window opened on page " << page;
+        return nullptr;
+    }
+
+    QTableView* View(BatchWindow* batch) { return batch->findChild<QTableView*>(); }
+
+    static QString Python(const QString& script, const QStringList& args)
+    {
+        QProcess python;
+        // Debian's own Python, which python3-openpyxl installs into
+        python.start(QStringLiteral("/usr/bin/python3"), QStringList{"-c", script} + args);
+        if (!python.waitForFinished(60000) || python.exitCode() != 0) {
+            ADD_FAILURE() << "python3 failed (Debian: python3-openpyxl): "
+                          << python.readAllStandardError().toStdString();
+        }
+        return QString::fromUtf8(python.readAllStandardOutput());
+    }
+};
+
+TEST_F(BatchTest, CtrlBAndEachPagesEntryOpenItsCalculatorsBatch)
+{
+    const struct {
+        int page;
+        ControlName entry;
+        const char* calculator;
+    } pages[] = {
+        {0, role::kTenderBatch, "tender"},
+        {1, role::kSupervisionBatch, "supervision"},
+        {2, role::kPeriodBatch, "period"},
+    };
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.calculator);
+        SetUp();
+        BatchWindow* opened = Open(p.page);
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(opened->calculator().id, p.calculator);
+        opened->close();
+        Click(p.entry);
+        EXPECT_TRUE(opened->isVisible()) << "the entry opens the same window again";
+        EXPECT_EQ(window().findChildren<QDialog*>(QStringLiteral("batchWindow")).size(), 1);
+    }
+}
+
+TEST_F(BatchTest, RowsPastedFromTheClipboardComeBackAsCalculateRowsWritesThem)
+{
+    BatchWindow* batch = Open(0);
+    ASSERT_NE(batch, nullptr);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(kTenderRows));
+    QTest::keySequence(View(batch), QKeySequence::Paste);
+    EXPECT_EQ(batch->model().rows().size(), 3u);
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(View(batch), QKeySequence::Copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), CalculateRows("tender", kTenderRows));
+    const QString total = batch->findChild<QLabel*>(QStringLiteral("batchTotal"))->text();
+    EXPECT_TRUE(total.contains("29.50")) << total.toStdString();
+    EXPECT_TRUE(total.contains("1 行计算失败")) << total.toStdString();
+    // the doubtful cell is marked as the page marks the box
+    ui::BatchModel& model = batch->model();
+    EXPECT_EQ(model.data(model.index(1, 1), Qt::ToolTipRole).toString(),
+              "按 12 计算，“,345.67”未被读取");
+    EXPECT_TRUE(model.data(model.index(1, 1), Qt::BackgroundRole).isValid());
+}
+
+TEST_F(BatchTest, AnEditedCellIsWorkedOutAgainAndTheTotalFollows)
+{
+    BatchWindow* batch = Open(1);
+    ui::BatchModel& model = batch->model();
+    const QStringList typed = {"A", "35000", "1.2", "较复杂", "1", "-10"};
+    for (int column = 0; column < typed.size(); ++column) {
+        ASSERT_TRUE(model.setData(model.index(0, column), typed[column], Qt::EditRole));
+    }
+    EXPECT_EQ(model.rowCount(), 2);  // the lot and a new empty row
+    EXPECT_EQ(model.data(model.index(0, 8), Qt::DisplayRole).toString(), "679.86");
+    model.setData(model.index(0, 5), "-20", Qt::EditRole);
+    EXPECT_EQ(model.data(model.index(0, 8), Qt::DisplayRole).toString(), "604.32");
+    EXPECT_TRUE(batch->findChild<QLabel*>(QStringLiteral("batchTotal"))->text().contains("604.32"));
+    model.setData(model.index(0, 3), "很复杂", Qt::EditRole);
+    EXPECT_EQ(model.data(model.index(0, 8), Qt::DisplayRole).toString(), "");
+    EXPECT_TRUE(model.data(model.index(0, 11), Qt::DisplayRole).toString().startsWith("请选择工程复杂程度"));
+}
+
+TEST_F(BatchTest, PastesThatAreTooLongOrNoTableChangeNothing)
+{
+    BatchWindow* batch = Open(0);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(kTenderRows));
+    batch->Paste();
+    ASSERT_EQ(batch->model().rows().size(), 3u);
+    QString tooLong;
+    tooLong.reserve(2'000'000);
+    for (std::size_t i = 0; i <= ui::BatchModel::kMaxRows; ++i) {
+        tooLong += QStringLiteral("L\t1\n");
+    }
+    for (const QString& text : {tooLong, QStringLiteral("just a sentence\nand another")}) {
+        QGuiApplication::clipboard()->setText(text);
+        const auto report = WithReport([&] { batch->Paste(); });
+        ASSERT_TRUE(report.has_value());
+        EXPECT_TRUE(report->text.contains("未作改动")) << report->text.toStdString();
+        EXPECT_EQ(batch->model().rows().size(), 3u);
+    }
+}
+
+TEST_F(BatchTest, TheTableReadsBackFromExcelAndCsv)
+{
+    QTemporaryDir folder;
+    const std::vector<Cells> table = ParseTable(CalculateRows("tender", kTenderRows));
+    const std::vector<bool> numbers = {false, false, false, false, true, false, false, false};
+    const QString xlsx = folder.filePath("lots.xlsx");
+    ASSERT_EQ(ui::WriteXlsx(xlsx, table, numbers, true), "");
+    const QString read = Python(QStringLiteral(R"(
+import sys, openpyxl
+sheet = openpyxl.load_workbook(sys.argv[1]).active
+for row in sheet.iter_rows():
+    print("|".join("" if c.value is None else (type(c.value).__name__ + ":" + str(c.value)) for c in row))
+print("bold", sheet["A1"].font.b, sheet["E2"].number_format, sheet.column_dimensions["G"].width > 20)
+)"), {xlsx});
+    const QStringList lines = read.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_TRUE(lines[0].startsWith("str:标段|str:中标金额"));
+    EXPECT_EQ(lines[1], "str:一标段|str:6000|str:工程招标|str:是|float:29.32|str:¥293,200.00|str:人民币贰拾玖万叁仟贰佰元整|");
+    EXPECT_TRUE(lines[3].startsWith("str:三标段|str:500|str:货物|str:否|||"));
+    EXPECT_TRUE(lines[4].startsWith("str:合计|||"));
+    EXPECT_TRUE(lines[4].contains("float:29.5|"));
+    EXPECT_EQ(lines[5], "bold True 0.00 True");
+
+    const QString csv = folder.filePath("lots.csv");
+    ASSERT_EQ(ui::WriteCsv(csv, table), "");
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const QString rows = Python(QStringLiteral(R"(
+import csv, sys
+with open(sys.argv[1], encoding="utf-8-sig", newline="") as f:
+    for row in csv.reader(f):
+        print("|".join(row))
+)"), {csv});
+    const QStringList csvLines = rows.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(csvLines.size(), 5);
+    EXPECT_EQ(csvLines[2], "二标段|12,345.67|服务招标||0.18|¥1,800.00|人民币壹仟捌佰元整|"
+                           "中标金额：按 12 计算，“,345.67”未被读取");
+}
+
+TEST_F(BatchTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
+{
+    QTemporaryDir folder;
+    const std::vector<Cells> table = ParseTable(CalculateRows("tender", kTenderRows));
+    const std::vector<bool> numbers(8, false);
+    for (const bool excel : {true, false}) {
+        SCOPED_TRACE(excel);
+        const QString path = folder.filePath(excel ? "old.xlsx" : "old.csv");
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the file from before");
+        old.close();
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const QString message = excel ? ui::WriteXlsx(path, table, numbers, true)
+                                      : ui::WriteCsv(path, table);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+        EXPECT_TRUE(message.startsWith("无法写入文件")) << message.toStdString();
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), "the file from before");
+        old.close();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), excel ? 1 : 2);
+    }
+}
+
+}  // namespace
+}  // namespace kelvora::testing
