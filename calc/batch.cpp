@@ -180,19 +180,23 @@ std::optional<std::string> DecimalSum(const std::vector<std::string>& numbers)
         const std::size_t width = std::max(total.size(), term.size());
         total.insert(0, width - total.size(), '0');
         term.insert(0, width - term.size(), '0');
-        return AddDigits(total, term);
+        std::string sum = AddDigits(total, term);
+        sum.erase(0, std::min(sum.find_first_not_of('0'), sum.size() - 1));  // no growing zeros
+        return sum;
     };
     std::string positive = "0";
     std::string negative = "0";
     for (const Decimal& d : terms) {
-        const std::string scaled = d.digits + std::string(static_cast<std::size_t>(d.exponent - low), '0');
+        const std::string scaled =
+            d.digits + std::string(static_cast<std::size_t>(d.exponent - low), '0');
         (d.negative ? negative : positive) = add(d.negative ? negative : positive, scaled);
     }
     const std::size_t width = std::max(positive.size(), negative.size());
     positive.insert(0, width - positive.size(), '0');
     negative.insert(0, width - negative.size(), '0');
     const bool below = Compare(positive, negative) < 0;
-    std::string sum = below ? SubtractDigits(negative, positive) : SubtractDigits(positive, negative);
+    std::string sum =
+        below ? SubtractDigits(negative, positive) : SubtractDigits(positive, negative);
     sum.erase(0, std::min(sum.find_first_not_of('0'), sum.size()));
     const auto places = static_cast<std::size_t>(-low);
     if (sum.size() <= places) {
@@ -408,7 +412,8 @@ BatchRow CalculateRow(const BatchColumns& columns, const Cells& cells)
 {
     BatchRow row;
     const std::size_t width = columns.inputs.size() + 1;
-    row.given.assign(cells.begin(), cells.begin() + static_cast<long>(std::min(width, cells.size())));
+    row.given.assign(cells.begin(),
+                     cells.begin() + static_cast<long>(std::min(width, cells.size())));
     row.given.resize(width);
     row.cellNotes.resize(columns.inputs.size());
     ControlValues values;
@@ -523,8 +528,9 @@ std::vector<Cells> TableOf(const BatchColumns& columns, const std::vector<BatchR
         cells.insert(cells.end(), total.sums.begin(), total.sums.end());
         cells.push_back(total.figures);
         cells.push_back(total.capitals);
-        cells.push_back(total.failed == 0 ? std::string()
-                                          : std::to_string(total.failed) + " 行计算失败，未计入合计");
+        cells.push_back(total.failed == 0
+                            ? std::string()
+                            : std::to_string(total.failed) + " 行计算失败，未计入合计");
         table.push_back(std::move(cells));
     }
     return table;

@@ -48,10 +48,10 @@ Cells HeaderOf(const BatchColumns& columns);
 bool IsHeaderRow(const BatchColumns& columns, const Cells& row);
 
 struct BatchRow {
-    Cells given;                    // 标段 and the input cells, as many as there are columns
-    Cells results;                  // a caption per result column; empty when failed
-    std::string figures, capitals;  // 小写 and 大写 of the last result
-    std::vector<std::string> notes; // 说明
+    Cells given;                         // 标段 and the input cells, as many as there are columns
+    Cells results;                       // a caption per result column; empty when failed
+    std::string figures, capitals;       // 小写 and 大写 of the last result
+    std::vector<std::string> notes;      // 说明
     std::vector<std::string> cellNotes;  // per input column, empty where nothing is marked
     bool failed = false;
 };

@@ -36,7 +36,10 @@ public:
     {
         m_texts[std::string(control.str())] = std::move(text);
     }
-    void SetTicked(ControlName control, bool ticked) { m_ticked[std::string(control.str())] = ticked; }
+    void SetTicked(ControlName control, bool ticked)
+    {
+        m_ticked[std::string(control.str())] = ticked;
+    }
     void SetDate(ControlName control, DateTime date) { m_dates[std::string(control.str())] = date; }
 
 private:

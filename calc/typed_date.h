@@ -20,9 +20,9 @@ inline constexpr CivilDay kFirstPickableDay{1601, 1, 1};
 inline constexpr CivilDay kLastPickableDay{9999, 12, 31};
 
 enum class TypedDateKind {
-    NoDate,      // not written as a whole date
-    Valid,       // a real day
-    NotReal,     // written as a date, but no such day exists
+    NoDate,   // not written as a whole date
+    Valid,    // a real day
+    NotReal,  // written as a date, but no such day exists
 };
 
 struct TypedDate {

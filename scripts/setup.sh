@@ -8,12 +8,12 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev libgl-dev qt6-translations-l10n
+    qt6-base-dev libgl-dev qt6-translations-l10n libxlsxwriter-dev
     libgtest-dev libbenchmark-dev
     fonts-noto-cjk fonts-arphic-uming
     xvfb xauth
     desktop-file-utils appstream dpkg-dev
-    poppler-utils lintian devscripts
+    poppler-utils python3-openpyxl lintian devscripts
 )
 
 source scripts/packages.sh

@@ -22,11 +22,12 @@ QString BatchModel::PasteRows(const QString& text)
             .arg(kMaxRows)
             .arg(cells.size());
     }
-    const bool table = std::any_of(cells.begin(), cells.end(),
-                                   [](const Cells& row) { return row.size() > 1; });
+    const bool table =
+        std::any_of(cells.begin(), cells.end(), [](const Cells& row) { return row.size() > 1; });
     if (cells.empty() || !table) {
-        return QStringLiteral("剪贴板中的内容不是表格（各列应以制表符分隔，可从电子表格中复制）；"
-                              "表格未作改动。");
+        return QStringLiteral(
+            "剪贴板中的内容不是表格（各列应以制表符分隔，可从电子表格中复制）；"
+            "表格未作改动。");
     }
     const int first = static_cast<int>(m_rows.size());
     beginInsertRows({}, first, first + static_cast<int>(cells.size()) - 1);
@@ -108,7 +109,8 @@ QString BatchModel::CellNote(int row, int column) const
     if (row >= static_cast<int>(m_rows.size()) || column < 1 || column >= InputColumns()) {
         return {};
     }
-    return ToQString(m_rows[static_cast<std::size_t>(row)].cellNotes[static_cast<std::size_t>(column - 1)]);
+    return ToQString(
+        m_rows[static_cast<std::size_t>(row)].cellNotes[static_cast<std::size_t>(column - 1)]);
 }
 
 QVariant BatchModel::data(const QModelIndex& index, int role) const
@@ -133,9 +135,11 @@ QVariant BatchModel::data(const QModelIndex& index, int role) const
                 index.column() >= InputColumns()) {
                 return QColor(0xFD, 0xE2, 0xE2);
             }
-            return index.column() >= InputColumns() ? QVariant(QColor(0xF4, 0xF6, 0xFA)) : QVariant();
+            return index.column() >= InputColumns() ? QVariant(QColor(0xF4, 0xF6, 0xFA))
+                                                    : QVariant();
         case Qt::TextAlignmentRole: {
-            const bool figure = index.column() >= InputColumns() && index.column() < columnCount() - 1;
+            const bool figure =
+                index.column() >= InputColumns() && index.column() < columnCount() - 1;
             return figure ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
         }
         default:
@@ -151,7 +155,8 @@ QVariant BatchModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation == Qt::Horizontal) {
         return ToQString(m_header[static_cast<std::size_t>(section)]);
     }
-    return section < static_cast<int>(m_rows.size()) ? QVariant(section + 1) : QVariant(QStringLiteral("*"));
+    return section < static_cast<int>(m_rows.size()) ? QVariant(section + 1)
+                                                     : QVariant(QStringLiteral("*"));
 }
 
 Qt::ItemFlags BatchModel::flags(const QModelIndex& index) const

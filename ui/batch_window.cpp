@@ -50,8 +50,8 @@ QString BatchName(const Calculator& calculator)
 
 QPageLayout BatchPageLayout()
 {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                       QMarginsF(12, 12, 12, 10), QPageLayout::Millimeter);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 10),
+                       QPageLayout::Millimeter);
 }
 
 }  // namespace
@@ -70,7 +70,8 @@ BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
             .arg(ToQString([&] {
                 std::string names;
                 for (std::size_t i = 0; i <= m_model->columns().inputs.size(); ++i) {
-                    names += (i == 0 ? "标段" : "、" + std::string(m_model->columns().inputs[i - 1]->name));
+                    names += (i == 0 ? "标段"
+                                     : "、" + std::string(m_model->columns().inputs[i - 1]->name));
                 }
                 return names;
             }())),
@@ -250,13 +251,16 @@ QString BatchWindow::SheetHtml(const SheetHeader& header) const
     QString html = QStringLiteral("<html><body><h2 align=\"center\">%1（多标段）</h2>")
                        .arg(ToQString(m_calculator.title).toHtmlEscaped());
     const std::pair<const char*, const QString*> fields[] = {
-        {"项目名称", &header.project}, {"项目编号", &header.projectNumber},
-        {"招标人（委托人）", &header.client}, {"代理机构", &header.agency},
+        {"项目名称", &header.project},
+        {"项目编号", &header.projectNumber},
+        {"招标人（委托人）", &header.client},
+        {"代理机构", &header.agency},
     };
     QStringList filled;
     for (const auto& [name, value] : fields) {
         if (!value->trimmed().isEmpty()) {
-            filled << QString::fromUtf8(name) + QStringLiteral("：") + value->trimmed().toHtmlEscaped();
+            filled << QString::fromUtf8(name) + QStringLiteral("：") +
+                          value->trimmed().toHtmlEscaped();
         }
     }
     if (!filled.isEmpty()) {
@@ -267,9 +271,11 @@ QString BatchWindow::SheetHtml(const SheetHeader& header) const
                 .arg(made.month())
                 .arg(made.day());
     if (!m_calculator.standard.empty()) {
-        html += QStringLiteral("<p>计算依据：%1</p>").arg(ToQString(m_calculator.standard).toHtmlEscaped());
+        html += QStringLiteral("<p>计算依据：%1</p>")
+                    .arg(ToQString(m_calculator.standard).toHtmlEscaped());
     }
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">");
+    html +=
+        QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">");
     const bool totalRow = m_model->columns().money;
     for (std::size_t r = 0; r < table.size(); ++r) {
         const bool strong = r == 0 || (totalRow && r + 1 == table.size());
@@ -285,9 +291,10 @@ QString BatchWindow::SheetHtml(const SheetHeader& header) const
         return QString::fromUtf8(role) + QStringLiteral("：") +
                (name.trimmed().isEmpty() ? blank : name.trimmed().toHtmlEscaped());
     };
-    html += QStringLiteral("</table><p>&nbsp;</p><p>%1　　　%2　　　%3</p>"
-                           "<p>本计算书由 Kelvora " KELVORA_VERSION
-                           " 按上列输入计算得出，仅作参考，以合同约定为准。</p></body></html>")
+    html += QStringLiteral(
+                "</table><p>&nbsp;</p><p>%1　　　%2　　　%3</p>"
+                "<p>本计算书由 Kelvora " KELVORA_VERSION
+                " 按上列输入计算得出，仅作参考，以合同约定为准。</p></body></html>")
                 .arg(sign("编制人", header.preparedBy), sign("复核人", header.checkedBy),
                      sign("日期", {}));
     return html;

@@ -17,9 +17,9 @@
 #include "calc/yuan_amount.h"
 #include "ui/coefficient_list.h"
 #include "ui/control_table.h"
-#include "ui/sheet_document.h"
 #include "ui/qt_text.h"
 #include "ui/result_view.h"
+#include "ui/sheet_document.h"
 #include "ui/shown_value.h"
 #include "ui/stale_tracker.h"
 #include "ui/widget_controls.h"
@@ -100,8 +100,9 @@ QString ChosenRowName(const QWidget* box)
         return {};
     }
     const QString label = ToQString(row->label);
-    return row->value.empty() ? label.section(QStringLiteral("（"), 0, 0) + QStringLiteral("，协商确定")
-                              : label + QLatin1Char(' ') + ToQString(row->value);
+    return row->value.empty()
+               ? label.section(QStringLiteral("（"), 0, 0) + QStringLiteral("，协商确定")
+               : label + QLatin1Char(' ') + ToQString(row->value);
 }
 
 // An input as the user gave it, with its unit, what a listed coefficient
@@ -142,7 +143,8 @@ QString WorkingLines(const QString& working)
 {
     QStringList out;
     for (const QString& line : working.split(QLatin1Char('\n'))) {
-        if (!line.startsWith(QStringLiteral("小写：")) && !line.startsWith(QStringLiteral("大写："))) {
+        if (!line.startsWith(QStringLiteral("小写：")) &&
+            !line.startsWith(QStringLiteral("大写："))) {
             out << Escaped(line);
         }
     }
@@ -174,8 +176,8 @@ QString HeaderHtml(const SheetHeader& header)
     }
     QString html = QStringLiteral("<table width=\"100%\" cellpadding=\"2\">");
     for (int i = 0; i < cells.size(); i += 2) {
-        html += QStringLiteral("<tr>") + cells[i] + (i + 1 < cells.size() ? cells[i + 1] : QString()) +
-                QStringLiteral("</tr>");
+        html += QStringLiteral("<tr>") + cells[i] +
+                (i + 1 < cells.size() ? cells[i + 1] : QString()) + QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");
 }
@@ -198,8 +200,9 @@ QString SheetHtml(const Calculator& calculator, const std::vector<const Calculat
         }
     }
     QString html =
-        QStringLiteral("<html><body><h2 align=\"center\">%1</h2>%2"
-                       "<p align=\"right\">编制日期：%3</p><h3>一、计算结果</h3>")
+        QStringLiteral(
+            "<html><body><h2 align=\"center\">%1</h2>%2"
+            "<p align=\"right\">编制日期：%3</p><h3>一、计算结果</h3>")
             .arg(Escaped(ToQString(calculator.title)), HeaderHtml(header),
                  QStringLiteral("%1年%2月%3日").arg(made.year()).arg(made.month()).arg(made.day()));
     const WidgetControls window(find);
@@ -215,14 +218,16 @@ QString SheetHtml(const Calculator& calculator, const std::vector<const Calculat
         }
         const YuanResult yuan = YuanFromCaption(caption.toStdString());
         if (step->money && yuan.amount) {
-            html += QStringLiteral("<br/>　　%1　%2")
-                        .arg(Whole(QStringLiteral("小写：") + ToQString(YuanFigures(*yuan.amount))),
-                             Whole(QStringLiteral("大写：") + ToQString(YuanCapitals(*yuan.amount))));
+            html +=
+                QStringLiteral("<br/>　　%1　%2")
+                    .arg(Whole(QStringLiteral("小写：") + ToQString(YuanFigures(*yuan.amount))),
+                         Whole(QStringLiteral("大写：") + ToQString(YuanCapitals(*yuan.amount))));
         }
         html += QStringLiteral("</p>");
     }
-    html += QStringLiteral("<h3>二、输入</h3>"
-                           "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">");
+    html += QStringLiteral(
+        "<h3>二、输入</h3>"
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">");
     for (const CalculatorStep* step : calculations) {
         for (const CalculatorInput& input : step->inputs) {
             const QString value = InputValue(calculator, input, find);
@@ -238,9 +243,9 @@ QString SheetHtml(const Calculator& calculator, const std::vector<const Calculat
     }
     html += Escaped(ToQString(calculator.method)) + QStringLiteral("</p><h3>四、计算过程</h3>");
     for (const CalculatorStep* step : calculations) {
-        html += QStringLiteral("<p><b>%1</b><br/>%2</p>")
-                    .arg(Escaped(ToQString(step->name)),
-                         WorkingLines(WorkingOf(find, step->result)));
+        html +=
+            QStringLiteral("<p><b>%1</b><br/>%2</p>")
+                .arg(Escaped(ToQString(step->name)), WorkingLines(WorkingOf(find, step->result)));
     }
     html += QStringLiteral("<p>&nbsp;</p><table width=\"100%\" cellpadding=\"4\"><tr>") +
             SignatureLine("编制人", header.preparedBy) + SignatureLine("复核人", header.checkedBy) +

@@ -121,8 +121,9 @@ QWidget* Make(const ControlRow& row, QWidget* parent)
             entry->setFlat(true);
             entry->setFocusPolicy(Qt::NoFocus);  // Ctrl+B from the keyboard
             entry->setCursor(Qt::PointingHandCursor);
-            entry->setStyleSheet(QStringLiteral("QPushButton { border: none; text-align: left; color: %1; }")
-                                     .arg(QColor::fromRgb(row.colour).name()));
+            entry->setStyleSheet(
+                QStringLiteral("QPushButton { border: none; text-align: left; color: %1; }")
+                    .arg(QColor::fromRgb(row.colour).name()));
             return entry;
         }
     }

@@ -15,9 +15,8 @@ namespace {
 
 bool IsSeparator(const QString& text)
 {
-    return text == QLatin1String("/") || text == QLatin1String("-") ||
-           text == QLatin1String(".") || text == QStringLiteral("年") ||
-           text == QStringLiteral("月");
+    return text == QLatin1String("/") || text == QLatin1String("-") || text == QLatin1String(".") ||
+           text == QStringLiteral("年") || text == QStringLiteral("月");
 }
 
 }  // namespace

@@ -14,8 +14,8 @@
 
 #include "ui/calculation_sheet.h"
 #include "ui/error_report.h"
-#include "ui/sheet_header_dialog.h"
 #include "ui/result_view.h"
+#include "ui/sheet_header_dialog.h"
 #include "ui/web_link.h"
 
 namespace kelvora::ui {

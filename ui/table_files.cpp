@@ -67,7 +67,8 @@ QString WriteXlsx(const QString& path, const std::vector<Cells>& table,
 {
     // A name of our own beside the target: the workbook is written there and
     // takes the target's place only when closed without error.
-    QTemporaryFile reserved(QFileInfo(path).absolutePath() + QStringLiteral("/.kelvora-XXXXXX.xlsx"));
+    QTemporaryFile reserved(QFileInfo(path).absolutePath() +
+                            QStringLiteral("/.kelvora-XXXXXX.xlsx"));
     if (!reserved.open()) {
         return CannotWrite(path, reserved.errorString());
     }
@@ -100,9 +101,11 @@ QString WriteXlsx(const QString& path, const std::vector<Cells>& table,
             const auto row = static_cast<lxw_row_t>(r);
             const auto column = static_cast<lxw_col_t>(c);
             if (r > 0 && c < numbers.size() && numbers[c] && !cell.empty()) {
-                lxw_format* format = TwoDecimals(table, c) ? (strong ? boldTwoDecimals : twoDecimals)
-                                                           : (strong ? bold : nullptr);
-                worksheet_write_number(sheet, row, column, std::strtod(cell.c_str(), nullptr), format);
+                lxw_format* format = TwoDecimals(table, c)
+                                         ? (strong ? boldTwoDecimals : twoDecimals)
+                                         : (strong ? bold : nullptr);
+                worksheet_write_number(sheet, row, column, std::strtod(cell.c_str(), nullptr),
+                                       format);
             } else if (!cell.empty()) {
                 worksheet_write_string(sheet, row, column, cell.c_str(), strong ? bold : nullptr);
             }

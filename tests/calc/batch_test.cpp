@@ -21,8 +21,8 @@ std::vector<std::string> Lines(const std::string& text)
 
 struct Case {
     const char* calculator;
-    const char* rows;                     // as pasted
-    std::vector<const char*> expected;    // output lines after the header
+    const char* rows;                   // as pasted
+    std::vector<const char*> expected;  // output lines after the header
 };
 
 TEST(CalculateRows, EachCalculatorsRowsAsTheWindowWouldGiveThem)
@@ -61,7 +61,8 @@ TEST(CalculateRows, EachCalculatorsRowsAsTheWindowWouldGiveThem)
          "A\t2009/2/6\t20100206\n"
          "B\t2024年3月4日\t２０２４．３．１\n"
          "C\t2023/2/29\t2024/1/1\n",
-         {"A\t2009/2/6\t20100206\t365\t", "B\t2024年3月4日\t２０２４．３．１\t-3\t竣工日期早于开工日期，工期为负数",
+         {"A\t2009/2/6\t20100206\t365\t",
+          "B\t2024年3月4日\t２０２４．３．１\t-3\t竣工日期早于开工日期，工期为负数",
           "C\t2023/2/29\t2024/1/1\t\t开工日期“2023/2/29”不是有效的日期"}},
     };
     for (const Case& c : cases) {
@@ -82,9 +83,12 @@ TEST(CalculateRows, TheHeaderNamesEveryColumnOnce)
         const char* calculator;
         const char* header;
     } cases[] = {
-        {"tender", "标段\t中标金额\t服务类型\t单独提供编制招标文件服务\t招标代理服务收费金额（万元）\t小写\t大写\t说明"},
-        {"supervision", "标段\t计费额\t专业调整系数\t工程复杂程度\t高程调整系数\t浮动幅度值\t收费基价（万元）\t"
-                        "基准价（万元）\t监理取费（万元）\t小写\t大写\t说明"},
+        {"tender",
+         "标段\t中标金额\t服务类型\t单独提供编制招标文件服务\t招标代理服务收费金额（万元）\t小写\t"
+         "大写\t说明"},
+        {"supervision",
+         "标段\t计费额\t专业调整系数\t工程复杂程度\t高程调整系数\t浮动幅度值\t收费基价（万元）\t"
+         "基准价（万元）\t监理取费（万元）\t小写\t大写\t说明"},
         {"period", "标段\t开工日期\t竣工日期\t工期（日历天）\t说明"},
     };
     for (const auto& c : cases) {

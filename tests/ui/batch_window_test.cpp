@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
-#include <csignal>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "calc/batch.h"
 #include "calc/calculators.h"
@@ -102,7 +102,8 @@ TEST_F(BatchTest, RowsPastedFromTheClipboardComeBackAsCalculateRowsWritesThem)
     EXPECT_EQ(batch->model().rows().size(), 3u);
     QGuiApplication::clipboard()->clear();
     QTest::keySequence(View(batch), QKeySequence::Copy);
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), CalculateRows("tender", kTenderRows));
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+              CalculateRows("tender", kTenderRows));
     const QString total = batch->findChild<QLabel*>(QStringLiteral("batchTotal"))->text();
     EXPECT_TRUE(total.contains("29.50")) << total.toStdString();
     EXPECT_TRUE(total.contains("1 行计算失败")) << total.toStdString();
@@ -128,7 +129,9 @@ TEST_F(BatchTest, AnEditedCellIsWorkedOutAgainAndTheTotalFollows)
     EXPECT_TRUE(batch->findChild<QLabel*>(QStringLiteral("batchTotal"))->text().contains("604.32"));
     model.setData(model.index(0, 3), "很复杂", Qt::EditRole);
     EXPECT_EQ(model.data(model.index(0, 8), Qt::DisplayRole).toString(), "");
-    EXPECT_TRUE(model.data(model.index(0, 11), Qt::DisplayRole).toString().startsWith("请选择工程复杂程度"));
+    EXPECT_TRUE(model.data(model.index(0, 11), Qt::DisplayRole)
+                    .toString()
+                    .startsWith("请选择工程复杂程度"));
 }
 
 TEST_F(BatchTest, PastesThatAreTooLongOrNoTableChangeNothing)
@@ -164,11 +167,14 @@ sheet = openpyxl.load_workbook(sys.argv[1]).active
 for row in sheet.iter_rows():
     print("|".join("" if c.value is None else (type(c.value).__name__ + ":" + str(c.value)) for c in row))
 print("bold", sheet["A1"].font.b, sheet["E2"].number_format, sheet.column_dimensions["G"].width > 20)
-)"), {xlsx});
+)"),
+                                {xlsx});
     const QStringList lines = read.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 6);
     EXPECT_TRUE(lines[0].startsWith("str:标段|str:中标金额"));
-    EXPECT_EQ(lines[1], "str:一标段|str:6000|str:工程招标|str:是|float:29.32|str:¥293,200.00|str:人民币贰拾玖万叁仟贰佰元整|");
+    EXPECT_EQ(lines[1],
+              "str:一标段|str:6000|str:工程招标|str:是|float:29.32|str:¥293,200.00|str:"
+              "人民币贰拾玖万叁仟贰佰元整|");
     EXPECT_TRUE(lines[3].startsWith("str:三标段|str:500|str:货物|str:否|||"));
     EXPECT_TRUE(lines[4].startsWith("str:合计|||"));
     EXPECT_TRUE(lines[4].contains("float:29.5|"));
@@ -185,11 +191,13 @@ import csv, sys
 with open(sys.argv[1], encoding="utf-8-sig", newline="") as f:
     for row in csv.reader(f):
         print("|".join(row))
-)"), {csv});
+)"),
+                                {csv});
     const QStringList csvLines = rows.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(csvLines.size(), 5);
-    EXPECT_EQ(csvLines[2], "二标段|12,345.67|服务招标||0.18|¥1,800.00|人民币壹仟捌佰元整|"
-                           "中标金额：按 12 计算，“,345.67”未被读取");
+    EXPECT_EQ(csvLines[2],
+              "二标段|12,345.67|服务招标||0.18|¥1,800.00|人民币壹仟捌佰元整|"
+              "中标金额：按 12 计算，“,345.67”未被读取");
 }
 
 TEST_F(BatchTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
@@ -210,8 +218,8 @@ TEST_F(BatchTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
         rlimit small = saved;
         small.rlim_cur = 64;
         setrlimit(RLIMIT_FSIZE, &small);
-        const QString message = excel ? ui::WriteXlsx(path, table, numbers, true)
-                                      : ui::WriteCsv(path, table);
+        const QString message =
+            excel ? ui::WriteXlsx(path, table, numbers, true) : ui::WriteCsv(path, table);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, handler);
         EXPECT_TRUE(message.startsWith("无法写入文件")) << message.toStdString();

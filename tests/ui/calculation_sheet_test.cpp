@@ -337,8 +337,9 @@ int PdfPages(const QString& path)
 // the fields given, the standard cited, each result once, lines to sign.
 TEST_F(SheetTest, EachSheetIsOnePageWithItsHeaderStandardResultsAndSignLines)
 {
-    const ui::SheetHeader full{"城南污水处理厂", "CN-2026-018", "第二标段", "城南水务有限公司",
-                               "某某招标代理有限公司", "张三", "李四"};
+    const ui::SheetHeader full{
+        "城南污水处理厂",       "CN-2026-018", "第二标段", "城南水务有限公司",
+        "某某招标代理有限公司", "张三",        "李四"};
     const struct {
         const char* what;
         int page;
@@ -346,7 +347,8 @@ TEST_F(SheetTest, EachSheetIsOnePageWithItsHeaderStandardResultsAndSignLines)
         const char* standard;  // "" for none
         std::vector<const char*> results;
     } sheets[] = {
-        {"tender", 0,
+        {"tender",
+         0,
          [](SheetTest& t) {
              t.Type(role::kTenderAmount, "6000");
              t.Click(role::kDocumentService);
@@ -354,11 +356,12 @@ TEST_F(SheetTest, EachSheetIsOnePageWithItsHeaderStandardResultsAndSignLines)
          },
          "《招标代理服务收费管理暂行办法》（计价格〔2002〕1980号）",
          {"招标代理服务收费金额：29.32 万元"}},
-        {"supervision", 1, [](SheetTest& t) { t.Supervision(3); },
+        {"supervision",
+         1,
+         [](SheetTest& t) { t.Supervision(3); },
          "《建设工程监理与相关服务收费管理规定》（发改价格〔2007〕670号）",
          {"收费基价：629.5 万元", "工程监理服务收费基准价：868.71 万元", "监理取费：781.839 万元"}},
-        {"period", 2, [](SheetTest& t) { t.Click(role::kPeriodCalculate); }, "",
-         {"工期：0 天"}},
+        {"period", 2, [](SheetTest& t) { t.Click(role::kPeriodCalculate); }, "", {"工期：0 天"}},
     };
     const QStringList fields = {"项目名称：城南污水处理厂", "项目编号：CN-2026-018",
                                 "标段：第二标段", "招标人（委托人）：城南水务有限公司",
