@@ -311,6 +311,12 @@ void BatchWindow::ExportSheet()
     if (path.isEmpty()) {
         return;
     }
+    const QString problem = WriteSheet(path, header);
+    Tell(problem.isEmpty() ? QStringLiteral("已保存：") + QDir::toNativeSeparators(path) : problem);
+}
+
+QString BatchWindow::WriteSheet(const QString& path, const SheetHeader& header) const
+{
     QByteArray pdf;
     {
         QBuffer buffer(&pdf);
@@ -321,8 +327,7 @@ void BatchWindow::ExportSheet()
         writer.setCreator(QStringLiteral("Kelvora " KELVORA_VERSION));
         PaintSheet(SheetHtml(header), writer);
     }
-    const QString problem = WriteWholeFile(path, pdf);
-    Tell(problem.isEmpty() ? QStringLiteral("已保存：") + QDir::toNativeSeparators(path) : problem);
+    return WriteWholeFile(path, pdf);
 }
 
 void BatchWindow::Print()

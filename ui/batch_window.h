@@ -36,8 +36,10 @@ public:
     void ExportSheet();
     void Print();
 
-    // The sheet of all rows as HTML, under `header` (calculation_sheet.h).
+    // The sheet of all rows, under `header` (calculation_sheet.h), as HTML and
+    // written as a PDF (an empty string, or the message).
     QString SheetHtml(const struct SheetHeader& header) const;
+    QString WriteSheet(const QString& path, const SheetHeader& header) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -16,6 +16,7 @@
 #include "calc/calculators.h"
 #include "ui/batch_model.h"
 #include "ui/batch_window.h"
+#include "ui/calculation_sheet.h"
 #include "ui/control_table.h"
 #include "ui/table_files.h"
 #include "window_driver.h"
@@ -227,6 +228,30 @@ TEST_F(BatchTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
         EXPECT_EQ(old.readAll(), "the file from before");
         old.close();
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), excel ? 1 : 2);
+    }
+}
+
+TEST_F(BatchTest, TheBatchSheetHoldsEveryRowTheTotalAndItsCapitals)
+{
+    BatchWindow* batch = Open(0);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(kTenderRows));
+    batch->Paste();
+    QTemporaryDir folder;
+    const QString path = folder.filePath("lots.pdf");
+    ui::SheetHeader header;
+    header.project = "城南污水处理厂";
+    header.preparedBy = "张三";
+    ASSERT_EQ(batch->WriteSheet(path, header), "");
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", path, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(20000));
+    QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    for (const char* piece :
+         {"招标代理服务费计算书（多标段）", "项目名称：城南污水处理厂", "一标段", "二标段", "三标段",
+          "请选择服务类型", "合计", "29.50", "人民币贰拾玖万伍仟元整", "1行计算失败，未计入合计",
+          "编制人：张三", "第1页共1页"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(piece))) << piece;
     }
 }
 
