@@ -4,10 +4,12 @@
 // kelvora-tooltip.png (the working behind a tender fee),
 // kelvora-discipline-list.png (the discipline coefficients),
 // kelvora-warning.png (a text not read as typed) and kelvora-stale.png (a
-// result whose input changed), and kelvora-supervision-sheet.pdf.
+// result whose input changed), kelvora-supervision-sheet.pdf, and
+// kelvora-batch.png (rows pasted into the supervision page's batch window).
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,8 @@
 #include <QToolTip>
 #include <cstdio>
 
+#include "calc/supervision_fee.h"
+#include "ui/batch_window.h"
 #include "ui/calculation_sheet.h"
 #include "ui/input_notes.h"
 #include "ui/main_window.h"
@@ -148,10 +152,30 @@ int main(int argc, char* argv[])
     Control<QLineEdit>(window, role::kRange)->setText(QStringLiteral("-10"));
     QTest::mouseClick(Control<QPushButton>(window, role::kChargedFeeCalculate), Qt::LeftButton);
     const QString sheet = QDir::current().filePath(QStringLiteral("kelvora-supervision-sheet.pdf"));
-    if (const QString message = ui::WriteCalculationSheet(window, sheet); !message.isEmpty()) {
+    const ui::SheetHeader header{"城南污水处理厂二期工程", "CN-2026-018", "第二标段",
+                                 "城南水务有限公司", "某某招标代理有限公司", "张三", "李四"};
+    if (const QString message = ui::WriteCalculationSheet(window, sheet, header);
+        !message.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(message));
         return 1;
     }
     std::printf("%s\n", qPrintable(sheet));
+
+    // Many lots pasted into the supervision page's batch window.
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(
+        "标段\t计费额\t专业调整系数\t工程复杂程度\t高程调整系数\t浮动幅度值\n"
+        "第一标段\t35000\t1.2\t较复杂\t1\t-10\n"
+        "第二标段\t12,800\t1.0\t一般\t1\t0\n"
+        "第三标段\t8600\t1.1\t复杂\t\t-5\n"
+        "第四标段\t52000\t1.0\t很复杂\t1\t0\n"));
+    ui::BatchWindow* batch = ui::OpenBatch(window, kelvora::SupervisionFeeCalculator());
+    batch->resize(980, 300);
+    batch->Paste();
+    QTest::qWait(20);
+    const QString batchShot = QDir::current().filePath(QStringLiteral("kelvora-batch.png"));
+    if (!batch->grab().save(batchShot)) {
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(batchShot));
     return 0;
 }
