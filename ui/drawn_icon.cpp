@@ -20,4 +20,15 @@ QIcon DrawnIcon(const QWidget* widget, const std::function<void(QPainter&)>& pai
     return QIcon(pixmap);
 }
 
+QIcon WarningMarkIcon(const QWidget* widget)
+{
+    return DrawnIcon(widget, [](QPainter& painter) {
+        painter.setBrush(QColor(0xE6, 0x7E, 0x00));
+        painter.drawEllipse(QRectF(2, 2, 12, 12));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(7.2, 4.5, 1.6, 5));
+        painter.drawEllipse(QRectF(7.1, 10.5, 1.8, 1.8));
+    });
+}
+
 }  // namespace kelvora::ui

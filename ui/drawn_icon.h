@@ -14,4 +14,7 @@ namespace kelvora::ui {
 // antialiased pixmap in 16 x 16 coordinates.
 QIcon DrawnIcon(const QWidget* widget, const std::function<void(QPainter&)>& paint);
 
+// The mark of a doubtful input or figure: an orange disc with a white "!".
+QIcon WarningMarkIcon(const QWidget* widget);
+
 }  // namespace kelvora::ui

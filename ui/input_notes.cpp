@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
 #include <memory>
 
 #include "calc/input_check.h"
@@ -15,18 +14,6 @@ namespace kelvora::ui {
 namespace {
 
 constexpr const char* kMarkName = "inputNote";
-
-// An orange disc with a white "!".
-QIcon WarningIcon(const QWidget* box)
-{
-    return DrawnIcon(box, [](QPainter& painter) {
-        painter.setBrush(QColor(0xE6, 0x7E, 0x00));
-        painter.drawEllipse(QRectF(2, 2, 12, 12));
-        painter.setBrush(Qt::white);
-        painter.drawRect(QRectF(7.2, 4.5, 1.6, 5));
-        painter.drawEllipse(QRectF(7.1, 10.5, 1.8, 1.8));
-    });
-}
 
 // The line edit that shows an input's text.
 QLineEdit* EditOf(const QWidget* input)
@@ -85,7 +72,7 @@ void OfferCorrections(QLineEdit* box, QAction* mark)
 
 QAction* AddNoteMark(QLineEdit* box)
 {
-    QAction* mark = box->addAction(WarningIcon(box), QLineEdit::TrailingPosition);
+    QAction* mark = box->addAction(WarningMarkIcon(box), QLineEdit::TrailingPosition);
     mark->setObjectName(QLatin1String(kMarkName));
     mark->setVisible(false);
     return mark;

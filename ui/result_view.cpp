@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/control_table.h"
+#include "ui/drawn_icon.h"
 #include "ui/fitting_label.h"
 #include "ui/result_copy.h"
 
@@ -67,9 +68,31 @@ void ResultView::Write(const QString& caption, const QString& working)
 
 void ResultView::SetMarks(const QStringList& marks)
 {
-    if (marks != m_marks) {
-        m_marks = marks;
-        ShowState();
+    if (marks == m_marks) {
+        return;
+    }
+    m_marks = marks;
+    if (m_mark == nullptr && !marks.isEmpty() && m_box) {
+        m_mark = new QLabel(m_box->parentWidget());
+        m_mark->setObjectName(m_label->objectName() + QStringLiteral("Mark"));
+        m_mark->setPixmap(WarningMarkIcon(m_label).pixmap(16, 16));
+        m_mark->resize(16, 16);
+    }
+    if (m_mark != nullptr) {
+        m_mark->setToolTip(marks.join(QLatin1Char('\n')));
+        m_mark->setAccessibleName(marks.join(QLatin1Char('\n')));
+        FitBox();
+        m_mark->setVisible(!marks.isEmpty());
+    }
+    m_label->setAccessibleDescription(marks.join(QLatin1Char('\n')));
+    ShowState();
+}
+
+void ResultView::PlaceMark()
+{
+    if (m_mark != nullptr && m_box) {
+        m_mark->move(m_box->geometry().right() - 18, m_box->geometry().center().y() - 8);
+        m_mark->raise();
     }
 }
 
@@ -103,8 +126,10 @@ void ResultView::FitBox()
     }
     // Inside the box's own container, the room left to the right.
     const int room = m_box->parentWidget()->width() - kBoxPadding - m_box->x();
-    const int wanted = m_label->geometry().right() + 1 + kBoxPadding - m_box->x();
+    const int markRoom = m_marks.isEmpty() ? 0 : 18;  // the mark stands after the figure
+    const int wanted = m_label->geometry().right() + 1 + kBoxPadding + markRoom - m_box->x();
     m_box->resize(std::clamp(wanted, m_boxWidth, std::max(m_boxWidth, room)), m_box->height());
+    PlaceMark();
 }
 
 void ResultView::SelectAll()

@@ -36,8 +36,11 @@ public:
     void SetStale(bool stale, const QString& line);
 
     // The notes the figure rests on (inputs not read as typed, a completion
-    // before the start): first in its tooltip and above its menu's copies.
+    // before the start): a mark at the right end of its box, first in its
+    // tooltip and above its menu's copies.
     void SetMarks(const QStringList& marks);
+    // The mark in the box, shown while the figure has notes.
+    QLabel* MarkWidget() const { return m_mark; }
     const QStringList& Marks() const { return m_marks; }
 
     const QString& Working() const { return m_working; }
@@ -67,6 +70,7 @@ private:
     ResultView(QLabel* label, QFrame* box, bool money);
     void ShowState();
     void FitBox();
+    void PlaceMark();
     void SelectAll();
     void ShowMenu(const QPoint& globalPos);
 
@@ -77,6 +81,7 @@ private:
     QString m_working;
     QString m_staleLine;
     QStringList m_marks;
+    QLabel* m_mark = nullptr;
     bool m_stale = false;
     std::function<void(QMenu&)> m_menuExtras;
 };

@@ -152,6 +152,10 @@ TEST_F(WindowTest, AMarkTravelsWithTheFigureItTouches)
     ASSERT_FALSE(items.empty());
     EXPECT_EQ(items.front().text, note);
     EXPECT_FALSE(items.front().enabled);
+    QLabel* mark = ResultView::Of(Get(role::kTenderFee))->MarkWidget();
+    ASSERT_NE(mark, nullptr);
+    EXPECT_TRUE(mark->isVisible());  // a mark in the figure's box, after the figure
+    EXPECT_GT(mark->x(), Get(role::kTenderFee)->geometry().right());
     // on to the next steps: the base price's note goes with the benchmark price
     ShowPage(1);
     Type(role::kFeeBasis, "3.5万");
@@ -174,6 +178,7 @@ TEST_F(WindowTest, AMarkTravelsWithTheFigureItTouches)
     Type(role::kTenderAmount, "6000");
     Click(role::kTenderCalculate);
     EXPECT_TRUE(ResultView::Of(Get(role::kTenderFee))->Marks().isEmpty());
+    EXPECT_FALSE(mark->isVisible());
 }
 
 TEST_F(WindowTest, AnEvidentCorrectionIsOneClickAway)
