@@ -266,6 +266,30 @@ QString NoSheet()
     return QStringLiteral("这一页没有计算书");
 }
 
+// The current page's sheet, or why it cannot be made now.
+struct SheetContent {
+    QString title;
+    QString html;
+    QString problem;
+};
+
+SheetContent CurrentSheet(QWidget& window, const SheetHeader& header)
+{
+    const ControlLookup find = ChildLookup(window);
+    const Calculator* calculator = CurrentCalculator(find);
+    if (calculator == nullptr) {
+        return {{}, {}, NoSheet()};
+    }
+    QString problem;
+    const auto steps = ShownSteps(*calculator, find, problem);
+    if (!problem.isEmpty()) {
+        return {{}, {}, problem};
+    }
+    return {ToQString(calculator->title),
+            SheetHtml(*calculator, steps, find, header, QDate::currentDate()),
+            {}};
+}
+
 }  // namespace
 
 bool HasCalculationSheet(QWidget& window)
@@ -295,15 +319,9 @@ QString ProposedSheetName(QWidget& window, QDate day)
 
 QString WriteCalculationSheet(QWidget& window, const QString& pdfPath, const SheetHeader& header)
 {
-    const ControlLookup find = ChildLookup(window);
-    const Calculator* calculator = CurrentCalculator(find);
-    if (calculator == nullptr) {
-        return NoSheet();
-    }
-    QString problem;
-    const auto steps = ShownSteps(*calculator, find, problem);
-    if (!problem.isEmpty()) {
-        return problem;
+    const SheetContent sheet = CurrentSheet(window, header);
+    if (!sheet.problem.isEmpty()) {
+        return sheet.problem;
     }
     QByteArray pdf;
     {
@@ -311,28 +329,22 @@ QString WriteCalculationSheet(QWidget& window, const QString& pdfPath, const She
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setPageLayout(SheetPageLayout());
-        writer.setTitle(ToQString(calculator->title));
+        writer.setTitle(sheet.title);
         writer.setCreator(QStringLiteral("Kelvora " KELVORA_VERSION));
-        PaintSheet(SheetHtml(*calculator, steps, find, header, QDate::currentDate()), writer);
+        PaintSheet(sheet.html, writer);
     }
     return WriteWholeFile(pdfPath, pdf);
 }
 
 QString PrintCalculationSheet(QWidget& window, QPrinter& printer, const SheetHeader& header)
 {
-    const ControlLookup find = ChildLookup(window);
-    const Calculator* calculator = CurrentCalculator(find);
-    if (calculator == nullptr) {
-        return NoSheet();
-    }
-    QString problem;
-    const auto steps = ShownSteps(*calculator, find, problem);
-    if (!problem.isEmpty()) {
-        return problem;
+    const SheetContent sheet = CurrentSheet(window, header);
+    if (!sheet.problem.isEmpty()) {
+        return sheet.problem;
     }
     printer.setPageLayout(SheetPageLayout());
-    printer.setDocName(ToQString(calculator->title));
-    PaintSheet(SheetHtml(*calculator, steps, find, header, QDate::currentDate()), printer);
+    printer.setDocName(sheet.title);
+    PaintSheet(sheet.html, printer);
     return {};
 }
 

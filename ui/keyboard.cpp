@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+#include <functional>
 
 #include "calc/calculators.h"
 #include "ui/control_table.h"
@@ -17,11 +18,12 @@
 namespace kelvora::ui {
 namespace {
 
-// Enter (or keypad Enter) on a widget clicks a button; on the button itself,
-// Space does too, as buttons do.
-class EnterPresses : public QObject {
+// Hands the key presses that reach a widget to `handle`, which says whether
+// it took the key.
+class KeyHandler : public QObject {
 public:
-    EnterPresses(QObject* watched, QAbstractButton* button) : QObject(watched), m_button(button)
+    KeyHandler(QObject* watched, std::function<bool(const QKeyEvent&)> handle)
+        : QObject(watched), m_handle(std::move(handle))
     {
         watched->installEventFilter(this);
     }
@@ -29,71 +31,62 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress) {
-            return false;
-        }
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            mods == Qt::NoModifier && m_button->isEnabled()) {
-            for (QObject* o = parent(); o != nullptr; o = o->parent()) {
-                if (auto* picker = dynamic_cast<DatePicker*>(o)) {
-                    picker->TakeTypedDate();  // a date typed whole counts before the press
-                    break;
-                }
-            }
-            m_button->click();
-            return true;
-        }
-        return false;
+        return event->type() == QEvent::KeyPress && m_handle(*static_cast<QKeyEvent*>(event));
     }
 
 private:
-    QAbstractButton* m_button;
+    std::function<bool(const QKeyEvent&)> m_handle;
 };
 
-// The Menu key or Shift+F10 opens the menu of the step's result, so a figure
-// can be copied without the mouse (the result itself takes no Tab stop).
-class ResultMenuKey : public QObject {
-public:
-    ResultMenuKey(QObject* watched, QWidget* result) : QObject(watched), m_result(result)
-    {
-        watched->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress) {
+// Enter (or keypad Enter) on `watched` clicks `button`; on the button itself,
+// Space does too, as buttons do.
+void EnterPresses(QObject* watched, QAbstractButton* button)
+{
+    new KeyHandler(watched, [watched, button](const QKeyEvent& key) {
+        const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+        if ((key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) || mods != Qt::NoModifier ||
+            !button->isEnabled()) {
             return false;
         }
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
-        const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+        for (QObject* o = watched; o != nullptr; o = o->parent()) {
+            if (auto* picker = dynamic_cast<DatePicker*>(o)) {
+                picker->TakeTypedDate();  // a date typed whole counts before the press
+                break;
+            }
+        }
+        button->click();
+        return true;
+    });
+}
+
+// The Menu key or Shift+F10 on `watched` opens the menu of the step's result,
+// so a figure can be copied without the mouse (the result takes no Tab stop).
+void ResultMenuKey(QObject* watched, QWidget* result)
+{
+    new KeyHandler(watched, [result](const QKeyEvent& key) {
+        const bool menuKey = key.key() == Qt::Key_Menu && key.modifiers() == Qt::NoModifier;
+        const bool shiftF10 = key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier;
         if (!menuKey && !shiftF10) {
             return false;
         }
-        if (ResultView* view = ResultView::Of(m_result)) {
+        if (ResultView* view = ResultView::Of(result)) {
             view->OpenMenu();
         }
         return true;
-    }
-
-private:
-    QWidget* m_result;
-};
+    });
+}
 
 // Enter in `input` presses `button`; a box with an inner line edit (the
 // editable combo box, the date box) gets it there too.
 void PressOnEnter(QWidget* input, QAbstractButton* button)
 {
-    new EnterPresses(input, button);
+    EnterPresses(input, button);
     if (auto* combo = qobject_cast<QComboBox*>(input); combo && combo->lineEdit()) {
-        new EnterPresses(combo->lineEdit(), button);
+        EnterPresses(combo->lineEdit(), button);
     }
     if (auto* picker = qobject_cast<QDateTimeEdit*>(input)) {
         if (auto* edit = picker->findChild<QLineEdit*>()) {
-            new EnterPresses(edit, button);
+            EnterPresses(edit, button);
         }
     }
 }
@@ -127,11 +120,11 @@ void SetUpEnterKeys(const Calculator& calculator, const ControlLookup& find)
         for (const CalculatorInput& input : step.inputs) {
             if (input.kind != InputKind::Result) {
                 PressOnEnter(find(input.control), button);
-                new ResultMenuKey(find(input.control), result);
+                ResultMenuKey(find(input.control), result);
             }
         }
         PressOnEnter(button, button);
-        new ResultMenuKey(button, result);
+        ResultMenuKey(button, result);
     }
 }
 

@@ -152,8 +152,9 @@ int main(int argc, char* argv[])
     Control<QLineEdit>(window, role::kRange)->setText(QStringLiteral("-10"));
     QTest::mouseClick(Control<QPushButton>(window, role::kChargedFeeCalculate), Qt::LeftButton);
     const QString sheet = QDir::current().filePath(QStringLiteral("kelvora-supervision-sheet.pdf"));
-    const ui::SheetHeader header{"城南污水处理厂二期工程", "CN-2026-018", "第二标段",
-                                 "城南水务有限公司", "某某招标代理有限公司", "张三", "李四"};
+    const ui::SheetHeader header{
+        "城南污水处理厂二期工程", "CN-2026-018", "第二标段", "城南水务有限公司",
+        "某某招标代理有限公司",   "张三",        "李四"};
     if (const QString message = ui::WriteCalculationSheet(window, sheet, header);
         !message.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(message));
@@ -162,12 +163,12 @@ int main(int argc, char* argv[])
     std::printf("%s\n", qPrintable(sheet));
 
     // Many lots pasted into the supervision page's batch window.
-    QGuiApplication::clipboard()->setText(QString::fromUtf8(
-        "标段\t计费额\t专业调整系数\t工程复杂程度\t高程调整系数\t浮动幅度值\n"
-        "第一标段\t35000\t1.2\t较复杂\t1\t-10\n"
-        "第二标段\t12,800\t1.0\t一般\t1\t0\n"
-        "第三标段\t8600\t1.1\t复杂\t\t-5\n"
-        "第四标段\t52000\t1.0\t很复杂\t1\t0\n"));
+    QGuiApplication::clipboard()->setText(
+        QString::fromUtf8("标段\t计费额\t专业调整系数\t工程复杂程度\t高程调整系数\t浮动幅度值\n"
+                          "第一标段\t35000\t1.2\t较复杂\t1\t-10\n"
+                          "第二标段\t12,800\t1.0\t一般\t1\t0\n"
+                          "第三标段\t8600\t1.1\t复杂\t\t-5\n"
+                          "第四标段\t52000\t1.0\t很复杂\t1\t0\n"));
     ui::BatchWindow* batch = ui::OpenBatch(window, kelvora::SupervisionFeeCalculator());
     batch->resize(980, 300);
     batch->Paste();
