@@ -18,8 +18,21 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 log=build/windows/calc-tests.log
 # no display, no Mono or Gecko installers, no Wine debug chatter
-if ! env -u DISPLAY WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
-    "$wine" build/windows/tests/kelvora_calc_tests.exe >"$log" 2>&1; then
+run_tests() {
+    env -u DISPLAY WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+        "$wine" build/windows/tests/kelvora_calc_tests.exe >"$log" 2>&1
+}
+if ! run_tests; then
+    # Wine itself sometimes fails to set up a new prefix ("could not load
+    # kernel32.dll") before any test runs: that start is tried once more.
+    if grep -q "could not load kernel32.dll" "$log"; then
+        rm -rf "$prefix" && mkdir -p "$prefix"
+        run_tests || failed=1
+    else
+        failed=1
+    fi
+fi
+if [ "${failed:-0}" = 1 ]; then
     grep -E "^\[  FAILED|Failure|error" "$log" | head -n 40 || tail -n 40 "$log"
     echo "Windows calc tests: FAILED (log: $log)" >&2
     exit 1
