@@ -121,9 +121,6 @@ QWidget* Make(const ControlRow& row, QWidget* parent)
             entry->setFlat(true);
             entry->setFocusPolicy(Qt::NoFocus);  // Ctrl+B from the keyboard
             entry->setCursor(Qt::PointingHandCursor);
-            entry->setStyleSheet(
-                QStringLiteral("QPushButton { border: none; text-align: left; color: %1; }")
-                    .arg(QColor::fromRgb(row.colour).name()));
             return entry;
         }
     }
