@@ -32,9 +32,9 @@ public:
         switch (t) {
             case QAccessible::Name:
                 // a result by its prompt, any other label by its text
-                return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
+                return label->accessibleName().isEmpty() ? ShownText(label) : label->accessibleName();
             case QAccessible::Value:
-                return ResultView::Of(label) != nullptr ? label->text() : QString();
+                return ResultView::Of(label) != nullptr ? ShownText(label) : QString();
             default:
                 return QAccessibleWidget::text(t);
         }
@@ -50,7 +50,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value) {
-            return static_cast<QComboBox*>(widget())->currentText();
+            return ShownText(widget());
         }
         return QAccessibleWidget::text(t);
     }
