@@ -198,8 +198,8 @@ TEST_F(KeyboardTest, DatesTypedOrPastedInTheUsualForms)
         EXPECT_EQ(picker->date(), QDate(2024, 12, 31)) << "typed " << typed;
         EXPECT_EQ(picker->text(), "2024/12/31");
     }
-    for (const char* pasted :
-         {"2024/12/31", "2024-12-31", "2024.12.31", "20241231", " 2024-12-31 "}) {
+    for (const char* pasted : {"2024/12/31", "2024-12-31", "2024.12.31", "20241231", " 2024-12-31 ",
+                               "2024年12月31日", "２０２４／１２／３１"}) {
         picker->setDate(QDate(2009, 2, 6));
         tabInto(picker);
         QGuiApplication::clipboard()->setText(QString::fromUtf8(pasted));
