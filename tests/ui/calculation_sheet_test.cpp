@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "ui/calculation_sheet.h"
 #include "ui/result_view.h"
 #include "ui/sheet_export.h"
 #include "window_driver.h"
@@ -509,6 +510,52 @@ TEST_F(SheetTest, CtrlPShowsThePrintPreviewOfTheSheet)
     QTest::keySequence(Get(role::kTenderAmount), QKeySequence::Print);
     poll.stop();
     EXPECT_EQ(pages, 1);
+}
+
+TEST_F(SheetTest, TheHeaderIsAskedTopToBottomConfirmedWithEnterAndOfferedAgain)
+{
+    const auto ask = [this](const std::function<void(QDialog&)>& fill, ui::SheetHeader& header) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            fill(*dialog);
+        });
+        return ui::AskSheetHeader(window(), header);
+    };
+    ui::SheetHeader first;
+    ASSERT_TRUE(ask(
+        [&](QDialog& dialog) {
+            // Tab from the first field to the last, typing into each
+            for (int i = 0; i < 7; ++i) {
+                auto* field = qobject_cast<QLineEdit*>(dialog.focusWidget());
+                if (field == nullptr) {
+                    ADD_FAILURE() << "no field has the focus at " << i;
+                    dialog.reject();
+                    return;
+                }
+                QTest::keyClicks(field, QStringLiteral("f%1").arg(i));
+                if (i < 6) {
+                    QTest::keyClick(field, Qt::Key_Tab);
+                }
+            }
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+        },
+        first));
+    EXPECT_EQ(first.project, "f0");
+    EXPECT_EQ(first.lot, "f2");
+    EXPECT_EQ(first.checkedBy, "f6");
+    // the next sheet of the run offers what was typed; Esc leaves it as it was
+    ui::SheetHeader second;
+    QString offered;
+    EXPECT_FALSE(ask(
+        [&](QDialog& dialog) {
+            if (auto* field = qobject_cast<QLineEdit*>(dialog.focusWidget())) {
+                offered = field->text();
+            }
+            dialog.reject();
+        },
+        second));
+    EXPECT_EQ(offered, "f0");
 }
 
 }  // namespace
