@@ -4,13 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <csignal>
 
 #include "calc/batch.h"
 #include "calc/calculators.h"
@@ -213,16 +211,9 @@ TEST_F(BatchTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("the file from before");
         old.close();
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = 64;
-        setrlimit(RLIMIT_FSIZE, &small);
-        const QString message =
-            excel ? ui::WriteXlsx(path, table, numbers, true) : ui::WriteCsv(path, table);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, handler);
+        const QString message = OnANearlyFullDisk(64, [&] {
+            return excel ? ui::WriteXlsx(path, table, numbers, true) : ui::WriteCsv(path, table);
+        });
         EXPECT_TRUE(message.startsWith("无法写入文件")) << message.toStdString();
         ASSERT_TRUE(old.open(QIODevice::ReadOnly));
         EXPECT_EQ(old.readAll(), "the file from before");
@@ -248,9 +239,9 @@ TEST_F(BatchTest, TheBatchSheetHoldsEveryRowTheTotalAndItsCapitals)
     QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     text.remove(QRegularExpression(QStringLiteral("\\s")));
     for (const char* piece :
-         {"招标代理服务费计算书（多标段）", "项目名称：城南污水处理厂", "一标段", "二标段", "三标段",
-          "请选择服务类型", "合计", "29.50", "人民币贰拾玖万伍仟元整", "1行计算失败，未计入合计",
-          "编制人：张三", "第1页共1页"}) {
+         {"招标代理服务费计算书（多标段）", "项目名称：城南污水处理厂", "一标段", "二标段",
+          "三标段", "请选择服务类型", "合计", "29.50", "人民币贰拾玖万伍仟元整",
+          "1行计算失败，未计入合计", "编制人：张三", "第1页共1页"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(piece))) << piece;
     }
 }

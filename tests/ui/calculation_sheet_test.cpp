@@ -264,27 +264,10 @@ TEST_F(SheetTest, CtrlSAsksWhereWritesAndOpensTheSheet)
     Type(role::kTenderAmount, "6000");
     Click(role::kTenderCalculate);
     const QString target = PathOf("chosen.pdf");
-    QString proposed;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        if (ConfirmSheetHeader(QApplication::activeModalWidget())) {
-            return;
-        }
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            proposed = dialog->selectedFiles().value(0);
-            // typed into its name box: selectFile() of another folder settles only
-            // once the folder is read, and a dialog of an earlier test may be remembered
-            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(target);
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-        }
-    });
-    poll.start();
-    QTest::keySequence(QApplication::focusWidget(), QKeySequence::Save);
-    poll.stop();
-    EXPECT_EQ(proposed, QDir(ui::SheetFolder())
-                            .filePath("招标代理服务费计算书-" +
-                                      QDate::currentDate().toString(Qt::ISODate) + ".pdf"));
+    const Saved saved = SaveThroughDialogs(Get(role::kTenderAmount), target);
+    EXPECT_EQ(saved.proposed, QDir(ui::SheetFolder())
+                                  .filePath("招标代理服务费计算书-" +
+                                            QDate::currentDate().toString(Qt::ISODate) + ".pdf"));
     EXPECT_TRUE(QFile::exists(target));
     ASSERT_EQ(Opened().size(), 1);
     EXPECT_EQ(Opened()[0].toLocalFile(), target);

@@ -5,13 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QTemporaryDir>
-#include <csignal>
 
 #include "ui/calculation_sheet.h"
 #include "ui/input_notes.h"
@@ -317,15 +315,8 @@ TEST_F(WindowTest, ASheetSavedOntoAFullDiskLeavesTheOldFileAsItWas)
     // little room left: no file of this process may grow past 2 kB
     Type(role::kTenderAmount, "7000");
     Click(role::kTenderCalculate);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 2048;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const QString message = WriteCalculationSheet(window(), path);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const QString message =
+        OnANearlyFullDisk(2048, [&] { return WriteCalculationSheet(window(), path); });
 
     EXPECT_TRUE(message.startsWith("无法写入文件")) << message.toStdString();
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -341,28 +332,7 @@ TEST_F(WindowTest, AfterAGoodSaveTheWindowSaysWhereTheSheetWentEvenWithoutAViewe
     Type(role::kTenderAmount, "6000");
     Click(role::kTenderCalculate);
     RefuseToOpen();
-    QString told;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (ConfirmSheetHeader(modal)) {
-            return;
-        }
-        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            // typed into its name box: selectFile() of another folder settles only
-            // once the folder is read, and a dialog of an earlier test may be remembered
-            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(target);
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            told = box->text();
-            box->accept();
-        }
-    });
-    poll.start();
-    Get(role::kTenderAmount)->setFocus();
-    QTest::keySequence(Get(role::kTenderAmount), QKeySequence::Save);
-    poll.stop();
+    const QString told = SaveThroughDialogs(Get(role::kTenderAmount), target).told;
     EXPECT_TRUE(QFile::exists(target));
     EXPECT_TRUE(told.startsWith("已保存：" + QDir::toNativeSeparators(target)))
         << told.toStdString();

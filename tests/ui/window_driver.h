@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -11,6 +13,7 @@
 #include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +24,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <csignal>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -206,6 +210,58 @@ public:  // the helpers are used by the tables of cases too
         }
         QMetaObject::invokeMethod(modal, "accept", Qt::QueuedConnection);
         return true;
+    }
+
+    struct Saved {
+        QString proposed;  // the file name the save dialog first offered
+        QString told;      // the text of a message box shown after it, if any
+    };
+
+    // Presses Ctrl+S on `focus` and goes through the dialogs it opens: the
+    // header confirmed, `target` typed into the save dialog's name box
+    // (selectFile() of another folder settles only once the folder is read,
+    // and a dialog of an earlier test may be remembered), a report read.
+    Saved SaveThroughDialogs(QWidget* focus, const QString& target)
+    {
+        Saved saved;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (ConfirmSheetHeader(modal)) {
+                return;
+            }
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                saved.proposed = dialog->selectedFiles().value(0);
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(target);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                saved.told = box->text();
+                box->accept();
+            }
+        });
+        poll.start();
+        focus->setFocus();
+        QTest::keySequence(focus, QKeySequence::Save);
+        poll.stop();
+        return saved;
+    }
+
+    // Runs `write` as on a nearly full disk: no file of this process may grow
+    // past `bytes` while it runs.
+    template <typename Write>
+    static auto OnANearlyFullDisk(rlim_t bytes, Write&& write)
+    {
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+        auto result = write();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+        return result;
     }
 
     // Runs `action`; if it raises a modal report, records it and closes it.
