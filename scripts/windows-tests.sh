@@ -14,8 +14,24 @@ cmake --build --preset windows --parallel "$(nproc)"
 
 wine=/usr/lib/wine/wine64
 command -v wine64 >/dev/null 2>&1 && wine=$(command -v wine64)
+# The Wine server lives beside wine64 in Debian's package, not on PATH.
+wineserver=$(dirname "$wine")/wineserver
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+
+# The Wine server of a prefix goes on writing its registry files into it for a
+# moment after the last program ended: the prefix is removed only once that
+# server has ended, and clean-up never decides the exit status.
+end_prefix() {
+    WINEPREFIX="$1" "$wineserver" -w 2>/dev/null || true
+    rm -rf "$1" 2>/dev/null || { sleep 1; rm -rf "$1" 2>/dev/null; } || true
+}
+cleanup() {
+    local status=$?
+    end_prefix "$prefix"
+    exit "$status"
+}
+trap cleanup EXIT
 log=build/windows/calc-tests.log
 # no display, no Mono or Gecko installers, no Wine debug chatter
 run_tests() {
@@ -26,7 +42,7 @@ if ! run_tests; then
     # Wine itself sometimes fails to set up a new prefix ("could not load
     # kernel32.dll") before any test runs: that start is tried once more.
     if grep -q "could not load kernel32.dll" "$log"; then
-        rm -rf "$prefix" && mkdir -p "$prefix"
+        end_prefix "$prefix" && mkdir -p "$prefix"
         run_tests || failed=1
     else
         failed=1
