@@ -5,6 +5,7 @@
 
 #include "calc/calculators.h"
 #include "calc/control_values.h"
+#include "calc/decimal_text.h"
 #include "calc/float_error.h"
 #include "calc/input_check.h"
 #include "calc/typed_date.h"
@@ -12,22 +13,6 @@
 
 namespace kelvora {
 namespace {
-
-bool IsBlank(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
-}
-
-std::string Trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return std::string(text.substr(first, last - first + 1));
-}
 
 std::string Joined(const std::vector<std::string>& parts, std::string_view separator)
 {
@@ -44,7 +29,7 @@ std::string Joined(const std::vector<std::string>& parts, std::string_view separ
 // A tick as a spreadsheet holds it: 是/否, 1/0, √; empty is 否.
 std::optional<bool> ReadTick(std::string_view cell)
 {
-    const std::string text = Trimmed(cell);
+    const std::string text = std::string(Trimmed(cell));
     for (std::string_view yes : {"是", "1", "√", "✓", "Y", "y", "yes", "Yes", "TRUE", "true"}) {
         if (text == yes) {
             return true;
@@ -66,233 +51,7 @@ DateTime DateOf(CivilDay day)
     return DateTime{std::chrono::local_days{ymd}.time_since_epoch()};
 }
 
-// A number as a digit string times a power of ten.
-struct Decimal {
-    bool negative = false;
-    std::string digits;  // without leading zeros; empty for zero
-    int exponent = 0;
-    int decimals = 0;  // as the text shows it, in plain form
-};
-
-std::optional<Decimal> ReadDecimal(std::string_view text)
-{
-    Decimal d;
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        d.negative = text[i] == '-';
-        ++i;
-    }
-    std::string whole;
-    std::string fraction;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        whole += text[i++];
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            fraction += text[i++];
-        }
-    }
-    if (whole.empty() && fraction.empty()) {
-        return std::nullopt;
-    }
-    int power = 0;
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-        ++i;
-        bool minus = false;
-        if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-            minus = text[i++] == '-';
-        }
-        std::string digits;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9' && digits.size() < 6) {
-            digits += text[i++];
-        }
-        if (digits.empty()) {
-            return std::nullopt;
-        }
-        power = std::stoi(digits) * (minus ? -1 : 1);
-    }
-    if (i != text.size()) {
-        return std::nullopt;
-    }
-    d.digits = whole + fraction;
-    d.digits.erase(0, std::min(d.digits.find_first_not_of('0'), d.digits.size()));
-    d.exponent = power - static_cast<int>(fraction.size());
-    d.decimals = std::max(0, -d.exponent);
-    if (d.digits.empty()) {
-        d.negative = false;
-    }
-    return d;
-}
-
-// |a| compared with |b|, both digit strings of the same length.
-int Compare(const std::string& a, const std::string& b)
-{
-    return a == b ? 0 : (a < b ? -1 : 1);
-}
-
-std::string AddDigits(const std::string& a, const std::string& b)  // same length
-{
-    std::string out(a.size() + 1, '0');
-    int carry = 0;
-    for (std::size_t k = a.size(); k-- > 0;) {
-        const int sum = (a[k] - '0') + (b[k] - '0') + carry;
-        out[k + 1] = static_cast<char>('0' + sum % 10);
-        carry = sum / 10;
-    }
-    out[0] = static_cast<char>('0' + carry);
-    return out;
-}
-
-std::string SubtractDigits(const std::string& a, const std::string& b)  // a >= b, same length
-{
-    std::string out(a.size(), '0');
-    int borrow = 0;
-    for (std::size_t k = a.size(); k-- > 0;) {
-        int diff = (a[k] - '0') - (b[k] - '0') - borrow;
-        borrow = diff < 0 ? 1 : 0;
-        out[k] = static_cast<char>('0' + diff + borrow * 10);
-    }
-    return out;
-}
-
 }  // namespace
-
-std::optional<std::string> DecimalSum(const std::vector<std::string>& numbers)
-{
-    std::vector<Decimal> terms;
-    for (const std::string& number : numbers) {
-        auto d = ReadDecimal(number);
-        if (!d) {
-            return std::nullopt;
-        }
-        terms.push_back(std::move(*d));
-    }
-    int low = 0;
-    bool sameDecimals = true;
-    for (const Decimal& d : terms) {
-        low = std::min(low, d.exponent);
-        sameDecimals = sameDecimals && d.decimals == terms.front().decimals;
-    }
-    // The positive and the negative terms added apart, as digits at the power
-    // `low`, then the smaller total taken from the larger.
-    const auto add = [](std::string total, std::string term) {
-        const std::size_t width = std::max(total.size(), term.size());
-        total.insert(0, width - total.size(), '0');
-        term.insert(0, width - term.size(), '0');
-        std::string sum = AddDigits(total, term);
-        sum.erase(0, std::min(sum.find_first_not_of('0'), sum.size() - 1));  // no growing zeros
-        return sum;
-    };
-    std::string positive = "0";
-    std::string negative = "0";
-    for (const Decimal& d : terms) {
-        const std::string scaled =
-            d.digits + std::string(static_cast<std::size_t>(d.exponent - low), '0');
-        (d.negative ? negative : positive) = add(d.negative ? negative : positive, scaled);
-    }
-    const std::size_t width = std::max(positive.size(), negative.size());
-    positive.insert(0, width - positive.size(), '0');
-    negative.insert(0, width - negative.size(), '0');
-    const bool below = Compare(positive, negative) < 0;
-    std::string sum =
-        below ? SubtractDigits(negative, positive) : SubtractDigits(positive, negative);
-    sum.erase(0, std::min(sum.find_first_not_of('0'), sum.size()));
-    const auto places = static_cast<std::size_t>(-low);
-    if (sum.size() <= places) {
-        sum.insert(0, places + 1 - sum.size(), '0');
-    }
-    std::string whole = sum.substr(0, sum.size() - places);
-    std::string fraction = sum.substr(sum.size() - places);
-    const std::size_t keep =
-        sameDecimals && !terms.empty() ? static_cast<std::size_t>(terms.front().decimals) : 0;
-    while (fraction.size() > keep && fraction.back() == '0') {
-        fraction.pop_back();
-    }
-    const bool zero = whole.find_first_not_of('0') == std::string::npos &&
-                      fraction.find_first_not_of('0') == std::string::npos;
-    return (below && !zero ? "-" : "") + whole + (fraction.empty() ? "" : "." + fraction);
-}
-
-std::vector<Cells> ParseTable(std::string_view text)
-{
-    std::vector<Cells> rows;
-    Cells row;
-    std::string cell;
-    bool quoted = false;
-    bool cellStarted = false;
-    const auto endCell = [&] {
-        row.push_back(std::move(cell));
-        cell.clear();
-        cellStarted = false;
-    };
-    const auto endRow = [&] {
-        endCell();
-        if (!std::all_of(row.begin(), row.end(), [](const std::string& c) { return IsBlank(c); })) {
-            rows.push_back(std::move(row));
-        }
-        row.clear();
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                cell += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                cell += c;
-            }
-            continue;
-        }
-        if (c == '"' && !cellStarted) {
-            quoted = true;
-            cellStarted = true;
-        } else if (c == '\t') {
-            endCell();
-        } else if (c == '\n' || c == '\r') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-            endRow();
-        } else {
-            cell += c;
-            cellStarted = true;
-        }
-    }
-    if (!row.empty() || !cell.empty() || cellStarted) {
-        endRow();
-    }
-    return rows;
-}
-
-std::string FormatTable(const std::vector<Cells>& rows)
-{
-    std::string out;
-    for (const Cells& row : rows) {
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            const std::string& cell = row[i];
-            if (i > 0) {
-                out += '\t';
-            }
-            if (cell.find_first_of("\t\n\r\"") == std::string::npos) {
-                out += cell;
-                continue;
-            }
-            out += '"';
-            for (const char c : cell) {
-                out += c;
-                if (c == '"') {
-                    out += '"';
-                }
-            }
-            out += '"';
-        }
-        out += '\n';
-    }
-    return out;
-}
 
 BatchColumns ColumnsOf(const Calculator& calculator)
 {
@@ -334,7 +93,7 @@ Cells HeaderOf(const BatchColumns& columns)
 bool IsHeaderRow(const BatchColumns& columns, const Cells& row)
 {
     for (const std::string& cell : row) {
-        const std::string text = Trimmed(cell);
+        const std::string text = std::string(Trimmed(cell));
         if (text == "标段") {
             return true;
         }
@@ -360,7 +119,7 @@ std::optional<std::string> SetInput(const BatchColumns& columns, const Calculato
             const auto ticked = ReadTick(cell);
             values.SetTicked(input.control, ticked.value_or(false));
             if (!ticked) {
-                note = "“" + Trimmed(cell) + "”按“否”计算";
+                note = "“" + std::string(Trimmed(cell)) + "”按“否”计算";
             }
             return std::nullopt;
         }
@@ -373,14 +132,14 @@ std::optional<std::string> SetInput(const BatchColumns& columns, const Calculato
             }
             note = IsBlank(cell) ? "未填写" + name
                    : typed.kind == TypedDateKind::Valid
-                       ? name + "“" + Trimmed(cell) + "”超出可选的日期范围"
-                       : name + "“" + Trimmed(cell) + "”不是有效的日期";
+                       ? name + "“" + std::string(Trimmed(cell)) + "”超出可选的日期范围"
+                       : name + "“" + std::string(Trimmed(cell)) + "”不是有效的日期";
             return note;
         }
         case InputKind::Result: {
             // the value of a choice: the caption of one of its options
             const CalculatorStep* choice = StepWriting(*columns.calculator, input.control);
-            const std::string text = Trimmed(cell);
+            const std::string text = std::string(Trimmed(cell));
             for (std::size_t i = 0; i < input.entries.size() && choice != nullptr; ++i) {
                 if (text == input.entries[i]) {
                     values.SetTicked(choice->buttons[i], true);

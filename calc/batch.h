@@ -20,17 +20,10 @@
 #include <vector>
 
 #include "calc/calculator.h"
+#include "calc/decimal_text.h"
+#include "calc/table_text.h"
 
 namespace kelvora {
-
-using Cells = std::vector<std::string>;
-
-// The rows of a spreadsheet's text; empty lines are skipped.
-std::vector<Cells> ParseTable(std::string_view text);
-
-// The rows as a spreadsheet takes them: tabs between cells, LF after each
-// row, a cell holding a tab, a line break or a quote put in quotes.
-std::string FormatTable(const std::vector<Cells>& rows);
 
 struct BatchColumns {
     const Calculator* calculator = nullptr;
@@ -72,11 +65,5 @@ std::vector<Cells> TableOf(const BatchColumns& columns, const std::vector<BatchR
 // Everything at once: `calculator` is "tender", "supervision" or "period".
 // An unknown calculator gives an empty text.
 std::string CalculateRows(std::string_view calculator, std::string_view rows);
-
-// The exact sum of number texts as the formatters write them ("22.55",
-// "1.5E-07", "-2.54"), written plainly; the decimals of the operands are kept
-// when they all have the same number of them. Nothing when a text is no such
-// number.
-std::optional<std::string> DecimalSum(const std::vector<std::string>& numbers);
 
 }  // namespace kelvora

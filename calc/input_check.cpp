@@ -2,33 +2,12 @@
 
 #include <algorithm>
 
+#include "calc/decimal_text.h"
 #include "calc/float_error.h"
 #include "calc/number_text.h"
 
 namespace kelvora {
 namespace {
-
-// The text without the blanks ReadNumber drops at either end.
-std::string_view Trimmed(std::string_view text)
-{
-    constexpr std::string_view kIdeographicSpace = "\u3000";
-    for (bool trimmed = true; trimmed && !text.empty();) {
-        trimmed = false;
-        for (std::string_view blank :
-             {std::string_view(" "), std::string_view("\t"), std::string_view("\n"),
-              std::string_view("\r"), kIdeographicSpace}) {
-            if (text.substr(0, blank.size()) == blank) {
-                text.remove_prefix(blank.size());
-                trimmed = true;
-            }
-            if (text.size() >= blank.size() && text.substr(text.size() - blank.size()) == blank) {
-                text.remove_suffix(blank.size());
-                trimmed = true;
-            }
-        }
-    }
-    return text;
-}
 
 bool IsExpectedUnit(std::string_view rest, InputKind kind)
 {

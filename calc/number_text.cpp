@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "calc/decimal_text.h"
 #include "calc/float_error.h"
 
 namespace kelvora {
@@ -43,20 +44,15 @@ Unit ReadUnit(std::string_view text, std::size_t at)
     const auto byte = [&](std::size_t i) {
         return at + i < text.size() ? static_cast<unsigned char>(text[at + i]) : 0u;
     };
-    const unsigned char c = byte(0);
-    if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
-        return {kBlank, 1};
+    if (const std::size_t blank = BlankAt(text, at)) {
+        return {kBlank, blank};
     }
+    const unsigned char c = byte(0);
     if (c < 0x80) {
         return {IsNumberChar(static_cast<char>(c)) ? static_cast<char>(c) : kStop, 1};
     }
-    if (c == 0xE3 && byte(1) == 0x80) {
-        if (byte(2) == 0x80) {
-            return {kBlank, 3};  // U+3000 ideographic space
-        }
-        if (byte(2) == 0x82) {
-            return {'.', 3};  // U+3002 ideographic full stop
-        }
+    if (c == 0xE3 && byte(1) == 0x80 && byte(2) == 0x82) {
+        return {'.', 3};  // U+3002 ideographic full stop
     }
     if (c == 0xEF && byte(1) == 0xBC) {
         const unsigned char last = byte(2);

@@ -15,8 +15,8 @@
 
 namespace kelvora {
 
-// The number at the start of the text, 0 when there is none. Blanks (space,
-// tab, line feed, carriage return, U+3000) are dropped wherever they stand;
+// The number at the start of the text, 0 when there is none. Blanks (those of
+// calc/decimal_text.h: space, tab, LF, CR, U+3000, U+00A0) are dropped wherever they stand;
 // full-width digits, "．", "＋", "－" and "。" read as their ASCII twins.
 // Grammar: [sign] digits [. digits] [(E|e|D|d) [sign] digits]. The result is
 // the double nearest the decimal number read. A number beyond the double

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/decimal_text.h"
+
 namespace kelvora {
 namespace {
 
@@ -18,15 +20,15 @@ std::string Plain(std::string_view text)
     static constexpr Twin kTwins[] = {
         {"０", "0"}, {"１", "1"}, {"２", "2"}, {"３", "3"}, {"４", "4"},    {"５", "5"},
         {"６", "6"}, {"７", "7"}, {"８", "8"}, {"９", "9"}, {"／", "/"},    {"－", "-"},
-        {"．", "."}, {"年", "/"}, {"月", "/"}, {"日", ""},  {"\u3000", ""},
+        {"．", "."}, {"年", "/"}, {"月", "/"}, {"日", ""},
     };
     std::string out;
     while (!text.empty()) {
-        const char c = text.front();
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
-            text.remove_prefix(1);
+        if (const std::size_t blank = BlankAt(text, 0)) {
+            text.remove_prefix(blank);
             continue;
         }
+        const char c = text.front();
         if ((c >= '0' && c <= '9') || c == '/' || c == '-' || c == '.') {
             out += c;
             text.remove_prefix(1);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "calc/decimal_text.h"
+
 namespace kelvora {
 namespace {
 
@@ -12,64 +14,6 @@ constexpr std::array<std::string_view, 10> kDigits{"零", "壹", "贰", "叁", "
 constexpr std::array<std::string_view, 4> kPlaceUnits{"", "拾", "佰", "仟"};
 // The unit of a whole group of four, from the right.
 constexpr std::array<std::string_view, 4> kGroupUnits{"", "万", "亿", "万亿"};
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// The caption's digits and sign, with the place of its decimal point:
-// value = 0.digits x 10^point (so "22.55" is digits 2255, point 2).
-struct DecimalText {
-    bool negative = false;
-    std::string digits;
-    long long point = 0;
-};
-
-std::optional<DecimalText> ParseCaption(std::string_view text)
-{
-    DecimalText d;
-    std::size_t at = 0;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
-        d.negative = text[at] == '-';
-        ++at;
-    }
-    bool seenPoint = false;
-    for (; at < text.size(); ++at) {
-        const char c = text[at];
-        if (IsDigit(c)) {
-            d.digits += c;
-            if (!seenPoint) {
-                ++d.point;
-            }
-        } else if (c == '.' && !seenPoint) {
-            seenPoint = true;
-        } else {
-            break;
-        }
-    }
-    if (d.digits.empty()) {
-        return std::nullopt;
-    }
-    if (at < text.size() && (text[at] == 'E' || text[at] == 'e')) {
-        ++at;
-        bool expNegative = false;
-        if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
-            expNegative = text[at] == '-';
-            ++at;
-        }
-        long long exponent = 0;
-        const std::size_t expBegin = at;
-        for (; at < text.size() && IsDigit(text[at]); ++at) {
-            exponent = std::min(exponent * 10 + (text[at] - '0'), 1'000'000LL);
-        }
-        if (at == expBegin) {
-            return std::nullopt;
-        }
-        d.point += expNegative ? -exponent : exponent;
-    }
-    return at == text.size() ? std::optional(d) : std::nullopt;
-}
 
 // Whether group `group` of four places (0 for the ones, 1 for the 万, ...)
 // of a whole number's digits holds a non-zero digit.
@@ -87,52 +31,50 @@ bool GroupHasDigit(const std::string& whole, std::size_t group)
 
 YuanResult YuanFromCaption(std::string_view caption)
 {
-    const auto parsed = ParseCaption(caption);
-    if (!parsed) {
+    const auto read = ReadDecimalText(caption);
+    if (!read) {
         return {};
     }
-    const DecimalText& d = *parsed;
-    const long long yuanPoint = d.point + 4;  // 万元 -> 元
-    // The digit of the decimal layout at position i from the first digit
-    // before the point: i < yuanPoint are yuan, then 角, 分, and the rest.
-    const auto digitAt = [&](long long i) -> int {
-        return i >= 0 && i < static_cast<long long>(d.digits.size()) ? d.digits[i] - '0' : 0;
-    };
-    // A non-zero digit more than 17 places before the point is past any
-    // amount we can write; the exact limit is checked after rounding.
-    const long long kept = static_cast<long long>(kMaxYuanDigits) + 1;
-    for (long long i = 0; i < yuanPoint - kept; ++i) {
-        if (digitAt(i) != 0) {
-            return {std::nullopt, YuanError::TooLarge};
+    // The amount in 分 is digits x 10^shift: the point moves four places
+    // (万元 -> 元) and two more (元 -> 分).
+    const std::string& digits = read->digits;
+    const long long shift = read->exponent + 6;
+    const long long fenDigits = static_cast<long long>(digits.size()) + shift;
+    if (fenDigits > static_cast<long long>(kMaxYuanDigits) + 2) {
+        return {std::nullopt, YuanError::TooLarge};
+    }
+    std::string fen;
+    if (shift >= 0) {
+        fen = digits + std::string(static_cast<std::size_t>(shift), '0');
+    } else {
+        // Rounded half away from zero on the first digit dropped.
+        const long long kept = std::max(0LL, fenDigits);
+        fen = digits.substr(0, static_cast<std::size_t>(kept));
+        const bool up = fenDigits >= 0 && kept < static_cast<long long>(digits.size()) &&
+                        digits[static_cast<std::size_t>(kept)] >= '5';
+        if (up) {
+            std::size_t i = fen.size();
+            while (i > 0 && fen[i - 1] == '9') {
+                fen[--i] = '0';
+            }
+            if (i == 0) {
+                fen.insert(fen.begin(), '1');
+            } else {
+                ++fen[i - 1];
+            }
         }
     }
-    // Whole yuan, 角 and 分 as one digit string, then rounded on the next digit.
-    std::string cents;
-    for (long long i = std::max(std::min(0LL, yuanPoint), yuanPoint - kept); i < yuanPoint + 2;
-         ++i) {
-        cents += static_cast<char>('0' + digitAt(i));
-    }
-    if (digitAt(yuanPoint + 2) >= 5) {
-        std::size_t i = cents.size();
-        while (i > 0 && cents[i - 1] == '9') {
-            cents[--i] = '0';
-        }
-        if (i == 0) {
-            cents.insert(cents.begin(), '1');
-        } else {
-            ++cents[i - 1];
-        }
-    }
+    fen.insert(0, std::string(fen.size() < 3 ? 3 - fen.size() : 0, '0'));
     YuanAmount amount;
-    amount.fen = cents.back() - '0';
-    amount.jiao = cents[cents.size() - 2] - '0';
-    std::string whole = cents.substr(0, cents.size() - 2);
+    amount.fen = fen[fen.size() - 1] - '0';
+    amount.jiao = fen[fen.size() - 2] - '0';
+    const std::string whole = fen.substr(0, fen.size() - 2);
     const std::size_t first = whole.find_first_not_of('0');
     amount.whole = first == std::string::npos ? "0" : whole.substr(first);
     if (amount.whole.size() > kMaxYuanDigits) {
         return {std::nullopt, YuanError::TooLarge};
     }
-    amount.negative = d.negative && (amount.whole != "0" || amount.jiao != 0 || amount.fen != 0);
+    amount.negative = read->negative && (amount.whole != "0" || amount.jiao != 0 || amount.fen != 0);
     return {amount, YuanError::NotANumber};
 }
 

@@ -1,0 +1,89 @@
+#include "calc/table_text.h"
+
+#include <algorithm>
+
+#include "calc/decimal_text.h"
+
+namespace kelvora {
+
+std::vector<Cells> ParseTable(std::string_view text)
+{
+    std::vector<Cells> rows;
+    Cells row;
+    std::string cell;
+    bool quoted = false;
+    bool cellStarted = false;
+    const auto endCell = [&] {
+        row.push_back(std::move(cell));
+        cell.clear();
+        cellStarted = false;
+    };
+    const auto endRow = [&] {
+        endCell();
+        if (!std::all_of(row.begin(), row.end(), [](const std::string& c) { return IsBlank(c); })) {
+            rows.push_back(std::move(row));
+        }
+        row.clear();
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                cell += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                cell += c;
+            }
+            continue;
+        }
+        if (c == '"' && !cellStarted) {
+            quoted = true;
+            cellStarted = true;
+        } else if (c == '\t') {
+            endCell();
+        } else if (c == '\n' || c == '\r') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+            endRow();
+        } else {
+            cell += c;
+            cellStarted = true;
+        }
+    }
+    if (!row.empty() || !cell.empty() || cellStarted) {
+        endRow();
+    }
+    return rows;
+}
+
+std::string FormatTable(const std::vector<Cells>& rows)
+{
+    std::string out;
+    for (const Cells& row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const std::string& cell = row[i];
+            if (i > 0) {
+                out += '\t';
+            }
+            if (cell.find_first_of("\t\n\r\"") == std::string::npos) {
+                out += cell;
+                continue;
+            }
+            out += '"';
+            for (const char c : cell) {
+                out += c;
+                if (c == '"') {
+                    out += '"';
+                }
+            }
+            out += '"';
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+}  // namespace kelvora
