@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 int main(int argc, char* argv[])
 {

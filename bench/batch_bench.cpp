@@ -13,7 +13,7 @@
 #include "calc/batch.h"
 #include "calc/calculators.h"
 #include "calc/supervision_fee.h"
-#include "ui/batch_model.h"
+#include "ui/batch/batch_model.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include <memory>
 #include <string>
 
-#include "ui/control_table.h"
-#include "ui/fonts.h"
-#include "ui/main_window.h"
+#include "ui/layout/control_table.h"
+#include "ui/layout/fonts.h"
+#include "ui/window/main_window.h"
 
 namespace {
 

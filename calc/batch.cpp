@@ -69,7 +69,7 @@ BatchColumns ColumnsOf(const Calculator& calculator)
             columns.results.push_back(&step);
         }
     }
-    columns.money = !columns.results.empty() && columns.results.back()->money;
+    columns.money = !columns.results.empty() && IsMoney(*columns.results.back());
     return columns;
 }
 
@@ -241,7 +241,7 @@ BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& row
         total.failed += row.failed ? 1 : 0;
     }
     for (std::size_t j = 0; j < columns.results.size(); ++j) {
-        if (!columns.results[j]->money) {
+        if (!IsMoney(*columns.results[j])) {
             continue;
         }
         std::vector<std::string> captions;

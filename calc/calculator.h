@@ -1,13 +1,14 @@
 #pragma once
 // One calculator of the window as data: the frame its page holds, its title
-// and method for the calculation sheet, and its steps in order. A step has
-// the button that starts it (for a choice, its option buttons), the result
-// label it writes, the click that writes it and the inputs it reads. Every
-// feature that works per step (wiring, Enter keys, marks, stale results,
-// the sheet, the batch, screen-reader names) is derived from these rows.
+// for the calculation sheet, the fee schedules it can follow, and its steps
+// in order. A step has the button that starts it (for a choice, its option
+// buttons), the result label it writes, the click that writes it and the
+// inputs it reads. Every feature that works per step (wiring, Enter keys,
+// marks, stale results, the sheet, the batch, screen-reader names) is
+// derived from these rows.
 //
 //   inputs of step i (boxes, choices, dates, results of steps before i)
-//       --step.click--> result caption + working
+//       --step.click--> result caption + working (+ the amount its yuan come from)
 
 #include <optional>
 #include <span>
@@ -16,6 +17,7 @@
 
 #include "calc/controls.h"
 #include "calc/input_kind.h"
+#include "calc/value_type.h"
 
 namespace kelvora {
 
@@ -25,8 +27,9 @@ struct CalculatorInput {
     std::string_view name;  // as the sheet and the batch name it
     std::string_view unit;  // "万元", "%", or empty
     ControlName prompt;     // the label naming it on screen, or role::kNone
-    // For a Choice: the texts it may hold. For the result of a choice step:
-    // the captions of its options, in the order of its buttons.
+    // For a Choice: the texts it may hold, the first the one it starts with.
+    // For the result of a choice step: the captions of its options, in the
+    // order of its buttons.
     std::span<const std::string_view> entries = {};
 };
 
@@ -43,8 +46,7 @@ struct CalculatorStep {
     ControlName resultBox;                 // the blue box behind the label
     ControlName resultPrompt;              // the control whose text names the result
     void (*click)(Controls&);              // what pressing it now writes
-    bool money;                            // an amount in 万元
-    std::string_view unit;                 // of the result: "万元", "天", or empty
+    ValueType value;                       // what its caption holds
     std::span<const CalculatorInput> inputs;
     // A note on the figure from its inputs as a whole (a completion date
     // before the start), or nullptr.
@@ -54,13 +56,36 @@ struct CalculatorStep {
     std::string_view column = {};
 };
 
+// Whether the step's result is an amount in 万元, with yuan lines.
+constexpr bool IsMoney(const CalculatorStep& step)
+{
+    return step.value == ValueType::AmountWan;
+}
+
+// The rule a calculator's figures follow, as a sheet cites it.
+struct FeeSchedule {
+    std::string_view id;        // "2002"
+    std::string_view standard;  // the standard by name and number, or empty
+    std::string_view method;    // how the figures are worked out, in words
+};
+
 struct Calculator {
     std::string_view id;  // "tender", "supervision", "period"
     ControlName frame;    // the frame of its page
     std::string_view title;
-    std::string_view method;
-    std::string_view standard;  // the fee standard it follows, by name and number, or empty
+    // The schedules it can follow; the first is the one it starts with.
+    std::span<const FeeSchedule* const> schedules;
     std::span<const CalculatorStep> steps;
+    // The schedule the inputs choose (an index into `schedules`), or nullptr
+    // when the calculator follows its first one alone.
+    std::size_t (*scheduleOf)(const Controls&) = nullptr;
 };
+
+// The schedule `calculator` follows with the inputs `window` holds.
+inline const FeeSchedule& ScheduleOf(const Calculator& calculator, const Controls& window)
+{
+    const std::size_t chosen = calculator.scheduleOf != nullptr ? calculator.scheduleOf(window) : 0;
+    return *calculator.schedules[chosen < calculator.schedules.size() ? chosen : 0];
+}
 
 }  // namespace kelvora

@@ -130,7 +130,7 @@ const CalculatorInput* UnchosenInput(const CalculatorStep& step, const Controls&
 }
 
 std::vector<StepState> StepStates(const Calculator& calculator, const Controls& window,
-                                  const std::function<std::string(ControlName)>& working)
+                                  const std::function<Result(ControlName)>& shown)
 {
     const auto indexOf = [&](const CalculatorStep* step) {
         return static_cast<std::size_t>(step - calculator.steps.data());
@@ -139,8 +139,8 @@ std::vector<StepState> StepStates(const Calculator& calculator, const Controls& 
     for (std::size_t i = 0; i < calculator.steps.size(); ++i) {
         const CalculatorStep& step = calculator.steps[i];
         StepState& state = states[i];
-        const std::string caption = window.Text(step.result);
-        if (caption.empty()) {
+        const Result result = shown(step.result);
+        if (result.caption.empty()) {
             state = {ResultState::Missing, &step};
             continue;
         }
@@ -161,12 +161,40 @@ std::vector<StepState> StepStates(const Calculator& calculator, const Controls& 
             state = {ResultState::Stale, first};
             continue;
         }
-        const std::optional<Result> now = PressNow(step, window);
-        const bool same = now && now->caption == caption && now->working == working(step.result);
+        const bool same = PressNow(step, window) == result;
         state =
             same ? StepState{ResultState::Current, nullptr} : StepState{ResultState::Stale, &step};
     }
     return states;
+}
+
+std::string PressFirst(const CalculatorStep& press, ResultState state, const Controls& window)
+{
+    // A missing result is asked for; a stale one is said to have changed.
+    const bool changed = state == ResultState::Stale;
+    const std::string_view lead = changed ? "输入已更改，请" : "请先";
+    if (const CalculatorInput* unchosen = UnchosenInput(press, window)) {
+        return std::string(lead) + "选择" + std::string(unchosen->name);
+    }
+    if (press.kind == StepKind::Choice) {
+        return std::string(lead) + (changed ? "重新选择" : "选择") + std::string(press.name);
+    }
+    return std::string(lead) + "点击“" + window.Text(press.buttons.front()) + "”" +
+           (changed ? "重新计算" : "");
+}
+
+const CalculatorInput* InputOf(ControlName control)
+{
+    for (const Calculator* calculator : kCalculators) {
+        for (const CalculatorStep& step : calculator->steps) {
+            for (const CalculatorInput& input : step.inputs) {
+                if (input.control == control && input.kind != InputKind::Result) {
+                    return &input;
+                }
+            }
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace kelvora

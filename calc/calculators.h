@@ -51,9 +51,20 @@ struct StepState {
     const CalculatorStep* press = nullptr;
 };
 
-// The state of every step of `calculator`, in order. `working` gives the
-// working shown with a result label's caption.
+// The state of every step of `calculator`, in order. `shown` gives what a
+// result label shows: its caption, working and amount.
 std::vector<StepState> StepStates(const Calculator& calculator, const Controls& window,
-                                  const std::function<std::string(ControlName)>& working);
+                                  const std::function<Result(ControlName)>& shown);
+
+// What to do first so that a result becomes current, where `press` is the
+// step to press and `state` the state of its own result: "请先点击“计算基价”",
+// "请先选择工程复杂程度", "请先选择服务类型" for a missing one, "输入已更改，请点击
+// “计算”重新计算" (or "…请重新选择…", "…请选择…") for a stale one. The
+// button's caption is read from `window`.
+std::string PressFirst(const CalculatorStep& press, ResultState state, const Controls& window);
+
+// The input of any calculator that reads `control` (a box, a choice, a
+// date), or nullptr.
+const CalculatorInput* InputOf(ControlName control);
 
 }  // namespace kelvora

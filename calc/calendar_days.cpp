@@ -53,8 +53,16 @@ void Command4Click(Controls& controls)
 namespace {
 
 constexpr CalculatorInput kPeriodInputs[] = {
-    {role::kStartDate, InputKind::Date, "开工日期", "", role::kStartPrompt},
-    {role::kCompletionDate, InputKind::Date, "竣工日期", "", role::kCompletionPrompt},
+    {.control = role::kStartDate,
+     .kind = InputKind::Date,
+     .name = "开工日期",
+     .unit = "",
+     .prompt = role::kStartPrompt},
+    {.control = role::kCompletionDate,
+     .kind = InputKind::Date,
+     .name = "竣工日期",
+     .unit = "",
+     .prompt = role::kCompletionPrompt},
 };
 constexpr ControlName kPeriodButtons[] = {role::kPeriodCalculate};
 
@@ -67,12 +75,33 @@ std::optional<std::string> CompletionBeforeStart(const Controls& controls)
 }
 
 constexpr CalculatorStep kPeriodSteps[] = {
-    {StepKind::Calculation, "工期", kPeriodButtons, role::kPeriod, role::kPeriodBox,
-     role::kPeriodPrompt, &Command4Click, false, "天", kPeriodInputs, &CompletionBeforeStart,
-     "工期（日历天）"},
+    {.kind = StepKind::Calculation,
+     .name = "工期",
+     .buttons = kPeriodButtons,
+     .result = role::kPeriod,
+     .resultBox = role::kPeriodBox,
+     .resultPrompt = role::kPeriodPrompt,
+     .click = &Command4Click,
+     .value = ValueType::Days,
+     .inputs = kPeriodInputs,
+     .check = &CompletionBeforeStart,
+     .column = "工期（日历天）"},
 };
-constexpr Calculator kPeriod{"period", role::kPeriodFrame, "工期计算书",
-                             "工期按两个日期之间的日历天数计算，开工当日不计。", "", kPeriodSteps};
+
+constexpr FeeSchedule kCalendarDays{
+    .id = "calendar-days",
+    .standard = "",
+    .method = "工期按两个日期之间的日历天数计算，开工当日不计。",
+};
+constexpr const FeeSchedule* kPeriodSchedules[] = {&kCalendarDays};
+
+constexpr Calculator kPeriod{
+    .id = "period",
+    .frame = role::kPeriodFrame,
+    .title = "工期计算书",
+    .schedules = kPeriodSchedules,
+    .steps = kPeriodSteps,
+};
 
 }  // namespace
 

@@ -16,11 +16,14 @@ namespace kelvora {
 // A date and time of day on the calendar, without a time zone.
 using DateTime = std::chrono::local_seconds;
 
-// What a calculation writes into its result label: the caption, and the
-// working behind it (lines separated by line feeds), shown together.
+// What a calculation writes into its result label: the caption, the working
+// behind it (lines separated by line feeds), shown together, and for an
+// amount in 万元 the figure its yuan are taken from, apart from the working.
 struct Result {
     std::string caption;
     std::string working;
+    std::string amount;  // empty for anything but an amount
+    friend bool operator==(const Result&, const Result&) = default;
 };
 
 class Controls {

@@ -2,6 +2,8 @@
 // What an input of a calculation is, which decides how it is read, what is
 // pointed out about it and how the sheet shows it.
 
+#include "calc/value_type.h"
+
 namespace kelvora {
 
 enum class InputKind {
@@ -19,6 +21,26 @@ constexpr bool IsNumberKind(InputKind kind)
 {
     return kind == InputKind::Amount || kind == InputKind::Coefficient ||
            kind == InputKind::Percent;
+}
+
+// What an input of the kind holds, as a batch column or a sheet shows it.
+constexpr ValueType ValueTypeOf(InputKind kind)
+{
+    switch (kind) {
+        case InputKind::Amount:
+            return ValueType::AmountWan;
+        case InputKind::Coefficient:
+            return ValueType::Coefficient;
+        case InputKind::Percent:
+            return ValueType::Percent;
+        case InputKind::Date:
+            return ValueType::Date;
+        case InputKind::Choice:
+        case InputKind::Tick:
+        case InputKind::Result:
+            return ValueType::Choice;
+    }
+    return ValueType::Text;
 }
 
 }  // namespace kelvora

@@ -195,18 +195,46 @@ void ComplexityOptionClick(Controls& controls)
 namespace {
 
 constexpr CalculatorInput kBasePriceInputs[] = {
-    {role::kFeeBasis, InputKind::Amount, "计费额", "万元", role::kFeeBasisPrompt},
+    {.control = role::kFeeBasis,
+     .kind = InputKind::Amount,
+     .name = "计费额",
+     .unit = "万元",
+     .prompt = role::kFeeBasisPrompt},
 };
 constexpr CalculatorInput kBenchmarkInputs[] = {
-    {role::kBasePrice, InputKind::Result, "收费基价", "万元", role::kNone},
-    {role::kDiscipline, InputKind::Coefficient, "专业调整系数", "", role::kDisciplinePrompt},
-    {role::kComplexityCoefficient, InputKind::Result, "工程复杂程度", "", role::kNone,
-     kComplexityCaptions},
-    {role::kElevation, InputKind::Coefficient, "高程调整系数", "", role::kElevationPrompt},
+    {.control = role::kBasePrice,
+     .kind = InputKind::Result,
+     .name = "收费基价",
+     .unit = "万元",
+     .prompt = role::kNone},
+    {.control = role::kDiscipline,
+     .kind = InputKind::Coefficient,
+     .name = "专业调整系数",
+     .unit = "",
+     .prompt = role::kDisciplinePrompt},
+    {.control = role::kComplexityCoefficient,
+     .kind = InputKind::Result,
+     .name = "工程复杂程度",
+     .unit = "",
+     .prompt = role::kNone,
+     .entries = kComplexityCaptions},
+    {.control = role::kElevation,
+     .kind = InputKind::Coefficient,
+     .name = "高程调整系数",
+     .unit = "",
+     .prompt = role::kElevationPrompt},
 };
 constexpr CalculatorInput kChargedFeeInputs[] = {
-    {role::kBenchmark, InputKind::Result, "工程监理服务收费基准价", "万元", role::kNone},
-    {role::kRange, InputKind::Percent, "浮动幅度值", "%", role::kRangePrompt},
+    {.control = role::kBenchmark,
+     .kind = InputKind::Result,
+     .name = "工程监理服务收费基准价",
+     .unit = "万元",
+     .prompt = role::kNone},
+    {.control = role::kRange,
+     .kind = InputKind::Percent,
+     .name = "浮动幅度值",
+     .unit = "%",
+     .prompt = role::kRangePrompt},
 };
 constexpr ControlName kBasePriceButtons[] = {role::kBasePriceCalculate};
 constexpr ControlName kComplexityOptions[] = {role::kComplexityGeneral, role::kComplexityModerate,
@@ -214,29 +242,65 @@ constexpr ControlName kComplexityOptions[] = {role::kComplexityGeneral, role::kC
 constexpr ControlName kBenchmarkButtons[] = {role::kBenchmarkCalculate};
 constexpr ControlName kChargedFeeButtons[] = {role::kChargedFeeCalculate};
 
-// clang-format off
 constexpr CalculatorStep kSupervisionSteps[] = {
-    {StepKind::Calculation, "收费基价", kBasePriceButtons, role::kBasePrice, role::kBasePriceBox,
-     role::kBasePricePrompt, &Command10Click, true, "万元", kBasePriceInputs, nullptr,
-     "收费基价（万元）"},
-    {StepKind::Choice, "工程复杂程度", kComplexityOptions, role::kComplexityCoefficient,
-     role::kComplexityCoefficientBox, role::kComplexityCoefficientPrompt, &ComplexityOptionClick,
-     false, "", {}},
-    {StepKind::Calculation, "工程监理服务收费基准价", kBenchmarkButtons, role::kBenchmark,
-     role::kBenchmarkBox, role::kBenchmarkCalculate, &Command2Click, true, "万元", kBenchmarkInputs,
-     nullptr, "基准价（万元）"},
-    {StepKind::Calculation, "监理取费", kChargedFeeButtons, role::kChargedFee,
-     role::kChargedFeeBox, role::kChargedFeeCalculate, &Command3Click, true, "万元",
-     kChargedFeeInputs, nullptr, "监理取费（万元）"},
+    {.kind = StepKind::Calculation,
+     .name = "收费基价",
+     .buttons = kBasePriceButtons,
+     .result = role::kBasePrice,
+     .resultBox = role::kBasePriceBox,
+     .resultPrompt = role::kBasePricePrompt,
+     .click = &Command10Click,
+     .value = ValueType::AmountWan,
+     .inputs = kBasePriceInputs,
+     .column = "收费基价（万元）"},
+    {.kind = StepKind::Choice,
+     .name = "工程复杂程度",
+     .buttons = kComplexityOptions,
+     .result = role::kComplexityCoefficient,
+     .resultBox = role::kComplexityCoefficientBox,
+     .resultPrompt = role::kComplexityCoefficientPrompt,
+     .click = &ComplexityOptionClick,
+     .value = ValueType::Coefficient,
+     .inputs = {}},
+    {.kind = StepKind::Calculation,
+     .name = "工程监理服务收费基准价",
+     .buttons = kBenchmarkButtons,
+     .result = role::kBenchmark,
+     .resultBox = role::kBenchmarkBox,
+     .resultPrompt = role::kBenchmarkCalculate,
+     .click = &Command2Click,
+     .value = ValueType::AmountWan,
+     .inputs = kBenchmarkInputs,
+     .column = "基准价（万元）"},
+    {.kind = StepKind::Calculation,
+     .name = "监理取费",
+     .buttons = kChargedFeeButtons,
+     .result = role::kChargedFee,
+     .resultBox = role::kChargedFeeBox,
+     .resultPrompt = role::kChargedFeeCalculate,
+     .click = &Command3Click,
+     .value = ValueType::AmountWan,
+     .inputs = kChargedFeeInputs,
+     .column = "监理取费（万元）"},
 };
-// clang-format on
+
+constexpr FeeSchedule kSupervision2007{
+    .id = "2007",
+    .standard = "《建设工程监理与相关服务收费管理规定》（发改价格〔2007〕670号）",
+    .method =
+        "收费基价按收费基价表用直线插入法计算（低于表列最小计费额时按首段直线延伸，"
+        "高于最大计费额时按 1.039% 计算）；基准价 = 收费基价 × 专业调整系数 × "
+        "工程复杂程度调整系数 × 高程调整系数；监理取费 = 基准价 × (1 + 浮动幅度值)。",
+};
+constexpr const FeeSchedule* kSupervisionSchedules[] = {&kSupervision2007};
 
 constexpr Calculator kSupervisionFee{
-    "supervision", role::kSupervisionFrame, "工程监理服务收费计算书",
-    "收费基价按收费基价表用直线插入法计算（低于表列最小计费额时按首段直线延伸，高于最大计费额时"
-    "按 1.039% 计算）；基准价 = 收费基价 × 专业调整系数 × 工程复杂程度调整系数 × 高程调整系数；"
-    "监理取费 = 基准价 × (1 + 浮动幅度值)。",
-    "《建设工程监理与相关服务收费管理规定》（发改价格〔2007〕670号）", kSupervisionSteps};
+    .id = "supervision",
+    .frame = role::kSupervisionFrame,
+    .title = "工程监理服务收费计算书",
+    .schedules = kSupervisionSchedules,
+    .steps = kSupervisionSteps,
+};
 
 }  // namespace
 

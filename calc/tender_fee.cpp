@@ -29,37 +29,41 @@ std::optional<TenderType> TenderTypeFromText(std::string_view text)
     return std::nullopt;
 }
 
-std::size_t TenderFeeBandIndex(double amount)
+std::size_t TenderFeeBandIndex(double amount, std::span<const TenderFeeBand> bands)
 {
-    for (std::size_t i = 0; i < kTenderFeeBands.size(); ++i) {
-        if (InBand(kTenderFeeBands[i], amount)) {
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        if (InBand(bands[i], amount)) {
             return i;
         }
     }
     return 0;  // unreachable: every finite amount lies in a band
 }
 
-TenderFeeSteps TenderAgencyFeeSteps(double amount, TenderType type, bool documentService)
+TenderFeeSteps TenderAgencyFeeSteps(double amount, TenderType type, bool documentService,
+                                    const TenderFeeSchedule& schedule)
 {
     checked::RequireFinite(amount);
     const double factor = documentService ? kDocumentServiceFactor : 1.0;
     const auto t = static_cast<std::size_t>(type);
-    TenderFeeSteps steps{amount, type, documentService, TenderFeeBandIndex(amount), 0, 0, 0};
-    const TenderFeeBand& band = kTenderFeeBands[steps.band];
+    TenderFeeSteps steps{
+        amount, type, documentService, &schedule, TenderFeeBandIndex(amount, schedule.bands), 0,
+        0,      0};
+    const TenderFeeBand& band = schedule.bands[steps.band];
 
     steps.partial = checked::Mul(checked::Sub(amount, band.lower), band.rates[t]);
     double s = steps.partial;
     for (std::size_t i = 0; i < steps.band; ++i) {
-        s = checked::Add(s, kTenderFeeBands[i].bandFees[t]);
+        s = checked::Add(s, schedule.bands[i].bandFees[t]);
     }
     steps.sum = s;
     steps.fee = checked::Mul(s, factor);
     return steps;
 }
 
-double TenderAgencyFee(double amount, TenderType type, bool documentService)
+double TenderAgencyFee(double amount, TenderType type, bool documentService,
+                       const TenderFeeSchedule& schedule)
 {
-    return TenderAgencyFeeSteps(amount, type, documentService).fee;
+    return TenderAgencyFeeSteps(amount, type, documentService, schedule).fee;
 }
 
 namespace {
@@ -75,23 +79,11 @@ std::string BandLine(double upper, double lower, double rate, std::string_view c
     return Cat({"(", Num(upper), kMinus, Num(lower), ")", kTimes, percent, "=", charge});
 }
 
-// The line of a band passed in full depends on the table alone, so each is
-// written once, from the table, on first use.
-const std::string& WholeBandLine(std::size_t band, std::size_t type)
+// The line of a band passed in full: "(500−100)×0.7%=2.8".
+std::string WholeBandLine(std::span<const TenderFeeBand> bands, std::size_t band, std::size_t type)
 {
-    using Lines = std::array<std::array<std::string, kTenderTypeCount>, kTenderFeeBands.size() - 1>;
-    static const Lines lines = [] {
-        Lines out;
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            const TenderFeeBand& b = kTenderFeeBands[i];
-            for (std::size_t t = 0; t < kTenderTypeCount; ++t) {
-                out[i][t] = BandLine(kTenderFeeBands[i + 1].lower, b.lower, b.rates[t],
-                                     working::Num(b.bandFees[t]));
-            }
-        }
-        return out;
-    }();
-    return lines[band][type];
+    const TenderFeeBand& b = bands[band];
+    return BandLine(bands[band + 1].lower, b.lower, b.rates[type], working::Num(b.bandFees[type]));
 }
 
 }  // namespace
@@ -102,10 +94,11 @@ std::string TenderFeeWorking(const TenderFeeSteps& steps)
     const auto t = static_cast<std::size_t>(steps.type);
     std::string out;
     out.reserve(48 * (steps.band + 3));
+    const std::span<const TenderFeeBand> bands = steps.schedule->bands;
     for (std::size_t i = 0; i < steps.band; ++i) {
-        Append(out, {WholeBandLine(i, t), "\n"});
+        Append(out, {WholeBandLine(bands, i, t), "\n"});
     }
-    const TenderFeeBand& reached = kTenderFeeBands[steps.band];
+    const TenderFeeBand& reached = bands[steps.band];
     if (steps.band == 0) {
         // One band only: its line is the total.
         out += BandLine(steps.amount, 0, reached.rates[t],
@@ -121,6 +114,16 @@ std::string TenderFeeWorking(const TenderFeeSteps& steps)
     return out;
 }
 
+namespace {
+
+// The schedule the tender page follows.
+const TenderFeeSchedule& ScheduleFor(const Controls&)
+{
+    return kTenderFee2002;
+}
+
+}  // namespace
+
 void Command1Click(Controls& controls)
 {
     const auto type = TenderTypeFromText(controls.Text(role::kTenderType));
@@ -129,30 +132,61 @@ void Command1Click(Controls& controls)
     }
     const bool documentService = controls.Checked(role::kDocumentService);
     const double amount = ReadNumber(controls.Text(role::kTenderAmount));
-    const TenderFeeSteps steps = TenderAgencyFeeSteps(amount, *type, documentService);
+    const TenderFeeSteps steps =
+        TenderAgencyFeeSteps(amount, *type, documentService, ScheduleFor(controls));
     controls.WriteResult(role::kTenderFee,
                          MoneyResult(FormatTwoDecimals(steps.fee), TenderFeeWorking(steps)));
 }
 
+constinit const TenderFeeSchedule kTenderFee2002{
+    .cited = {.id = "2002",
+              .standard = "《招标代理服务收费管理暂行办法》（计价格〔2002〕1980号）",
+              .method = "按招标代理服务收费标准的差额定率累进法计算：中标金额按金额段分段，"
+                        "各段金额乘以该段费率后累加；单独提供编制招标文件服务的，合计乘以 1.3。"},
+    .bands = kTenderFeeBands,
+};
+
 namespace {
 
 constexpr CalculatorInput kTenderInputs[] = {
-    {role::kTenderAmount, InputKind::Amount, "中标金额", "万元", role::kTenderAmountPrompt},
-    {role::kTenderType, InputKind::Choice, "服务类型", "", role::kTenderTypePrompt,
-     kTenderTypeEntries},
-    {role::kDocumentService, InputKind::Tick, "单独提供编制招标文件服务", "", role::kNone},
+    {.control = role::kTenderAmount,
+     .kind = InputKind::Amount,
+     .name = "中标金额",
+     .unit = "万元",
+     .prompt = role::kTenderAmountPrompt},
+    {.control = role::kTenderType,
+     .kind = InputKind::Choice,
+     .name = "服务类型",
+     .unit = "",
+     .prompt = role::kTenderTypePrompt,
+     .entries = kTenderTypeEntries},
+    {.control = role::kDocumentService,
+     .kind = InputKind::Tick,
+     .name = "单独提供编制招标文件服务",
+     .unit = "",
+     .prompt = role::kNone},
 };
 constexpr ControlName kTenderButtons[] = {role::kTenderCalculate};
 constexpr CalculatorStep kTenderSteps[] = {
-    {StepKind::Calculation, "招标代理服务收费金额", kTenderButtons, role::kTenderFee,
-     role::kTenderFeeBox, role::kTenderFeePrompt, &Command1Click, true, "万元", kTenderInputs,
-     nullptr, "招标代理服务收费金额（万元）"},
+    {.kind = StepKind::Calculation,
+     .name = "招标代理服务收费金额",
+     .buttons = kTenderButtons,
+     .result = role::kTenderFee,
+     .resultBox = role::kTenderFeeBox,
+     .resultPrompt = role::kTenderFeePrompt,
+     .click = &Command1Click,
+     .value = ValueType::AmountWan,
+     .inputs = kTenderInputs,
+     .column = "招标代理服务收费金额（万元）"},
 };
-constexpr Calculator kTenderFee{
-    "tender", role::kTenderFrame, "招标代理服务费计算书",
-    "按招标代理服务收费标准的差额定率累进法计算：中标金额按金额段分段，各段金额乘以该段费率后"
-    "累加；单独提供编制招标文件服务的，合计乘以 1.3。",
-    "《招标代理服务收费管理暂行办法》（计价格〔2002〕1980号）", kTenderSteps};
+constinit const FeeSchedule* const kTenderSchedules[] = {&kTenderFee2002.cited};
+constinit const Calculator kTenderFee{
+    .id = "tender",
+    .frame = role::kTenderFrame,
+    .title = "招标代理服务费计算书",
+    .schedules = kTenderSchedules,
+    .steps = kTenderSteps,
+};
 
 }  // namespace
 

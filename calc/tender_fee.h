@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -78,28 +79,42 @@ inline constexpr std::array<TenderFeeBand, 8> kTenderFeeBands{{
 
 inline constexpr double kDocumentServiceFactor = 1.3;
 
+// A fee schedule of the tender fee: the bands it charges by, and how a sheet
+// cites it.
+struct TenderFeeSchedule {
+    FeeSchedule cited;
+    std::span<const TenderFeeBand> bands;
+};
+
+// The bands of 计价格〔2002〕1980号 (kTenderFeeBands).
+extern const TenderFeeSchedule kTenderFee2002;
+
 // Exact, character by character; no trimming or case or width folding.
 std::optional<TenderType> TenderTypeFromText(std::string_view text);
 
-// Index into kTenderFeeBands of the band the amount falls in.
-std::size_t TenderFeeBandIndex(double amount);
+// Index into `bands` of the band the amount falls in.
+std::size_t TenderFeeBandIndex(double amount,
+                               std::span<const TenderFeeBand> bands = kTenderFeeBands);
 
 // The figures of one fee as the calculation produces them, in its order.
 struct TenderFeeSteps {
     double amount;
     TenderType type;
     bool documentService;
-    std::size_t band;  // index into kTenderFeeBands of the band reached
+    const TenderFeeSchedule* schedule;
+    std::size_t band;  // index into the schedule's bands of the band reached
     double partial;    // (amount - L) x rate of that band
     double sum;        // partial plus the band fees below it, added from band 1 upward
     double fee;        // sum x factor
 };
 
 // Throws FloatingPointError on overflow and for an amount that is not finite.
-TenderFeeSteps TenderAgencyFeeSteps(double amount, TenderType type, bool documentService);
+TenderFeeSteps TenderAgencyFeeSteps(double amount, TenderType type, bool documentService,
+                                    const TenderFeeSchedule& schedule = kTenderFee2002);
 
 // The fee in 万元 for an amount in 万元. Throws FloatingPointError on overflow.
-double TenderAgencyFee(double amount, TenderType type, bool documentService);
+double TenderAgencyFee(double amount, TenderType type, bool documentService,
+                       const TenderFeeSchedule& schedule = kTenderFee2002);
 
 // The working behind a fee, one line per band reached, then the total:
 // "100×1%=1\n(500−100)×0.7%=2.8\n…\n合计 22.55 万元".

@@ -74,7 +74,8 @@ YuanResult YuanFromCaption(std::string_view caption)
     if (amount.whole.size() > kMaxYuanDigits) {
         return {std::nullopt, YuanError::TooLarge};
     }
-    amount.negative = read->negative && (amount.whole != "0" || amount.jiao != 0 || amount.fen != 0);
+    amount.negative =
+        read->negative && (amount.whole != "0" || amount.jiao != 0 || amount.fen != 0);
     return {amount, YuanError::NotANumber};
 }
 
@@ -140,9 +141,9 @@ std::string YuanCapitals(const YuanAmount& amount)
     return out;
 }
 
-std::string YuanLines(std::string_view caption)
+std::string YuanLines(std::string_view amount)
 {
-    const YuanResult yuan = YuanFromCaption(caption);
+    const YuanResult yuan = YuanFromCaption(amount);
     if (!yuan.amount) {
         return {};
     }
@@ -151,8 +152,13 @@ std::string YuanLines(std::string_view caption)
 
 Result MoneyResult(std::string caption, std::string working)
 {
-    working += YuanLines(caption);
-    return {std::move(caption), std::move(working)};
+    std::string amount = caption;
+    return {std::move(caption), std::move(working), std::move(amount)};
+}
+
+std::string ShownWorking(const Result& result)
+{
+    return result.amount.empty() ? result.working : result.working + YuanLines(result.amount);
 }
 
 }  // namespace kelvora

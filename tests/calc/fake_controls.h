@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calc/controls.h"
+#include "calc/yuan_amount.h"
 
 namespace kelvora::testing {
 
@@ -17,10 +18,11 @@ public:
     void WriteResult(ControlName control, const Result& result) override
     {
         m_texts[std::string(control.str())] = result.caption;
-        m_workings[std::string(control.str())] = result.working;
+        m_workings[std::string(control.str())] = ShownWorking(result);
         ++m_writes;
     }
 
+    // The working as the window shows it, with the yuan lines of an amount.
     std::string Working(ControlName control) const { return Find(m_workings, control, {}); }
     void SetText(ControlName control, const std::string& text)
     {

@@ -12,11 +12,11 @@
 
 #include "calc/batch.h"
 #include "calc/calculators.h"
-#include "ui/batch_model.h"
-#include "ui/batch_window.h"
-#include "ui/calculation_sheet.h"
-#include "ui/control_table.h"
-#include "ui/table_files.h"
+#include "ui/batch/batch_model.h"
+#include "ui/batch/batch_window.h"
+#include "ui/batch/table_files.h"
+#include "ui/binding/calculation_sheet.h"
+#include "ui/layout/control_table.h"
 #include "window_driver.h"
 
 namespace kelvora::testing {

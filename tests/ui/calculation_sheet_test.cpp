@@ -1,7 +1,7 @@
 // The calculation sheets written from the real window, read back with
 // pdftotext (poppler-utils).
 
-#include "ui/calculation_sheet.h"
+#include "ui/binding/calculation_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +15,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "ui/calculation_sheet.h"
-#include "ui/result_view.h"
-#include "ui/sheet_export.h"
+#include "ui/binding/calculation_sheet.h"
+#include "ui/sheet/sheet_export.h"
+#include "ui/widgets/result_view.h"
 #include "window_driver.h"
 
 namespace kelvora::testing {

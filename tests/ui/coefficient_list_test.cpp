@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "calc/coefficient_tables.h"
-#include "ui/control_table.h"
+#include "ui/layout/control_table.h"
 #include "window_driver.h"
 
 namespace kelvora::testing {

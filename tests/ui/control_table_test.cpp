@@ -11,8 +11,8 @@
 
 #include "calc/calculators.h"
 #include "test_support.h"
-#include "ui/control_table.h"
-#include "ui/event_wiring.h"
+#include "ui/binding/event_wiring.h"
+#include "ui/layout/control_table.h"
 
 namespace kelvora::ui {
 namespace {

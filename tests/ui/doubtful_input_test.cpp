@@ -11,9 +11,9 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 
-#include "ui/calculation_sheet.h"
-#include "ui/input_notes.h"
-#include "ui/result_view.h"
+#include "ui/binding/calculation_sheet.h"
+#include "ui/widgets/note_mark.h"
+#include "ui/widgets/result_view.h"
 #include "window_driver.h"
 
 namespace kelvora::testing {

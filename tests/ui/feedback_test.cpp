@@ -8,9 +8,9 @@
 #include <QFrame>
 #include <QToolTip>
 
-#include "ui/control_table.h"
-#include "ui/input_notes.h"
-#include "ui/result_view.h"
+#include "ui/layout/control_table.h"
+#include "ui/widgets/note_mark.h"
+#include "ui/widgets/result_view.h"
 #include "window_driver.h"
 
 namespace kelvora::testing {
@@ -367,8 +367,8 @@ TEST_F(StaleTest, AClickChangesCaptionColourAndWidthInOneFrame)
         ControlName result;
         bool grey;
     } clicks[] = {
-        {"500", role::kBenchmarkCalculate, role::kBenchmark, true},  // written, then grey
-        {"500", role::kBasePriceCalculate, role::kBasePrice, false},   // narrower, red again
+        {"500", role::kBenchmarkCalculate, role::kBenchmark, true},     // written, then grey
+        {"500", role::kBasePriceCalculate, role::kBasePrice, false},    // narrower, red again
         {"1e300", role::kBasePriceCalculate, role::kBasePrice, false},  // wider
     };
     for (const auto& c : clicks) {
@@ -381,12 +381,12 @@ TEST_F(StaleTest, AClickChangesCaptionColourAndWidthInOneFrame)
         Click(c.button);
         QTest::qWait(50);
         ASSERT_EQ(log.frames.size(), 1) << log.frames.join(" | ").toStdString();
-        EXPECT_EQ(log.frames.front(),
-                  QStringLiteral("%1 %2 %3")
-                      .arg(label->text(), (c.grey ? ResultView::StaleColour()
-                                                  : ResultView::CurrentColour())
-                                              .name())
-                      .arg(label->width()));
+        EXPECT_EQ(
+            log.frames.front(),
+            QStringLiteral("%1 %2 %3")
+                .arg(label->text(),
+                     (c.grey ? ResultView::StaleColour() : ResultView::CurrentColour()).name())
+                .arg(label->width()));
         EXPECT_EQ(IsGrey(c.result), c.grey);
     }
 }

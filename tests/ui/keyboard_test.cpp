@@ -7,7 +7,7 @@
 #include <QClipboard>
 #include <QTabBar>
 
-#include "ui/control_table.h"
+#include "ui/layout/control_table.h"
 #include "window_driver.h"
 
 namespace kelvora::testing {

@@ -7,8 +7,8 @@
 #include <QTabBar>
 #include <QUrl>
 
-#include "ui/error_report.h"
-#include "ui/web_link.h"
+#include "ui/common/error_report.h"
+#include "ui/common/web_link.h"
 #include "window_driver.h"
 
 namespace kelvora::testing {

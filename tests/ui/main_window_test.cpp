@@ -1,4 +1,4 @@
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +18,9 @@
 
 #include "calc/calculators.h"
 #include "calc/tender_fee.h"
-#include "ui/control_table.h"
-#include "ui/fonts.h"
-#include "ui/input_notes.h"
+#include "ui/layout/control_table.h"
+#include "ui/layout/fonts.h"
+#include "ui/widgets/note_mark.h"
 #include "window_driver.h"
 
 namespace kelvora::ui {

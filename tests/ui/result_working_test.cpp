@@ -7,7 +7,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 
-#include "ui/result_copy.h"
+#include "ui/widgets/result_copy.h"
 #include "window_driver.h"
 
 namespace kelvora::ui {

@@ -23,10 +23,10 @@
 #include <cstdio>
 
 #include "calc/supervision_fee.h"
-#include "ui/batch_window.h"
-#include "ui/calculation_sheet.h"
-#include "ui/input_notes.h"
-#include "ui/main_window.h"
+#include "ui/batch/batch_window.h"
+#include "ui/binding/calculation_sheet.h"
+#include "ui/widgets/note_mark.h"
+#include "ui/window/main_window.h"
 
 namespace {
 

@@ -31,8 +31,8 @@
 #include <vector>
 
 #include "test_support.h"
-#include "ui/main_window.h"
-#include "ui/result_copy.h"
+#include "ui/widgets/result_copy.h"
+#include "ui/window/main_window.h"
 
 // Lets GoogleTest print Qt strings as text.
 inline void PrintTo(const QString& text, std::ostream* os)

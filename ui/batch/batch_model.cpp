@@ -1,0 +1,195 @@
+#include "ui/batch/batch_model.h"
+
+#include <QColor>
+
+#include "ui/common/qt_text.h"
+
+namespace kelvora::ui {
+
+BatchModel::BatchModel(const Calculator& calculator, QObject* parent)
+    : QAbstractTableModel(parent), m_columns(ColumnsOf(calculator)), m_header(HeaderOf(m_columns))
+{
+}
+
+QString BatchModel::PasteRows(const QString& text)
+{
+    std::vector<Cells> cells = ParseTable(text.toStdString());
+    if (!cells.empty() && IsHeaderRow(m_columns, cells.front())) {
+        cells.erase(cells.begin());
+    }
+    if (cells.size() > kMaxRows) {
+        return QStringLiteral("一次最多粘贴 %1 行，剪贴板中有 %2 行；表格未作改动。")
+            .arg(kMaxRows)
+            .arg(cells.size());
+    }
+    const bool table =
+        std::any_of(cells.begin(), cells.end(), [](const Cells& row) { return row.size() > 1; });
+    if (cells.empty() || !table) {
+        return QStringLiteral(
+            "剪贴板中的内容不是表格（各列应以制表符分隔，可从电子表格中复制）；"
+            "表格未作改动。");
+    }
+    const int first = static_cast<int>(m_rows.size());
+    beginInsertRows({}, first, first + static_cast<int>(cells.size()) - 1);
+    m_rows.reserve(m_rows.size() + cells.size());
+    for (const Cells& row : cells) {
+        m_rows.push_back(CalculateRow(m_columns, row));
+    }
+    endInsertRows();
+    if (m_changed) {
+        m_changed();
+    }
+    return {};
+}
+
+void BatchModel::Clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+    if (m_changed) {
+        m_changed();
+    }
+}
+
+std::vector<Cells> BatchModel::Table() const
+{
+    return TableOf(m_columns, m_rows);
+}
+
+QString BatchModel::TableText() const
+{
+    return ToQString(FormatTable(Table()));
+}
+
+BatchTotal BatchModel::Total() const
+{
+    return TotalOf(m_columns, m_rows);
+}
+
+int BatchModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size()) + 1;
+}
+
+int BatchModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_header.size());
+}
+
+QString BatchModel::Cell(int row, int column) const
+{
+    if (row >= static_cast<int>(m_rows.size())) {
+        return {};
+    }
+    const BatchRow& r = m_rows[static_cast<std::size_t>(row)];
+    if (column < InputColumns()) {
+        return ToQString(r.given[static_cast<std::size_t>(column)]);
+    }
+    const int last = columnCount() - 1;
+    if (column == last) {
+        QStringList notes;
+        for (const std::string& note : r.notes) {
+            notes << ToQString(note);
+        }
+        return notes.join(QStringLiteral("；"));
+    }
+    if (r.failed) {
+        return {};
+    }
+    const auto result = static_cast<std::size_t>(column - InputColumns());
+    if (result < r.results.size()) {
+        return ToQString(r.results[result]);
+    }
+    return ToQString(result == r.results.size() ? r.figures : r.capitals);
+}
+
+QString BatchModel::CellNote(int row, int column) const
+{
+    if (row >= static_cast<int>(m_rows.size()) || column < 1 || column >= InputColumns()) {
+        return {};
+    }
+    return ToQString(
+        m_rows[static_cast<std::size_t>(row)].cellNotes[static_cast<std::size_t>(column - 1)]);
+}
+
+QVariant BatchModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid()) {
+        return {};
+    }
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return Cell(index.row(), index.column());
+        case Qt::ToolTipRole: {
+            const QString note = CellNote(index.row(), index.column());
+            return note.isEmpty() ? QVariant() : QVariant(note);
+        }
+        case Qt::BackgroundRole:
+            if (!CellNote(index.row(), index.column()).isEmpty()) {
+                return QColor(0xFF, 0xE8, 0xCC);  // a doubtful cell, as the window marks it
+            }
+            if (index.row() < static_cast<int>(m_rows.size()) &&
+                m_rows[static_cast<std::size_t>(index.row())].failed &&
+                index.column() >= InputColumns()) {
+                return QColor(0xFD, 0xE2, 0xE2);
+            }
+            return index.column() >= InputColumns() ? QVariant(QColor(0xF4, 0xF6, 0xFA))
+                                                    : QVariant();
+        case Qt::TextAlignmentRole: {
+            const bool figure =
+                index.column() >= InputColumns() && index.column() < columnCount() - 1;
+            return figure ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+        }
+        default:
+            return {};
+    }
+}
+
+QVariant BatchModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    if (orientation == Qt::Horizontal) {
+        return ToQString(m_header[static_cast<std::size_t>(section)]);
+    }
+    return section < static_cast<int>(m_rows.size()) ? QVariant(section + 1)
+                                                     : QVariant(QStringLiteral("*"));
+}
+
+Qt::ItemFlags BatchModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() < InputColumns()) {
+        flags |= Qt::ItemIsEditable;
+    }
+    return flags;
+}
+
+bool BatchModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid() || index.column() >= InputColumns()) {
+        return false;
+    }
+    const auto row = static_cast<std::size_t>(index.row());
+    if (row == m_rows.size()) {
+        if (value.toString().isEmpty()) {
+            return false;
+        }
+        beginInsertRows({}, index.row() + 1, index.row() + 1);  // a new empty row below
+        m_rows.push_back(CalculateRow(m_columns, Cells(static_cast<std::size_t>(InputColumns()))));
+        endInsertRows();
+    }
+    Cells cells = m_rows[row].given;
+    cells[static_cast<std::size_t>(index.column())] = value.toString().toStdString();
+    m_rows[row] = CalculateRow(m_columns, cells);
+    Q_EMIT dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
+    if (m_changed) {
+        m_changed();
+    }
+    return true;
+}
+
+}  // namespace kelvora::ui

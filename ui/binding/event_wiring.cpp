@@ -1,0 +1,154 @@
+#include "ui/binding/event_wiring.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <functional>
+#include <iterator>
+
+#include "calc/calculators.h"
+#include "ui/common/error_report.h"
+#include "ui/common/web_link.h"
+#include "ui/layout/control_table.h"
+
+namespace kelvora::ui {
+namespace {
+
+// The bindings that are not a calculator's.
+constexpr EventBinding kLinkBindings[] = {
+    {role::kWebLink, ControlEvent::Click, [](Controls&) { OpenWebPage(); }, nullptr},
+    {role::kTabs, ControlEvent::DoubleClick, [](Controls&) { OpenWebPage(); }, nullptr},
+};
+
+// A step whose click wrote nothing because a choice holds none of its
+// entries (a tender type the list lacks): its list is opened to choose from.
+void OfferUnchosen(const CalculatorStep& step, const ControlLookup& find, const Controls& controls)
+{
+    const CalculatorInput* unchosen = UnchosenInput(step, controls);
+    if (unchosen == nullptr) {
+        return;
+    }
+    QWidget* input = find(unchosen->control);
+    if (input == nullptr) {
+        return;
+    }
+    input->setFocus(Qt::OtherFocusReason);
+    if (auto* combo = qobject_cast<QComboBox*>(input)) {
+        combo->showPopup();
+    }
+}
+
+// Turns left-button clicks (press and release on the widget) or double-clicks
+// that reach a widget into calls of one action.
+class MouseAction : public QObject {
+public:
+    MouseAction(QWidget* widget, ControlEvent event, std::function<void()> action)
+        : QObject(widget), m_event(event), m_action(std::move(action))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // A clickable control that has the focus (the link) is pressed with
+        // Enter or Space as well.
+        if (m_event == ControlEvent::Click && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                m_action();
+                return true;
+            }
+            return false;
+        }
+        if (event->type() != QEvent::MouseButtonPress &&
+            event->type() != QEvent::MouseButtonRelease &&
+            event->type() != QEvent::MouseButtonDblClick) {
+            return false;
+        }
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton) {
+            return false;
+        }
+        if (m_event == ControlEvent::DoubleClick) {
+            if (event->type() == QEvent::MouseButtonDblClick) {
+                m_action();
+                return true;
+            }
+            return false;
+        }
+        if (event->type() == QEvent::MouseButtonPress) {
+            m_pressed = true;
+        } else if (event->type() == QEvent::MouseButtonRelease && m_pressed) {
+            m_pressed = false;
+            const auto* widget = static_cast<QWidget*>(watched);
+            if (widget->rect().contains(mouse->position().toPoint())) {
+                m_action();
+            }
+        }
+        return false;
+    }
+
+private:
+    ControlEvent m_event;
+    std::function<void()> m_action;
+    bool m_pressed = false;
+};
+
+void Connect(QWidget* widget, ControlEvent event, const std::function<void()>& action)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(widget);
+        button && event == ControlEvent::Click) {
+        QObject::connect(button, &QAbstractButton::clicked, button, [action] { action(); });
+        return;
+    }
+    if (auto* tabs = qobject_cast<QTabWidget*>(widget);
+        tabs && event == ControlEvent::DoubleClick) {
+        // The tab strip keeps its double-clicks; the pages pass theirs up.
+        QObject::connect(tabs, &QTabWidget::tabBarDoubleClicked, tabs, [action] { action(); });
+    }
+    new MouseAction(widget, event, action);
+}
+
+}  // namespace
+
+std::vector<EventBinding> EventBindings()
+{
+    std::vector<EventBinding> bindings;
+    for (const Calculator* calculator : Calculators()) {
+        for (const CalculatorStep& step : calculator->steps) {
+            for (ControlName button : step.buttons) {
+                bindings.push_back({button, ControlEvent::Click, step.click, &step});
+            }
+        }
+    }
+    bindings.insert(bindings.end(), std::begin(kLinkBindings), std::end(kLinkBindings));
+    return bindings;
+}
+
+void WireEvents(int page, const ControlLookup& find, Controls& controls, QWidget* window)
+{
+    for (const EventBinding& binding : EventBindings()) {
+        if (PageOf(binding.control) != page) {
+            continue;
+        }
+        QWidget* widget = Lookup(find, binding.control);
+        if (widget == nullptr) {
+            continue;
+        }
+        const Handler handler = binding.handler;
+        const CalculatorStep* step = binding.step;
+        Connect(widget, binding.event, [window, &controls, handler, step, find] {
+            RunReported(window, [&] {
+                handler(controls);
+                if (step != nullptr) {
+                    OfferUnchosen(*step, find, controls);
+                }
+            });
+        });
+    }
+}
+
+}  // namespace kelvora::ui

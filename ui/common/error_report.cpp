@@ -1,0 +1,62 @@
+#include "ui/common/error_report.h"
+
+#include <QMessageBox>
+
+#include "calc/float_error.h"
+#include "ui/common/web_link.h"
+
+namespace kelvora::ui {
+namespace {
+
+constexpr const char* kCalculationAdvice = "结果保持原样，可修改输入后重新计算。";
+
+void Show(QWidget* parent, const QString& text, const QString& advice)
+{
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kReportTitle), text, QMessageBox::Ok,
+                    parent);
+    box.setInformativeText(advice);
+    // an address or a path in the report can be copied
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
+}
+
+// What the user can do when the desktop could not open an address or a file.
+QString LinkAdvice(const LinkOpenError& error)
+{
+    const QString target = QString::fromStdString(error.target());
+    if (error.localFile()) {
+        return QStringLiteral("无法用默认的程序打开以下文件，可在文件管理器中打开它：\n") + target;
+    }
+    return QStringLiteral("无法在浏览器中打开以下网址，可将其复制到浏览器的地址栏中打开：\n") +
+           target;
+}
+
+}  // namespace
+
+QString ErrorName(const std::exception& error)
+{
+    if (const auto* fp = dynamic_cast<const FloatingPointError*>(&error)) {
+        return QString::fromUtf8(FloatFaultText(fp->fault()));
+    }
+    if (dynamic_cast<const LinkOpenError*>(&error) != nullptr) {
+        return QStringLiteral("文件未找到");
+    }
+    // Anything else is the program's own fault; its English text means
+    // nothing to the user.
+    return QStringLiteral("程序内部错误");
+}
+
+void RunReported(QWidget* parent, const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const LinkOpenError& error) {
+        Show(parent, ErrorName(error) + QLatin1Char('\n') + LinkAdvice(error), QString());
+    } catch (const std::exception& error) {
+        Show(parent, ErrorName(error), QString::fromUtf8(kCalculationAdvice));
+    } catch (...) {
+        Show(parent, QStringLiteral("程序内部错误"), QString::fromUtf8(kCalculationAdvice));
+    }
+}
+
+}  // namespace kelvora::ui

@@ -1,0 +1,215 @@
+#include "ui/window/main_window.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "calc/calculators.h"
+#include "calc/coefficient_tables.h"
+#include "ui/batch/batch_window.h"
+#include "ui/binding/accessibility.h"
+#include "ui/binding/event_wiring.h"
+#include "ui/binding/input_notes.h"
+#include "ui/binding/keyboard.h"
+#include "ui/binding/stale_tracker.h"
+#include "ui/common/qt_text.h"
+#include "ui/sheet/sheet_export.h"
+#include "ui/widgets/coefficient_list.h"
+#include "ui/widgets/result_view.h"
+#include "ui/window/app_icon.h"
+#include "ui/window/control_factory.h"
+#include "ui/window/lazy_page.h"
+#include "ui/window/qt_translation.h"
+#include "ui/window/tab_page_placer.h"
+
+namespace kelvora::ui {
+namespace {
+
+QRect PixelRect(const ControlRow& row)
+{
+    return QRect(TwipsToPixels(row.left), TwipsToPixels(row.top), TwipsToPixels(row.width),
+                 TwipsToPixels(row.height));
+}
+
+// The lists of the standard's coefficients beside two boxes, and the hint
+// of the range box.
+void AttachInputAids(const ControlLookup& find, int page)
+{
+    const struct {
+        ControlName box;
+        std::span<const CoefficientRow> rows;
+        const char* name;
+    } lists[] = {
+        {role::kDiscipline, kDisciplineCoefficients, "专业调整系数表"},
+        {role::kElevation, kElevationCoefficients, "高程调整系数表"},
+    };
+    for (const auto& list : lists) {
+        if (PageOf(list.box) == page) {
+            if (auto* box = Lookup<QLineEdit>(find, list.box)) {
+                CoefficientList::Attach(box, list.rows, QString::fromUtf8(list.name));
+            }
+        }
+    }
+    if (PageOf(role::kRange) == page) {
+        if (auto* range = Lookup<QLineEdit>(find, role::kRange)) {
+            range->setToolTip(ToQString(kRangeHint));
+        }
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_find([this](ControlName name) { return control(name); })
+{
+    InstallAccessibleInterfaces();
+    setObjectName(ToQString(role::kWindow.str()));
+    setWindowTitle(ToQString(kWindowTitle));
+    setWindowIcon(AppIcon());
+    setFont(m_fonts[FontRole::Default]);
+    setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+
+    m_built.assign(TabCaptions().size(), false);
+    for (const ControlRow& row : ControlRows()) {
+        if (PageOf(row.name) < 0) {
+            MakeRow(row);
+        }
+    }
+    auto* tabs = Lookup<QTabWidget>(m_find, role::kTabs);
+    tabs->setCurrentIndex(kInitialTab);
+
+    InstallChineseQtTexts();
+    m_stale = new StaleTracker(m_find, this);
+    m_controls = std::make_unique<WidgetControls>(
+        m_find, [this](ControlName result) { m_stale->Written(result); });
+    WireEvents(-1, m_find, *m_controls, this);
+    SetUpKeyboard(this, m_find);
+    SetUpSheetExport(*this);
+    SetUpBatch(*this);
+    BuildPage(kInitialTab);
+    if (QWidget* first = FirstInputOf(m_find, kInitialTab)) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
+    CentreOnScreen();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::control(ControlName name)
+{
+    if (const auto it = m_widgets.find(name.str()); it != m_widgets.end()) {
+        return it->second;
+    }
+    const int page = PageOf(name);
+    if (page < 0 || page >= static_cast<int>(m_built.size()) || m_built[page]) {
+        return nullptr;  // not a control of the window, or not made yet
+    }
+    static_cast<LazyPage*>(Lookup<QTabWidget>(m_find, role::kTabs)->widget(page))->Build();
+    const auto it = m_widgets.find(name.str());
+    return it == m_widgets.end() ? nullptr : it->second;
+}
+
+void MainWindow::MakeRow(const ControlRow& row)
+{
+    QWidget* container = this;
+    if (row.container != role::kWindow) {
+        // The table lists every container before its children (checked by its
+        // test); were one missing, its children would stand on the window.
+        container = m_widgets.count(row.container.str()) ? m_widgets[row.container.str()] : this;
+        if (auto* tabs = qobject_cast<QTabWidget*>(container)) {
+            container = tabs->widget(row.page);
+        }
+    }
+    QWidget* widget = CreateControl(row, container, m_fonts);
+    m_widgets.emplace(row.name.str(), widget);
+    if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+        for (std::size_t page = 0; page < TabCaptions().size(); ++page) {
+            tabs->addTab(new LazyPage([this, page] { BuildPage(static_cast<int>(page)); }),
+                         ToQString(TabCaptions()[page]));
+        }
+        m_placer = new TabPagePlacer(tabs);
+    }
+    const QRect rect = PixelRect(row);
+    if (row.container == role::kTabs && m_placer != nullptr) {
+        m_placer->Add(widget, QRect(rect.topLeft(), widget->size()));
+        // A double-click on a control of a page is the control's own.
+        widget->setAttribute(Qt::WA_NoMousePropagation);
+    } else {
+        widget->move(rect.topLeft());
+    }
+}
+
+void MainWindow::BuildPage(int page)
+{
+    if (m_built[page]) {
+        return;
+    }
+    m_built[page] = true;
+    for (const ControlRow& row : ControlRows()) {
+        if (PageOf(row.name) == page) {
+            MakeRow(row);
+        }
+    }
+    AttachPage(page);
+}
+
+void MainWindow::AttachPage(int page)
+{
+    for (const Calculator* calculator : Calculators()) {
+        if (PageOf(calculator->frame) != page) {
+            continue;
+        }
+        for (const CalculatorStep& step : calculator->steps) {
+            if (auto* label = Lookup<QLabel>(m_find, step.result)) {
+                ResultView::Attach(label, Lookup<QFrame>(m_find, step.resultBox), IsMoney(step));
+            }
+        }
+        AttachInputNotes(*calculator, m_find);
+        NameForScreenReaders(*calculator, m_find);
+        m_stale->Track(*calculator);
+        SetUpEnterKeys(*calculator, m_find);
+        OfferSheetOnPage(*this, *calculator, m_find);
+        OfferBatchOnPage(*this, *calculator, m_find);
+    }
+    AttachInputAids(m_find, page);
+    WireEvents(page, m_find, *m_controls, this);
+    SetFocusOrder();
+}
+
+void MainWindow::SetFocusOrder()
+{
+    // The controls made so far, in the table's order; the tab control takes
+    // part through its tab bar.
+    QWidget* previous = nullptr;
+    for (ControlName name : FocusOrder()) {
+        const auto it = m_widgets.find(name.str());
+        if (it == m_widgets.end()) {
+            continue;
+        }
+        QWidget* widget = it->second;
+        if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+            widget = tabs->tabBar();
+        }
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+void MainWindow::CentreOnScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = geometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+}  // namespace kelvora::ui
