@@ -16,7 +16,8 @@
 #include <QTemporaryDir>
 
 #include "ui/binding/calculation_sheet.h"
-#include "ui/sheet/sheet_export.h"
+#include "ui/sheet/sheet_header_dialog.h"
+#include "ui/sheet/sheet_output.h"
 #include "ui/widgets/result_view.h"
 #include "window_driver.h"
 

@@ -2,21 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QDate>
-#include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -25,20 +16,14 @@
 #include "calc/calculators.h"
 #include "ui/batch/batch_model.h"
 #include "ui/batch/table_files.h"
-#include "ui/binding/calculation_sheet.h"
 #include "ui/common/error_report.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/save_flow.h"
 #include "ui/layout/control_table.h"
-#include "ui/sheet/sheet_document.h"
-#include "ui/sheet/sheet_export.h"
+#include "ui/sheet/sheet_output.h"
 
 namespace kelvora::ui {
 namespace {
-
-QString Escaped(const std::string& text)
-{
-    return ToQString(text).toHtmlEscaped();
-}
 
 // The name of the batch: "招标代理服务费" from "招标代理服务费计算书".
 QString BatchName(const Calculator& calculator)
@@ -46,12 +31,6 @@ QString BatchName(const Calculator& calculator)
     QString title = ToQString(calculator.title);
     title.remove(QStringLiteral("计算书"));
     return title;
-}
-
-QPageLayout BatchPageLayout()
-{
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 10),
-                       QPageLayout::Millimeter);
 }
 
 }  // namespace
@@ -161,14 +140,6 @@ bool BatchWindow::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-void BatchWindow::Tell(const QString& message)
-{
-    QMessageBox box(QMessageBox::Information, QString::fromLatin1(kReportTitle), message,
-                    QMessageBox::Ok, this);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    box.exec();
-}
-
 void BatchWindow::ShowTotal()
 {
     const BatchColumns& columns = m_model->columns();
@@ -193,7 +164,7 @@ void BatchWindow::Paste()
 {
     const QString problem = m_model->PasteRows(QApplication::clipboard()->text());
     if (!problem.isEmpty()) {
-        Tell(problem);
+        ui::Tell(*this, problem);
         return;
     }
     m_view->resizeColumnsToContents();
@@ -205,145 +176,88 @@ void BatchWindow::CopyTable()
     QApplication::clipboard()->setText(m_model->TableText());
 }
 
-QString BatchWindow::AskPath(const QString& title, const QString& suffix, const QString& filter)
+QString BatchWindow::FileName(const QString& suffix) const
 {
-    QFileDialog dialog(this, title, SheetFolder(), filter);
-    dialog.selectFile(BatchName(m_calculator) + QStringLiteral("批量计算-") +
-                      QDate::currentDate().toString(Qt::ISODate) + QLatin1Char('.') + suffix);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
+    return BatchName(m_calculator) + QStringLiteral("批量计算-") +
+           QDate::currentDate().toString(Qt::ISODate) + QLatin1Char('.') + suffix;
 }
 
 void BatchWindow::ExportXlsx()
 {
-    const QString path = AskPath(QStringLiteral("导出 Excel"), QStringLiteral("xlsx"),
-                                 QStringLiteral("Excel 工作簿 (*.xlsx)"));
-    if (path.isEmpty()) {
-        return;
-    }
     const BatchColumns& columns = m_model->columns();
     std::vector<bool> numbers(columns.inputs.size() + 1, false);
     numbers.resize(numbers.size() + columns.results.size(), true);
-    const QString problem = WriteXlsx(path, m_model->Table(), numbers, columns.money);
-    Tell(problem.isEmpty() ? QStringLiteral("已保存：") + QDir::toNativeSeparators(path) : problem);
+    const std::vector<Cells> table = m_model->Table();
+    SaveThroughDialog(
+        *this,
+        {QStringLiteral("导出 Excel"), FileName(QStringLiteral("xlsx")),
+         QStringLiteral("Excel 工作簿 (*.xlsx)"), QStringLiteral("xlsx")},
+        [&](const QString& path) { return WriteXlsx(path, table, numbers, columns.money); });
 }
 
 void BatchWindow::ExportCsv()
 {
-    const QString path = AskPath(QStringLiteral("导出 CSV"), QStringLiteral("csv"),
-                                 QStringLiteral("CSV 文件 (*.csv)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    const QString problem = WriteCsv(path, m_model->Table());
-    Tell(problem.isEmpty() ? QStringLiteral("已保存：") + QDir::toNativeSeparators(path) : problem);
+    const std::vector<Cells> table = m_model->Table();
+    SaveThroughDialog(*this,
+                      {QStringLiteral("导出 CSV"), FileName(QStringLiteral("csv")),
+                       QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv")},
+                      [&](const QString& path) { return WriteCsv(path, table); });
 }
 
-QString BatchWindow::SheetHtml(const SheetHeader& header) const
+SheetDocument BatchWindow::Sheet(const SheetHeader& header) const
 {
     const std::vector<Cells> table = m_model->Table();
-    const QDate made = QDate::currentDate();
-    QString html = QStringLiteral("<html><body><h2 align=\"center\">%1（多标段）</h2>")
-                       .arg(ToQString(m_calculator.title).toHtmlEscaped());
-    const std::pair<const char*, const QString*> fields[] = {
-        {"项目名称", &header.project},
-        {"项目编号", &header.projectNumber},
-        {"招标人（委托人）", &header.client},
-        {"代理机构", &header.agency},
-    };
-    QStringList filled;
-    for (const auto& [name, value] : fields) {
-        if (!value->trimmed().isEmpty()) {
-            filled << QString::fromUtf8(name) + QStringLiteral("：") +
-                          value->trimmed().toHtmlEscaped();
-        }
-    }
-    if (!filled.isEmpty()) {
-        html += QStringLiteral("<p>%1</p>").arg(filled.join(QStringLiteral("　　")));
-    }
-    html += QStringLiteral("<p align=\"right\">编制日期：%1年%2月%3日</p>")
-                .arg(made.year())
-                .arg(made.month())
-                .arg(made.day());
+    SheetDocument sheet;
+    sheet.title = ToQString(m_calculator.title) + QStringLiteral("（多标段）");
+    sheet.landscape = true;
+    sheet.header = header;
+    sheet.lotInHeader = false;
+    sheet.made = QDate::currentDate();
+    SheetSection lots;
     if (const FeeSchedule& schedule = *m_calculator.schedules.front(); !schedule.standard.empty()) {
-        html +=
-            QStringLiteral("<p>计算依据：%1</p>").arg(ToQString(schedule.standard).toHtmlEscaped());
+        lots.blocks.emplace_back(
+            SheetText{{}, {QStringLiteral("计算依据：") + ToQString(schedule.standard)}});
     }
-    html +=
-        QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">");
-    const bool totalRow = m_model->columns().money;
+    SheetTable rows;
     for (std::size_t r = 0; r < table.size(); ++r) {
-        const bool strong = r == 0 || (totalRow && r + 1 == table.size());
-        html += QStringLiteral("<tr>");
+        QStringList cells;
         for (const std::string& cell : table[r]) {
-            html += strong ? QStringLiteral("<td><b>%1</b></td>").arg(Escaped(cell))
-                           : QStringLiteral("<td>%1</td>").arg(Escaped(cell));
+            cells << ToQString(cell);
         }
-        html += QStringLiteral("</tr>");
+        if (r == 0) {
+            rows.columns = cells;
+        } else {
+            rows.rows.push_back(cells);
+        }
     }
-    const QString blank = QStringLiteral("＿＿＿＿＿＿");
-    const auto sign = [&](const char* role, const QString& name) {
-        return QString::fromUtf8(role) + QStringLiteral("：") +
-               (name.trimmed().isEmpty() ? blank : name.trimmed().toHtmlEscaped());
-    };
-    html += QStringLiteral(
-                "</table><p>&nbsp;</p><p>%1　　　%2　　　%3</p>"
-                "<p>本计算书由 Kelvora " KELVORA_VERSION
-                " 按上列输入计算得出，仅作参考，以合同约定为准。</p></body></html>")
-                .arg(sign("编制人", header.preparedBy), sign("复核人", header.checkedBy),
-                     sign("日期", {}));
-    return html;
+    rows.strongRows = m_model->columns().money ? 1 : 0;
+    lots.blocks.emplace_back(std::move(rows));
+    sheet.sections.push_back(std::move(lots));
+    sheet.footnote = QStringLiteral("本计算书由 Kelvora " KELVORA_VERSION
+                                    " 按上列输入计算得出，仅作参考，以合同约定为准。");
+    return sheet;
+}
+
+SheetDraft BatchWindow::Draft() const
+{
+    return {{}, FileName(QStringLiteral("pdf")), [this](const SheetHeader& header) {
+                return Sheet(header);
+            }};
 }
 
 void BatchWindow::ExportSheet()
 {
-    SheetHeader header;
-    if (!AskSheetHeader(*this, header)) {
-        return;
-    }
-    const QString path = AskPath(QStringLiteral("导出计算书"), QStringLiteral("pdf"),
-                                 QStringLiteral("PDF 文件 (*.pdf)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    const QString problem = WriteSheet(path, header);
-    Tell(problem.isEmpty() ? QStringLiteral("已保存：") + QDir::toNativeSeparators(path) : problem);
+    ui::ExportSheet(*this, Draft());
 }
 
 QString BatchWindow::WriteSheet(const QString& path, const SheetHeader& header) const
 {
-    QByteArray pdf;
-    {
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(BatchPageLayout());
-        writer.setTitle(windowTitle());
-        writer.setCreator(QStringLiteral("Kelvora " KELVORA_VERSION));
-        PaintSheet(SheetHtml(header), writer);
-    }
-    return WriteWholeFile(path, pdf);
+    return ui::WriteSheet(Sheet(header), path);
 }
 
 void BatchWindow::Print()
 {
-    SheetHeader header;
-    if (!AskSheetHeader(*this, header)) {
-        return;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(BatchPageLayout());
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setObjectName(QStringLiteral("batchPrintPreview"));
-    const QString html = SheetHtml(header);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [html](QPrinter* target) { PaintSheet(html, *target); });
-    preview.exec();
+    PrintSheet(*this, Draft());
 }
 
 BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator)

@@ -14,6 +14,7 @@
 
 #include "calc/calculator.h"
 #include "ui/common/control_lookup.h"
+#include "ui/sheet/sheet_document.h"
 
 class QLabel;
 class QTableView;
@@ -36,9 +37,9 @@ public:
     void ExportSheet();
     void Print();
 
-    // The sheet of all rows, under `header` (calculation_sheet.h), as HTML and
-    // written as a PDF (an empty string, or the message).
-    QString SheetHtml(const struct SheetHeader& header) const;
+    // The sheet of all rows under `header`, and the same written as a PDF
+    // (an empty string, or the message).
+    SheetDocument Sheet(const SheetHeader& header) const;
     QString WriteSheet(const QString& path, const SheetHeader& header) const;
 
 protected:
@@ -46,8 +47,10 @@ protected:
 
 private:
     void ShowTotal();
-    QString AskPath(const QString& title, const QString& suffix, const QString& filter);
-    void Tell(const QString& message);
+    // The sheet of all rows, made once its header is known.
+    struct SheetDraft Draft() const;
+    // The name a file of the batch is proposed under: "工期批量计算-2026-12-07.xlsx".
+    QString FileName(const QString& suffix) const;
 
     const Calculator& m_calculator;
     BatchModel* m_model;

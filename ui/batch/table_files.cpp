@@ -10,16 +10,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/common/file_write.h"
 #include "ui/common/qt_text.h"
-#include "ui/sheet/sheet_document.h"
 
 namespace kelvora::ui {
 namespace {
-
-QString CannotWrite(const QString& path, const QString& why)
-{
-    return QStringLiteral("无法写入文件“%1”：%2。原有的文件未作改动。").arg(path, why);
-}
 
 // How wide a text shows in a spreadsheet: Chinese characters count twice.
 double DisplayWidth(const std::string& text)

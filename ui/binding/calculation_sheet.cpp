@@ -1,14 +1,8 @@
 #include "ui/binding/calculation_sheet.h"
 
-#include <QBuffer>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QTabWidget>
-#include <QTextDocument>
 #include <vector>
 
 #include "calc/calculators.h"
@@ -16,13 +10,11 @@
 #include "calc/input_check.h"
 #include "calc/yuan_amount.h"
 #include "ui/binding/shown_value.h"
-#include "ui/binding/stale_tracker.h"
 #include "ui/binding/widget_controls.h"
 #include "ui/common/qt_text.h"
 #include "ui/layout/control_table.h"
-#include "ui/sheet/sheet_document.h"
+#include "ui/sheet/sheet_render.h"
 #include "ui/widgets/coefficient_list.h"
-#include "ui/widgets/result_view.h"
 
 namespace kelvora::ui {
 namespace {
@@ -42,18 +34,11 @@ const Calculator* CurrentCalculator(const ControlLookup& find)
     return nullptr;
 }
 
-QString WorkingOf(const ControlLookup& find, ControlName result)
-{
-    const ResultView* view = ResultView::Of(find(result));
-    return view != nullptr ? view->Working() : QString();
-}
-
 // The steps whose results are shown, in order, or the message when they
 // cannot go on a sheet as they are.
 std::vector<const CalculatorStep*> ShownSteps(const Calculator& calculator,
-                                              const ControlLookup& find, QString& problem)
+                                              const WidgetControls& window, QString& problem)
 {
-    const WidgetControls window(find);
     const auto states = StepStates(calculator, window,
                                    [&window](ControlName result) { return window.Shown(result); });
     std::vector<const CalculatorStep*> shown;
@@ -70,11 +55,6 @@ std::vector<const CalculatorStep*> ShownSteps(const Calculator& calculator,
         problem = ToQString(PressFirst(calculator.steps.front(), ResultState::Missing, window));
     }
     return shown;
-}
-
-QString Escaped(const QString& text)
-{
-    return text.toHtmlEscaped();
 }
 
 // The choice made in a choice step: the option ticked and the value it wrote.
@@ -124,8 +104,9 @@ QString InputValue(const Calculator& calculator, const CalculatorInput& input,
             break;
     }
     const QString text = ShownText(widget);
-    QString value = text.trimmed().isEmpty() ? QStringLiteral("（空）") : text;
-    if (!input.unit.empty() && !text.trimmed().isEmpty()) {
+    const bool blank = IsBlankText(text);
+    QString value = blank ? QStringLiteral("（空）") : text;
+    if (!input.unit.empty() && !blank) {
         value += QLatin1Char(' ') + ToQString(input.unit);
     }
     if (const QString row = ChosenRowName(widget); !row.isEmpty()) {
@@ -137,60 +118,31 @@ QString InputValue(const Calculator& calculator, const CalculatorInput& input,
     return value;
 }
 
-// The working as the tooltip shows it, without the yuan lines the summary holds.
-QString WorkingLines(const QString& working)
+// The summary of one result: its figure, a note on it, its yuan.
+SheetLines ResultLines(const CalculatorStep& step, const WidgetControls& window)
 {
-    QStringList out;
-    for (const QString& line : working.split(QLatin1Char('\n'))) {
-        if (!line.startsWith(QStringLiteral("小写：")) &&
-            !line.startsWith(QStringLiteral("大写："))) {
-            out << Escaped(line);
+    const Result shown = window.Shown(step.result);
+    SheetLines lines{{{{ToQString(step.name) + QStringLiteral("：") + ToQString(shown.caption) +
+                            QLatin1Char(' ') + ToQString(UnitOf(step.value)),
+                        true}}},
+                     true};
+    if (step.check != nullptr) {
+        if (const auto note = step.check(window)) {
+            lines.lines.front().push_back(
+                {QStringLiteral("（") + ToQString(*note) + QStringLiteral("）")});
         }
     }
-    return out.join(QStringLiteral("<br/>"));
-}
-
-// A piece of text that is not broken across lines.
-QString Whole(const QString& text)
-{
-    return QStringLiteral("<span style=\"white-space:nowrap\">%1</span>").arg(Escaped(text));
-}
-
-QString HeaderHtml(const SheetHeader& header)
-{
-    const std::pair<const char*, const QString*> fields[] = {
-        {"项目名称", &header.project}, {"项目编号", &header.projectNumber},
-        {"标段", &header.lot},         {"招标人（委托人）", &header.client},
-        {"代理机构", &header.agency},
-    };
-    QStringList cells;
-    for (const auto& [name, value] : fields) {
-        if (!value->trimmed().isEmpty()) {
-            cells << QStringLiteral("<td width=\"50%\">%1：%2</td>")
-                         .arg(Whole(QString::fromUtf8(name)), Escaped(value->trimmed()));
-        }
+    const YuanResult yuan = YuanFromCaption(shown.amount);
+    if (IsMoney(step) && yuan.amount) {
+        lines.lines.push_back({{QStringLiteral("小写：") + ToQString(YuanFigures(*yuan.amount))},
+                               {QStringLiteral("大写：") + ToQString(YuanCapitals(*yuan.amount))}});
     }
-    if (cells.isEmpty()) {
-        return {};
-    }
-    QString html = QStringLiteral("<table width=\"100%\" cellpadding=\"2\">");
-    for (int i = 0; i < cells.size(); i += 2) {
-        html += QStringLiteral("<tr>") + cells[i] +
-                (i + 1 < cells.size() ? cells[i + 1] : QString()) + QStringLiteral("</tr>");
-    }
-    return html + QStringLiteral("</table>");
+    return lines;
 }
 
-QString SignatureLine(const char* role, const QString& name)
-{
-    const QString blank = QStringLiteral("＿＿＿＿＿＿");
-    return QStringLiteral("<td>%1</td>")
-        .arg(Whole(QString::fromUtf8(role) + QStringLiteral("：") +
-                   (name.trimmed().isEmpty() ? blank : name.trimmed())));
-}
-
-QString SheetHtml(const Calculator& calculator, const std::vector<const CalculatorStep*>& steps,
-                  const ControlLookup& find, const SheetHeader& header, QDate made)
+SheetDocument PageSheet(const Calculator& calculator,
+                        const std::vector<const CalculatorStep*>& steps,
+                        const WidgetControls& window, const ControlLookup& find)
 {
     std::vector<const CalculatorStep*> calculations;
     for (const CalculatorStep* step : steps) {
@@ -198,97 +150,44 @@ QString SheetHtml(const Calculator& calculator, const std::vector<const Calculat
             calculations.push_back(step);
         }
     }
-    QString html =
-        QStringLiteral(
-            "<html><body><h2 align=\"center\">%1</h2>%2"
-            "<p align=\"right\">编制日期：%3</p><h3>一、计算结果</h3>")
-            .arg(Escaped(ToQString(calculator.title)), HeaderHtml(header),
-                 QStringLiteral("%1年%2月%3日").arg(made.year()).arg(made.month()).arg(made.day()));
-    const WidgetControls window(find);
-    for (const CalculatorStep* step : calculations) {
-        const QString caption = ShownText(find(step->result));
-        html += QStringLiteral("<p><b>%1</b>")
-                    .arg(Whole(ToQString(step->name) + QStringLiteral("：") + caption +
-                               QLatin1Char(' ') + ToQString(UnitOf(step->value))));
-        if (step->check != nullptr) {
-            if (const auto note = step->check(window)) {
-                html += Whole(QStringLiteral("（") + ToQString(*note) + QStringLiteral("）"));
-            }
-        }
-        const YuanResult yuan = YuanFromCaption(caption.toStdString());
-        if (IsMoney(*step) && yuan.amount) {
-            html +=
-                QStringLiteral("<br/>　　%1　%2")
-                    .arg(Whole(QStringLiteral("小写：") + ToQString(YuanFigures(*yuan.amount))),
-                         Whole(QStringLiteral("大写：") + ToQString(YuanCapitals(*yuan.amount))));
-        }
-        html += QStringLiteral("</p>");
-    }
-    html += QStringLiteral(
-        "<h3>二、输入</h3>"
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">");
-    for (const CalculatorStep* step : calculations) {
-        for (const CalculatorInput& input : step->inputs) {
-            const QString value = InputValue(calculator, input, find);
-            if (!value.isEmpty()) {
-                html += QStringLiteral("<tr><td width=\"30%\">%1</td><td>%2</td></tr>")
-                            .arg(Whole(ToQString(input.name)), Escaped(value));
-            }
-        }
-    }
-    html += QStringLiteral("</table><h3>三、计算方法</h3><p>");
-    if (!ScheduleOf(calculator, window).standard.empty()) {
-        html += QStringLiteral("依据%1。")
-                    .arg(Escaped(ToQString(ScheduleOf(calculator, window).standard)));
-    }
-    html += Escaped(ToQString(ScheduleOf(calculator, window).method)) +
-            QStringLiteral("</p><h3>四、计算过程</h3>");
-    for (const CalculatorStep* step : calculations) {
-        html +=
-            QStringLiteral("<p><b>%1</b><br/>%2</p>")
-                .arg(Escaped(ToQString(step->name)), WorkingLines(WorkingOf(find, step->result)));
-    }
-    html += QStringLiteral("<p>&nbsp;</p><table width=\"100%\" cellpadding=\"4\"><tr>") +
-            SignatureLine("编制人", header.preparedBy) + SignatureLine("复核人", header.checkedBy) +
-            SignatureLine("日期", {}) +
-            QStringLiteral("</tr></table><p>本计算书由 Kelvora " KELVORA_VERSION
-                           " 按上列输入计算得出，仅作参考，以合同约定为准。</p></body></html>");
-    return html;
-}
+    SheetDocument sheet;
+    sheet.title = ToQString(calculator.title);
+    sheet.made = QDate::currentDate();
 
-QPageLayout SheetPageLayout()
-{
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 18, 20, 15),
-                       QPageLayout::Millimeter);
+    SheetSection results{QStringLiteral("一、计算结果"), {}};
+    SheetTable inputs;
+    inputs.widths = {30, 70};
+    SheetSection working{QStringLiteral("四、计算过程"), {}};
+    for (const CalculatorStep* step : calculations) {
+        results.blocks.emplace_back(ResultLines(*step, window));
+        for (const CalculatorInput& input : step->inputs) {
+            if (const QString value = InputValue(calculator, input, find); !value.isEmpty()) {
+                inputs.rows.push_back({ToQString(input.name), value});
+            }
+        }
+        working.blocks.emplace_back(
+            SheetText{ToQString(step->name),
+                      ToQString(window.Shown(step->result).working).split(QLatin1Char('\n'))});
+    }
+    const FeeSchedule& schedule = ScheduleOf(calculator, window);
+    QString method = ToQString(schedule.method);
+    if (!schedule.standard.empty()) {
+        method.prepend(QStringLiteral("依据%1。").arg(ToQString(schedule.standard)));
+    }
+    sheet.sections = {
+        std::move(results),
+        {QStringLiteral("二、输入"), {std::move(inputs)}},
+        {QStringLiteral("三、计算方法"), {SheetText{{}, {method}}}},
+        std::move(working),
+    };
+    sheet.footnote = QStringLiteral("本计算书由 Kelvora " KELVORA_VERSION
+                                    " 按上列输入计算得出，仅作参考，以合同约定为准。");
+    return sheet;
 }
 
 QString NoSheet()
 {
     return QStringLiteral("这一页没有计算书");
-}
-
-// The current page's sheet, or why it cannot be made now.
-struct SheetContent {
-    QString title;
-    QString html;
-    QString problem;
-};
-
-SheetContent CurrentSheet(QWidget& window, const SheetHeader& header)
-{
-    const ControlLookup find = ChildLookup(window);
-    const Calculator* calculator = CurrentCalculator(find);
-    if (calculator == nullptr) {
-        return {{}, {}, NoSheet()};
-    }
-    QString problem;
-    const auto steps = ShownSteps(*calculator, find, problem);
-    if (!problem.isEmpty()) {
-        return {{}, {}, problem};
-    }
-    return {ToQString(calculator->title),
-            SheetHtml(*calculator, steps, find, header, QDate::currentDate()),
-            {}};
 }
 
 }  // namespace
@@ -298,16 +197,32 @@ bool HasCalculationSheet(QWidget& window)
     return CurrentCalculator(ChildLookup(window)) != nullptr;
 }
 
-QString SheetProblem(QWidget& window)
+SheetDraft CalculationSheetDraft(QWidget& window)
 {
     const ControlLookup find = ChildLookup(window);
     const Calculator* calculator = CurrentCalculator(find);
     if (calculator == nullptr) {
-        return NoSheet();
+        return {NoSheet(), {}, {}};
     }
+    const WidgetControls controls(find);
     QString problem;
-    ShownSteps(*calculator, find, problem);
-    return problem;
+    const auto steps = ShownSteps(*calculator, controls, problem);
+    if (!problem.isEmpty()) {
+        return {problem, {}, {}};
+    }
+    SheetDocument sheet = PageSheet(*calculator, steps, controls, find);
+    return {{},
+            ProposedSheetName(window, sheet.made),
+            [sheet = std::move(sheet)](const SheetHeader& header) {
+                SheetDocument headed = sheet;
+                headed.header = header;
+                return headed;
+            }};
+}
+
+QString SheetProblem(QWidget& window)
+{
+    return CalculationSheetDraft(window).problem;
 }
 
 QString ProposedSheetName(QWidget& window, QDate day)
@@ -320,32 +235,20 @@ QString ProposedSheetName(QWidget& window, QDate day)
 
 QString WriteCalculationSheet(QWidget& window, const QString& pdfPath, const SheetHeader& header)
 {
-    const SheetContent sheet = CurrentSheet(window, header);
-    if (!sheet.problem.isEmpty()) {
-        return sheet.problem;
-    }
-    QByteArray pdf;
-    {
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(SheetPageLayout());
-        writer.setTitle(sheet.title);
-        writer.setCreator(QStringLiteral("Kelvora " KELVORA_VERSION));
-        PaintSheet(sheet.html, writer);
-    }
-    return WriteWholeFile(pdfPath, pdf);
+    const SheetDraft draft = CalculationSheetDraft(window);
+    return draft.problem.isEmpty() ? WriteSheet(draft.make(header), pdfPath) : draft.problem;
 }
 
 QString PrintCalculationSheet(QWidget& window, QPrinter& printer, const SheetHeader& header)
 {
-    const SheetContent sheet = CurrentSheet(window, header);
-    if (!sheet.problem.isEmpty()) {
-        return sheet.problem;
+    const SheetDraft draft = CalculationSheetDraft(window);
+    if (!draft.problem.isEmpty()) {
+        return draft.problem;
     }
-    printer.setPageLayout(SheetPageLayout());
+    const SheetDocument sheet = draft.make(header);
+    printer.setPageLayout(SheetPageLayout(sheet));
     printer.setDocName(sheet.title);
-    PaintSheet(sheet.html, printer);
+    PaintSheet(sheet, printer);
     return {};
 }
 

@@ -3,13 +3,11 @@
 // A4 page, to file with a fee notice: the project's header, a summary of the
 // results in 万元 with their 小写 and 大写, the inputs as given (with what a
 // coefficient chosen from the standard's list stands for), the method citing
-// the fee standard, the working, and lines to sign. It works from the
-// calculators' table and the window's controls alone, as a PDF or on a
-// printer, the same document either way.
+// the schedule followed, the working, and lines to sign. It is made from the
+// calculators' table and the window's controls alone, and leaves the program
+// through the one sheet pipeline (sheet/sheet_output.h).
 //
-//   current page --SheetProblem--> "" or "请先点击“…”"
-//   current page + SheetHeader --WriteCalculationSheet--> PDF (all or nothing)
-//                              --PrintCalculationSheet--> printer / preview
+//   current page --CalculationSheetDraft--> "请先点击“…”" | SheetDocument
 //
 // The sheet never contradicts the screen: it holds the results shown, each
 // of which must be current (its button would write it again now, from
@@ -19,20 +17,20 @@
 #include <QDate>
 #include <QString>
 
+#include "ui/sheet/sheet_output.h"
+
 class QPrinter;
 class QWidget;
 
 namespace kelvora::ui {
 
-// What names the project on the sheet; every field may stay empty, and the
-// empty ones are left out.
-struct SheetHeader {
-    QString project, projectNumber, lot, client, agency, preparedBy, checkedBy;
-};
-
 // Whether the current page of `window` has a calculation sheet (the about
 // page has none).
 bool HasCalculationSheet(QWidget& window);
+
+// The current page's sheet, its results worked out once: why it cannot be
+// made now, or how to make it under a header.
+SheetDraft CalculationSheetDraft(QWidget& window);
 
 // Why the current page's sheet cannot be made now, or an empty string.
 QString SheetProblem(QWidget& window);

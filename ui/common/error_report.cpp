@@ -1,6 +1,9 @@
 #include "ui/common/error_report.h"
 
+#include <QDir>
+#include <QLabel>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "calc/float_error.h"
 #include "ui/common/web_link.h"
@@ -10,10 +13,10 @@ namespace {
 
 constexpr const char* kCalculationAdvice = "结果保持原样，可修改输入后重新计算。";
 
-void Show(QWidget* parent, const QString& text, const QString& advice)
+void Show(QWidget* parent, const QString& text, const QString& advice,
+          QMessageBox::Icon icon = QMessageBox::Critical)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kReportTitle), text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(icon, QString::fromLatin1(kReportTitle), text, QMessageBox::Ok, parent);
     box.setInformativeText(advice);
     // an address or a path in the report can be copied
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -57,6 +60,34 @@ void RunReported(QWidget* parent, const std::function<void()>& work)
     } catch (...) {
         Show(parent, QStringLiteral("程序内部错误"), QString::fromUtf8(kCalculationAdvice));
     }
+}
+
+void Tell(QWidget& parent, const QString& message)
+{
+    Show(&parent, message, QString(), QMessageBox::Information);
+}
+
+void Warn(QWidget& parent, const QString& message)
+{
+    Show(&parent, message, QString(), QMessageBox::Warning);
+}
+
+void ShowSaved(QWidget& window, const QString& path)
+{
+    auto* notice = new QLabel(QStringLiteral("已保存：") + QDir::toNativeSeparators(path), &window);
+    notice->setObjectName(QStringLiteral("savedNotice"));
+    notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    notice->setFrameStyle(QFrame::Box | QFrame::Plain);
+    notice->setAutoFillBackground(true);
+    notice->setBackgroundRole(QPalette::ToolTipBase);
+    notice->setForegroundRole(QPalette::ToolTipText);
+    notice->setMargin(4);
+    notice->setMaximumWidth(window.width() - 16);
+    notice->adjustSize();
+    notice->move(8, window.height() - notice->height() - 8);
+    notice->show();
+    notice->raise();
+    QTimer::singleShot(8000, notice, &QObject::deleteLater);
 }
 
 }  // namespace kelvora::ui

@@ -4,11 +4,26 @@
 #include <QString>
 #include <string_view>
 
+#include "calc/decimal_text.h"
+
 namespace kelvora::ui {
 
 inline QString ToQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The text without the blanks at either end, by the one rule of calc/decimal_text.h.
+inline QString TrimmedText(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return ToQString(
+        Trimmed(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))));
+}
+
+inline bool IsBlankText(const QString& text)
+{
+    return TrimmedText(text).isEmpty();
 }
 
 }  // namespace kelvora::ui

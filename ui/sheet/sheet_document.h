@@ -1,28 +1,67 @@
 #pragma once
-// What every calculation sheet shares: its face, its pages (laid out at the
-// largest usual size that keeps it to one page, "第 1 页 共 1 页" at each
-// foot), and a file written whole or not at all.
+// A sheet as data: what it says, not how it is drawn. The calculation sheet
+// of a page, the sheet of a batch of lots and every sheet to come are made as
+// one of these, and one renderer (sheet_render.h) draws them all, so they
+// share their head, their lines to sign, their foot and their page numbers.
 //
-//   HTML --PaintSheet--> PDF writer | printer
-//   bytes --WriteWholeFile--> file (the old one kept until the new one is whole)
+//   page / batch / … --SheetDocument--> SheetHtml --> PDF | printer
+//
+// Every text is plain text: whatever a person typed or pasted is shown as
+// written, never read as markup.
 
-#include <QByteArray>
-#include <QFont>
+#include <QDate>
 #include <QString>
+#include <QStringList>
+#include <variant>
+#include <vector>
 
-class QPagedPaintDevice;
+#include "ui/sheet/sheet_header.h"
 
 namespace kelvora::ui {
 
-// The sheets' face at `points`, one whose PDF text reads back as typed.
-QFont SheetFont(qreal points);
+// A piece of a line, never broken inside; bold when strong.
+struct SheetRun {
+    QString text;
+    bool strong = false;
+};
 
-// Lays `html` out for the device's page and paints it page by page.
-void PaintSheet(const QString& html, QPagedPaintDevice& device);
+// Lines of runs, the runs of a line set apart by a wide space.
+struct SheetLines {
+    std::vector<std::vector<SheetRun>> lines;
+    bool indented = false;  // every line after the first starts indented
+};
 
-// Writes `bytes` beside `path` and renames the copy over it only once every
-// byte is on the disk; a short or failed write leaves an old file as it was
-// and no part of the new one. Returns an empty string, or the message.
-QString WriteWholeFile(const QString& path, const QByteArray& bytes);
+// Text that may break anywhere, line by line (a working, a method), under a
+// bold title when there is one.
+struct SheetText {
+    QString title;
+    QStringList lines;
+};
+
+struct SheetTable {
+    QStringList columns;            // the head row, repeated on every page; may be empty
+    std::vector<QStringList> rows;  // as many cells as columns (or as the widest row)
+    std::vector<bool> figures;      // per column: right-aligned and never broken
+    std::vector<int> widths;        // per column, in percent of the page; empty: as the text asks
+    std::size_t strongRows = 0;     // the last rows in bold (a 合计)
+    bool grid = true;               // ruled cells
+};
+
+using SheetBlock = std::variant<SheetLines, SheetText, SheetTable>;
+
+struct SheetSection {
+    QString heading;  // "一、计算结果", or empty
+    std::vector<SheetBlock> blocks;
+};
+
+struct SheetDocument {
+    QString title;
+    bool landscape = false;
+    SheetHeader header;
+    bool lotInHeader = true;  // false where each row of a table names its lot
+    QDate made;
+    std::vector<SheetSection> sections;
+    QString footnote;  // below the lines to sign
+};
 
 }  // namespace kelvora::ui

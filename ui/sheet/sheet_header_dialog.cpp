@@ -9,18 +9,39 @@
 namespace kelvora::ui {
 namespace {
 
-// The fields in the order they are asked for and printed.
-constexpr std::array<std::pair<const char*, QString SheetHeader::*>, 7> kFields{{
-    {"项目名称", &SheetHeader::project},
-    {"项目编号", &SheetHeader::projectNumber},
-    {"标段", &SheetHeader::lot},
-    {"招标人（委托人）", &SheetHeader::client},
-    {"代理机构", &SheetHeader::agency},
-    {"编制人", &SheetHeader::preparedBy},
-    {"复核人", &SheetHeader::checkedBy},
-}};
+constexpr auto& kFields = kSheetHeaderFields;
+
+// The header typed for the sheets of this run, kept by the window.
+class HeaderMemory : public QObject {
+public:
+    explicit HeaderMemory(QWidget& window) : QObject(&window) {}
+    SheetHeader header;
+};
 
 }  // namespace
+
+bool AskSheetHeader(QWidget& parent, SheetHeader& header)
+{
+    // the top window: the main window, also for its batch windows
+    QWidget* window = parent.window();
+    while (window->parentWidget() != nullptr) {
+        window = window->parentWidget()->window();
+    }
+    HeaderMemory* memory = nullptr;
+    for (QObject* child : window->children()) {
+        memory = memory != nullptr ? memory : dynamic_cast<HeaderMemory*>(child);
+    }
+    if (memory == nullptr) {
+        memory = new HeaderMemory(*window);
+    }
+    SheetHeaderDialog dialog(memory->header, &parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    memory->header = dialog.header();
+    header = memory->header;
+    return true;
+}
 
 SheetHeaderDialog::SheetHeaderDialog(const SheetHeader& header, QWidget* parent) : QDialog(parent)
 {
@@ -28,11 +49,10 @@ SheetHeaderDialog::SheetHeaderDialog(const SheetHeader& header, QWidget* parent)
     setWindowTitle(QStringLiteral("计算书表头"));
     auto* form = new QFormLayout;
     for (std::size_t i = 0; i < kFields.size(); ++i) {
-        const auto& [name, member] = kFields[i];
-        m_fields[i] = new QLineEdit(header.*member, this);
+        m_fields[i] = new QLineEdit(header.*kFields[i].value, this);
         m_fields[i]->setMinimumWidth(260);
         m_fields[i]->setPlaceholderText(QStringLiteral("可不填"));
-        form->addRow(QString::fromUtf8(name) + QStringLiteral("："), m_fields[i]);
+        form->addRow(QString::fromUtf8(kFields[i].name) + QStringLiteral("："), m_fields[i]);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
@@ -51,7 +71,7 @@ SheetHeader SheetHeaderDialog::header() const
 {
     SheetHeader header;
     for (std::size_t i = 0; i < kFields.size(); ++i) {
-        header.*kFields[i].second = m_fields[i]->text().trimmed();
+        header.*kFields[i].value = m_fields[i]->text().trimmed();
     }
     return header;
 }

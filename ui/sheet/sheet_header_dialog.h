@@ -6,11 +6,16 @@
 #include <QDialog>
 #include <array>
 
-#include "ui/binding/calculation_sheet.h"
+#include "ui/sheet/sheet_header.h"
 
 class QLineEdit;
 
 namespace kelvora::ui {
+
+// Asks for a sheet's header over `parent`, offering what was typed last in
+// this run (kept by the main window, for the sheets of its batch windows
+// too); false when cancelled.
+bool AskSheetHeader(QWidget& parent, SheetHeader& header);
 
 class SheetHeaderDialog : public QDialog {
 public:
@@ -19,7 +24,7 @@ public:
     SheetHeader header() const;
 
 private:
-    std::array<QLineEdit*, 7> m_fields{};
+    std::array<QLineEdit*, kSheetHeaderFields.size()> m_fields{};
 };
 
 }  // namespace kelvora::ui

@@ -1,0 +1,53 @@
+#include "ui/common/save_flow.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "ui/common/error_report.h"
+#include "ui/common/web_link.h"
+
+namespace kelvora::ui {
+
+QString SaveFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+bool SaveThroughDialog(QWidget& parent, const SaveRequest& request, const FileWriter& write)
+{
+    QString proposed = QDir(SaveFolder()).filePath(request.fileName);
+    for (;;) {
+        QFileDialog dialog(&parent, request.title, QFileInfo(proposed).absolutePath(),
+                           request.filter);
+        dialog.selectFile(QFileInfo(proposed).fileName());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(request.suffix);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return false;
+        }
+        const QString path = dialog.selectedFiles().constFirst();
+        if (const QString message = write(path); !message.isEmpty()) {
+            Warn(parent, message);
+            proposed = path;  // asked again where the user was, with the name typed
+            continue;
+        }
+        if (request.open) {
+            try {
+                OpenLocalFile(QFileInfo(path).absoluteFilePath().toStdString());
+            } catch (const LinkOpenError&) {
+                Tell(parent,
+                     QStringLiteral("已保存：") + QDir::toNativeSeparators(path) +
+                         QStringLiteral("\n无法用默认的程序打开它，可在文件管理器中打开。"));
+                return true;
+            }
+        }
+        ShowSaved(*parent.window(), path);
+        return true;
+    }
+}
+
+}  // namespace kelvora::ui

@@ -1,0 +1,35 @@
+#pragma once
+// The one way a file is saved: a save dialog that proposes a name in the
+// user's documents folder, the file written whole or not at all, and then
+// either "已保存：…" at the window's foot (the file opened in its default
+// program where asked) or a warning saying why not, after which the dialog
+// opens again in the same folder with the same name.
+//
+//   request --dialog--> path --write--> "" | message --> ShowSaved | Warn + dialog again
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace kelvora::ui {
+
+struct SaveRequest {
+    QString title;      // of the dialog: "导出计算书"
+    QString fileName;   // proposed, without a folder: "工期计算书-2026-12-07.pdf"
+    QString filter;     // "PDF 文件 (*.pdf)"
+    QString suffix;     // added when the name typed has none: "pdf"
+    bool open = false;  // open the saved file in its default program
+};
+
+// Writes the file at a path; returns an empty string or the message to show.
+using FileWriter = std::function<QString(const QString& path)>;
+
+// Where a save dialog starts: the user's documents folder, or the home
+// folder where there is none.
+QString SaveFolder();
+
+// Asks where to save, writes, and says how it went; true once a file was saved.
+bool SaveThroughDialog(QWidget& parent, const SaveRequest& request, const FileWriter& write);
+
+}  // namespace kelvora::ui

@@ -1,0 +1,81 @@
+#include "ui/sheet/sheet_output.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "ui/common/error_report.h"
+#include "ui/common/file_write.h"
+#include "ui/common/save_flow.h"
+#include "ui/sheet/sheet_header_dialog.h"
+#include "ui/sheet/sheet_render.h"
+
+namespace kelvora::ui {
+namespace {
+
+// The sheet of `draft` under the header the user gives, or nothing when it
+// cannot be made or the user cancels.
+std::optional<SheetDocument> Prepare(QWidget& parent, const SheetDraft& draft)
+{
+    if (!draft.problem.isEmpty()) {
+        Tell(parent, draft.problem);
+        return std::nullopt;
+    }
+    SheetHeader header;
+    if (!draft.make || !AskSheetHeader(parent, header)) {
+        return std::nullopt;
+    }
+    return draft.make(header);
+}
+
+}  // namespace
+
+QString ExportSheetText()
+{
+    return QStringLiteral("导出计算书（PDF）…");
+}
+
+QString PrintSheetText()
+{
+    return QStringLiteral("打印计算书…");
+}
+
+QString SheetFolder()
+{
+    return SaveFolder();
+}
+
+QString WriteSheet(const SheetDocument& sheet, const QString& path)
+{
+    return WriteWholeFile(path, SheetPdf(sheet));
+}
+
+void ExportSheet(QWidget& parent, const SheetDraft& draft)
+{
+    const std::optional<SheetDocument> sheet = Prepare(parent, draft);
+    if (!sheet) {
+        return;
+    }
+    const SaveRequest request{QStringLiteral("导出计算书"), draft.fileName,
+                              QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"), true};
+    SaveThroughDialog(parent, request,
+                      [&](const QString& path) { return WriteSheet(*sheet, path); });
+}
+
+void PrintSheet(QWidget& parent, const SheetDraft& draft)
+{
+    const std::optional<SheetDocument> sheet = Prepare(parent, draft);
+    if (!sheet) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(SheetPageLayout(*sheet));
+    printer.setDocName(sheet->title);
+    QPrintPreviewDialog preview(&printer, &parent);
+    preview.setObjectName(QStringLiteral("sheetPrintPreview"));
+    preview.setWindowTitle(PrintSheetText().chopped(1));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &parent,
+                     [&sheet](QPrinter* target) { PaintSheet(*sheet, *target); });
+    preview.exec();
+}
+
+}  // namespace kelvora::ui
