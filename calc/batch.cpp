@@ -70,35 +70,64 @@ BatchColumns ColumnsOf(const Calculator& calculator)
         }
     }
     columns.money = !columns.results.empty() && IsMoney(*columns.results.back());
+
+    auto& list = columns.list;
+    list.push_back({.header = "标段",
+                    .source = ColumnSource::Lot,
+                    .type = ValueType::Text,
+                    .edited = true,
+                    .index = 0});
+    for (std::size_t i = 0; i < columns.inputs.size(); ++i) {
+        const CalculatorInput* input = columns.inputs[i];
+        list.push_back({.header = std::string(input->name),
+                        .source = ColumnSource::Input,
+                        .type = ValueTypeOf(input->kind),
+                        .edited = true,
+                        .index = i + 1,
+                        .input = input});
+    }
+    for (std::size_t i = 0; i < columns.results.size(); ++i) {
+        const CalculatorStep* step = columns.results[i];
+        list.push_back({.header = std::string(step->column),
+                        .source = ColumnSource::Result,
+                        .type = step->value,
+                        .edited = false,
+                        .index = i,
+                        .step = step});
+    }
+    if (columns.money) {
+        list.push_back({.header = "小写",
+                        .source = ColumnSource::Figures,
+                        .type = ValueType::AmountYuan,
+                        .edited = false});
+        list.push_back({.header = "大写",
+                        .source = ColumnSource::Capitals,
+                        .type = ValueType::Text,
+                        .edited = false});
+    }
+    list.push_back({.header = "说明",
+                    .source = ColumnSource::Notes,
+                    .type = ValueType::Text,
+                    .edited = false});
     return columns;
 }
 
 Cells HeaderOf(const BatchColumns& columns)
 {
-    Cells header{"标段"};
-    for (const CalculatorInput* input : columns.inputs) {
-        header.emplace_back(input->name);
+    Cells header;
+    header.reserve(columns.list.size());
+    for (const BatchColumn& column : columns.list) {
+        header.push_back(column.header);
     }
-    for (const CalculatorStep* step : columns.results) {
-        header.emplace_back(step->column);
-    }
-    if (columns.money) {
-        header.emplace_back("小写");
-        header.emplace_back("大写");
-    }
-    header.emplace_back("说明");
     return header;
 }
 
 bool IsHeaderRow(const BatchColumns& columns, const Cells& row)
 {
     for (const std::string& cell : row) {
-        const std::string text = std::string(Trimmed(cell));
-        if (text == "标段") {
-            return true;
-        }
-        for (const CalculatorInput* input : columns.inputs) {
-            if (text == input->name) {
+        const std::string_view text = Trimmed(cell);
+        for (const BatchColumn& column : columns.list) {
+            if (column.edited && text == column.header) {
                 return true;
             }
         }
@@ -153,15 +182,19 @@ std::optional<std::string> SetInput(const BatchColumns& columns, const Calculato
             note = "请选择" + name + "（" + listed + "）";
             return note;
         }
-        default:
-            values.SetText(input.control, cell);
-            if (const auto marked = InputNote(input, cell, true)) {
+        default: {
+            // a cell counts without the blanks around it, as a box's text reads
+            std::string text(Trimmed(cell));
+            const auto marked = InputNote(input, text, true);
+            values.SetText(input.control, std::move(text));
+            if (marked) {
                 note = *marked;
                 if (input.kind == InputKind::Choice) {
                     return note;  // "请选择服务类型": the click would write nothing
                 }
             }
             return std::nullopt;
+        }
     }
 }
 
@@ -233,6 +266,33 @@ BatchRow CalculateRow(const BatchColumns& columns, const Cells& cells)
     return row;
 }
 
+std::string CellText(const BatchColumn& column, const BatchRow& row)
+{
+    switch (column.source) {
+        case ColumnSource::Lot:
+        case ColumnSource::Input:
+            return column.index < row.given.size() ? row.given[column.index] : std::string();
+        case ColumnSource::Result:
+            return column.index < row.results.size() ? row.results[column.index] : std::string();
+        case ColumnSource::Figures:
+            return row.figures;
+        case ColumnSource::Capitals:
+            return row.capitals;
+        case ColumnSource::Notes:
+            return Joined(row.notes, "；");
+    }
+    return {};
+}
+
+std::string_view CellNote(const BatchColumn& column, const BatchRow& row)
+{
+    if (column.source != ColumnSource::Input || column.index == 0 ||
+        column.index > row.cellNotes.size()) {
+        return {};
+    }
+    return row.cellNotes[column.index - 1];
+}
+
 BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& rows)
 {
     BatchTotal total;
@@ -240,11 +300,13 @@ BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& row
     for (const BatchRow& row : rows) {
         total.failed += row.failed ? 1 : 0;
     }
+    std::vector<std::string> captions;
+    captions.reserve(rows.size());
     for (std::size_t j = 0; j < columns.results.size(); ++j) {
         if (!IsMoney(*columns.results[j])) {
             continue;
         }
-        std::vector<std::string> captions;
+        captions.clear();
         for (const BatchRow& row : rows) {
             if (!row.failed) {
                 captions.push_back(row.results[j]);
@@ -262,34 +324,45 @@ BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& row
     return total;
 }
 
+std::string TotalText(const BatchColumn& column, const BatchTotal& total)
+{
+    switch (column.source) {
+        case ColumnSource::Lot:
+            return "合计";
+        case ColumnSource::Result:
+            return column.index < total.sums.size() ? total.sums[column.index] : std::string();
+        case ColumnSource::Figures:
+            return total.figures;
+        case ColumnSource::Capitals:
+            return total.capitals;
+        case ColumnSource::Notes:
+            return total.failed == 0 ? std::string()
+                                     : std::to_string(total.failed) + " 行计算失败，未计入合计";
+        case ColumnSource::Input:
+            break;
+    }
+    return {};
+}
+
 std::vector<Cells> TableOf(const BatchColumns& columns, const std::vector<BatchRow>& rows)
 {
     std::vector<Cells> table{HeaderOf(columns)};
     table.reserve(rows.size() + 2);
     for (const BatchRow& row : rows) {
-        Cells cells = row.given;
-        if (row.failed) {
-            cells.resize(cells.size() + columns.results.size() + (columns.money ? 2 : 0));
-        } else {
-            cells.insert(cells.end(), row.results.begin(), row.results.end());
-            if (columns.money) {
-                cells.push_back(row.figures);
-                cells.push_back(row.capitals);
-            }
+        Cells cells;
+        cells.reserve(columns.list.size());
+        for (const BatchColumn& column : columns.list) {
+            cells.push_back(CellText(column, row));
         }
-        cells.push_back(Joined(row.notes, "；"));
         table.push_back(std::move(cells));
     }
     if (columns.money) {
         const BatchTotal total = TotalOf(columns, rows);
-        Cells cells{"合计"};
-        cells.resize(columns.inputs.size() + 1);
-        cells.insert(cells.end(), total.sums.begin(), total.sums.end());
-        cells.push_back(total.figures);
-        cells.push_back(total.capitals);
-        cells.push_back(total.failed == 0
-                            ? std::string()
-                            : std::to_string(total.failed) + " 行计算失败，未计入合计");
+        Cells cells;
+        cells.reserve(columns.list.size());
+        for (const BatchColumn& column : columns.list) {
+            cells.push_back(TotalText(column, total));
+        }
         table.push_back(std::move(cells));
     }
     return table;

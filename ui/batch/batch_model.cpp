@@ -7,7 +7,7 @@
 namespace kelvora::ui {
 
 BatchModel::BatchModel(const Calculator& calculator, QObject* parent)
-    : QAbstractTableModel(parent), m_columns(ColumnsOf(calculator)), m_header(HeaderOf(m_columns))
+    : QAbstractTableModel(parent), m_columns(ColumnsOf(calculator))
 {
 }
 
@@ -74,7 +74,12 @@ int BatchModel::rowCount(const QModelIndex& parent) const
 
 int BatchModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_header.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_columns.list.size());
+}
+
+const BatchColumn& BatchModel::Column(int column) const
+{
+    return m_columns.list[static_cast<std::size_t>(column)];
 }
 
 QString BatchModel::Cell(int row, int column) const
@@ -82,35 +87,15 @@ QString BatchModel::Cell(int row, int column) const
     if (row >= static_cast<int>(m_rows.size())) {
         return {};
     }
-    const BatchRow& r = m_rows[static_cast<std::size_t>(row)];
-    if (column < InputColumns()) {
-        return ToQString(r.given[static_cast<std::size_t>(column)]);
-    }
-    const int last = columnCount() - 1;
-    if (column == last) {
-        QStringList notes;
-        for (const std::string& note : r.notes) {
-            notes << ToQString(note);
-        }
-        return notes.join(QStringLiteral("；"));
-    }
-    if (r.failed) {
-        return {};
-    }
-    const auto result = static_cast<std::size_t>(column - InputColumns());
-    if (result < r.results.size()) {
-        return ToQString(r.results[result]);
-    }
-    return ToQString(result == r.results.size() ? r.figures : r.capitals);
+    return ToQString(CellText(Column(column), m_rows[static_cast<std::size_t>(row)]));
 }
 
 QString BatchModel::CellNote(int row, int column) const
 {
-    if (row >= static_cast<int>(m_rows.size()) || column < 1 || column >= InputColumns()) {
+    if (row >= static_cast<int>(m_rows.size())) {
         return {};
     }
-    return ToQString(
-        m_rows[static_cast<std::size_t>(row)].cellNotes[static_cast<std::size_t>(column - 1)]);
+    return ToQString(kelvora::CellNote(Column(column), m_rows[static_cast<std::size_t>(row)]));
 }
 
 QVariant BatchModel::data(const QModelIndex& index, int role) const
@@ -126,20 +111,21 @@ QVariant BatchModel::data(const QModelIndex& index, int role) const
             const QString note = CellNote(index.row(), index.column());
             return note.isEmpty() ? QVariant() : QVariant(note);
         }
-        case Qt::BackgroundRole:
+        case Qt::BackgroundRole: {
+            const BatchColumn& column = Column(index.column());
             if (!CellNote(index.row(), index.column()).isEmpty()) {
                 return QColor(0xFF, 0xE8, 0xCC);  // a doubtful cell, as the window marks it
             }
-            if (index.row() < static_cast<int>(m_rows.size()) &&
-                m_rows[static_cast<std::size_t>(index.row())].failed &&
-                index.column() >= InputColumns()) {
-                return QColor(0xFD, 0xE2, 0xE2);
+            if (column.edited) {
+                return {};
             }
-            return index.column() >= InputColumns() ? QVariant(QColor(0xF4, 0xF6, 0xFA))
-                                                    : QVariant();
+            const bool failed = index.row() < static_cast<int>(m_rows.size()) &&
+                                m_rows[static_cast<std::size_t>(index.row())].failed;
+            return failed ? QColor(0xFD, 0xE2, 0xE2) : QColor(0xF4, 0xF6, 0xFA);
+        }
         case Qt::TextAlignmentRole: {
-            const bool figure =
-                index.column() >= InputColumns() && index.column() < columnCount() - 1;
+            const BatchColumn& column = Column(index.column());
+            const bool figure = !column.edited && IsNumeric(column.type);
             return figure ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
         }
         default:
@@ -153,7 +139,7 @@ QVariant BatchModel::headerData(int section, Qt::Orientation orientation, int ro
         return {};
     }
     if (orientation == Qt::Horizontal) {
-        return ToQString(m_header[static_cast<std::size_t>(section)]);
+        return ToQString(Column(section).header);
     }
     return section < static_cast<int>(m_rows.size()) ? QVariant(section + 1)
                                                      : QVariant(QStringLiteral("*"));
@@ -162,7 +148,7 @@ QVariant BatchModel::headerData(int section, Qt::Orientation orientation, int ro
 Qt::ItemFlags BatchModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (index.column() < InputColumns()) {
+    if (index.isValid() && Column(index.column()).edited) {
         flags |= Qt::ItemIsEditable;
     }
     return flags;
@@ -170,7 +156,7 @@ Qt::ItemFlags BatchModel::flags(const QModelIndex& index) const
 
 bool BatchModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (role != Qt::EditRole || !index.isValid() || index.column() >= InputColumns()) {
+    if (role != Qt::EditRole || !index.isValid() || !Column(index.column()).edited) {
         return false;
     }
     const auto row = static_cast<std::size_t>(index.row());
@@ -179,11 +165,11 @@ bool BatchModel::setData(const QModelIndex& index, const QVariant& value, int ro
             return false;
         }
         beginInsertRows({}, index.row() + 1, index.row() + 1);  // a new empty row below
-        m_rows.push_back(CalculateRow(m_columns, Cells(static_cast<std::size_t>(InputColumns()))));
+        m_rows.push_back(CalculateRow(m_columns, Cells(m_columns.inputs.size() + 1)));
         endInsertRows();
     }
     Cells cells = m_rows[row].given;
-    cells[static_cast<std::size_t>(index.column())] = value.toString().toStdString();
+    cells[Column(index.column()).index] = value.toString().toStdString();
     m_rows[row] = CalculateRow(m_columns, cells);
     Q_EMIT dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
     if (m_changed) {

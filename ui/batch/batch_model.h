@@ -44,12 +44,11 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 private:
-    int InputColumns() const { return static_cast<int>(m_columns.inputs.size()) + 1; }
+    const BatchColumn& Column(int column) const;
     QString Cell(int row, int column) const;
     QString CellNote(int row, int column) const;
 
     BatchColumns m_columns;
-    Cells m_header;
     std::vector<BatchRow> m_rows;
     std::function<void()> m_changed;
 };

@@ -48,9 +48,10 @@ BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
                        "列依次为：%1。")
             .arg(ToQString([&] {
                 std::string names;
-                for (std::size_t i = 0; i <= m_model->columns().inputs.size(); ++i) {
-                    names += (i == 0 ? "标段"
-                                     : "、" + std::string(m_model->columns().inputs[i - 1]->name));
+                for (const BatchColumn& column : m_model->columns().list) {
+                    if (column.edited) {
+                        names += (names.empty() ? "" : "、") + column.header;
+                    }
                 }
                 return names;
             }())),
@@ -185,8 +186,11 @@ QString BatchWindow::FileName(const QString& suffix) const
 void BatchWindow::ExportXlsx()
 {
     const BatchColumns& columns = m_model->columns();
-    std::vector<bool> numbers(columns.inputs.size() + 1, false);
-    numbers.resize(numbers.size() + columns.results.size(), true);
+    // The figures the batch worked out are numbers; what was typed stays as typed.
+    std::vector<bool> numbers;
+    for (const BatchColumn& column : columns.list) {
+        numbers.push_back(column.source == ColumnSource::Result && IsNumeric(column.type));
+    }
     const std::vector<Cells> table = m_model->Table();
     SaveThroughDialog(
         *this,
@@ -219,6 +223,9 @@ SheetDocument BatchWindow::Sheet(const SheetHeader& header) const
             SheetText{{}, {QStringLiteral("计算依据：") + ToQString(schedule.standard)}});
     }
     SheetTable rows;
+    for (const BatchColumn& column : m_model->columns().list) {
+        rows.figures.push_back(!column.edited && IsNumeric(column.type));
+    }
     for (std::size_t r = 0; r < table.size(); ++r) {
         QStringList cells;
         for (const std::string& cell : table[r]) {

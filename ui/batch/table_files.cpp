@@ -86,6 +86,16 @@ QString WriteXlsx(const QString& path, const std::vector<Cells>& table,
     format_set_bold(boldTwoDecimals);
     format_set_num_format(boldTwoDecimals, "0.00");
 
+    // Each column's format is chosen once: figures with two decimals where
+    // every figure of the column shows two.
+    std::vector<lxw_format*> plain(numbers.size(), nullptr);
+    std::vector<lxw_format*> strongFormats(numbers.size(), bold);
+    for (std::size_t c = 0; c < numbers.size(); ++c) {
+        if (numbers[c] && TwoDecimals(table, c)) {
+            plain[c] = twoDecimals;
+            strongFormats[c] = boldTwoDecimals;
+        }
+    }
     std::vector<double> widths;
     for (std::size_t r = 0; r < table.size(); ++r) {
         const bool strong = r == 0 || (totalRow && r + 1 == table.size());
@@ -96,11 +106,8 @@ QString WriteXlsx(const QString& path, const std::vector<Cells>& table,
             const auto row = static_cast<lxw_row_t>(r);
             const auto column = static_cast<lxw_col_t>(c);
             if (r > 0 && c < numbers.size() && numbers[c] && !cell.empty()) {
-                lxw_format* format = TwoDecimals(table, c)
-                                         ? (strong ? boldTwoDecimals : twoDecimals)
-                                         : (strong ? bold : nullptr);
                 worksheet_write_number(sheet, row, column, std::strtod(cell.c_str(), nullptr),
-                                       format);
+                                       strong ? strongFormats[c] : plain[c]);
             } else if (!cell.empty()) {
                 worksheet_write_string(sheet, row, column, cell.c_str(), strong ? bold : nullptr);
             }
