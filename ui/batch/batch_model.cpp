@@ -1,7 +1,9 @@
 #include "ui/batch/batch_model.h"
 
 #include <QColor>
+#include <QWidget>
 
+#include "ui/common/error_report.h"
 #include "ui/common/qt_text.h"
 
 namespace kelvora::ui {
@@ -159,9 +161,18 @@ bool BatchModel::setData(const QModelIndex& index, const QVariant& value, int ro
     if (role != Qt::EditRole || !index.isValid() || !Column(index.column()).edited) {
         return false;
     }
+    // Called by the view as a slot: whatever goes wrong is reported there.
+    bool set = false;
+    RunReported(qobject_cast<QWidget*>(QObject::parent()),
+                [&] { set = SetCell(index, value.toString()); });
+    return set;
+}
+
+bool BatchModel::SetCell(const QModelIndex& index, const QString& value)
+{
     const auto row = static_cast<std::size_t>(index.row());
     if (row == m_rows.size()) {
-        if (value.toString().isEmpty()) {
+        if (value.isEmpty()) {
             return false;
         }
         beginInsertRows({}, index.row() + 1, index.row() + 1);  // a new empty row below
@@ -169,7 +180,7 @@ bool BatchModel::setData(const QModelIndex& index, const QVariant& value, int ro
         endInsertRows();
     }
     Cells cells = m_rows[row].given;
-    cells[Column(index.column()).index] = value.toString().toStdString();
+    cells[Column(index.column()).index] = value.toStdString();
     m_rows[row] = CalculateRow(m_columns, cells);
     Q_EMIT dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
     if (m_changed) {

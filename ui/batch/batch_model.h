@@ -45,6 +45,7 @@ public:
 
 private:
     const BatchColumn& Column(int column) const;
+    bool SetCell(const QModelIndex& index, const QString& value);
     QString Cell(int row, int column) const;
     QString CellNote(int row, int column) const;
 

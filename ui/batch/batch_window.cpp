@@ -88,12 +88,14 @@ BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
         auto* button = new QPushButton(QString::fromUtf8(command.text), this);
         button->setAutoDefault(false);
         const auto run = command.run;
-        connect(button, &QPushButton::clicked, this, [this, run] { (this->*run)(); });
+        connect(button, &QPushButton::clicked, this,
+                [this, run] { RunReported(this, [&] { (this->*run)(); }); });
         if (!command.keys.isEmpty()) {
             auto* action = new QAction(this);
             action->setShortcut(command.keys);
             action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-            connect(action, &QAction::triggered, this, [this, run] { (this->*run)(); });
+            connect(action, &QAction::triggered, this,
+                    [this, run] { RunReported(this, [&] { (this->*run)(); }); });
             addAction(action);
             button->setToolTip(command.keys.toString(QKeySequence::NativeText));
         }
@@ -137,7 +139,7 @@ bool BatchWindow::eventFilter(QObject* watched, QEvent* event)
         event->accept();  // delivered as a key press to this filter
         return true;
     }
-    paste ? Paste() : CopyTable();
+    RunReported(this, [&] { paste ? Paste() : CopyTable(); });
     return true;
 }
 

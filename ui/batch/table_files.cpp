@@ -5,9 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
 #include "ui/common/file_write.h"
@@ -44,6 +43,28 @@ bool TwoDecimals(const std::vector<Cells>& table, std::size_t column)
     return any;
 }
 
+// What libxlsxwriter reports, in words a user can act on.
+QString LibraryErrorText(lxw_error error)
+{
+    switch (error) {
+        case LXW_ERROR_MEMORY_MALLOC_FAILED:
+            return QStringLiteral("内存不足");
+        case LXW_ERROR_CREATING_XLSX_FILE:
+        case LXW_ERROR_CREATING_TMPFILE:
+        case LXW_ERROR_READING_TMPFILE:
+            return QStringLiteral("无法写入临时文件，可能是磁盘空间不足");
+        case LXW_ERROR_ZIP_FILE_OPERATION:
+        case LXW_ERROR_ZIP_PARAMETER_ERROR:
+        case LXW_ERROR_ZIP_BAD_ZIP_FILE:
+        case LXW_ERROR_ZIP_INTERNAL_ERROR:
+        case LXW_ERROR_ZIP_FILE_ADD:
+        case LXW_ERROR_ZIP_CLOSE:
+            return QStringLiteral("压缩工作簿时出错，可能是磁盘空间不足");
+        default:
+            return QStringLiteral("生成工作簿时出错（代码 %1）").arg(static_cast<int>(error));
+    }
+}
+
 QString CsvCell(const std::string& cell)
 {
     QString text = ToQString(cell);
@@ -60,21 +81,16 @@ QString CsvCell(const std::string& cell)
 QString WriteXlsx(const QString& path, const std::vector<Cells>& table,
                   const std::vector<bool>& numbers, bool totalRow)
 {
-    // A name of our own beside the target: the workbook is written there and
-    // takes the target's place only when closed without error.
-    QTemporaryFile reserved(QFileInfo(path).absolutePath() +
-                            QStringLiteral("/.kelvora-XXXXXX.xlsx"));
-    if (!reserved.open()) {
-        return CannotWrite(path, reserved.errorString());
+    // The workbook is made in a folder of its own, then its bytes take the
+    // target's place the one way every file does.
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        return CannotWrite(path, QStringLiteral("无法在临时文件夹中创建工作簿"));
     }
-    const QString temporary = reserved.fileName();
-    reserved.setAutoRemove(false);
-    reserved.close();
-
+    const QString temporary = folder.filePath(QStringLiteral("workbook.xlsx"));
     const QByteArray name = QFile::encodeName(temporary);
     lxw_workbook* workbook = workbook_new(name.constData());
     if (workbook == nullptr) {
-        QFile::remove(temporary);
         return CannotWrite(path, QStringLiteral("无法创建工作簿"));
     }
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, "批量计算");
@@ -120,14 +136,13 @@ QString WriteXlsx(const QString& path, const std::vector<Cells>& table,
     worksheet_freeze_panes(sheet, 1, 0);
     const lxw_error closed = workbook_close(workbook);
     if (closed != LXW_NO_ERROR) {
-        QFile::remove(temporary);
-        return CannotWrite(path, QString::fromUtf8(lxw_strerror(closed)));
+        return CannotWrite(path, LibraryErrorText(closed));
     }
-    if (std::rename(name.constData(), QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(temporary);
-        return CannotWrite(path, QStringLiteral("无法替换原有的文件"));
+    QFile made(temporary);
+    if (!made.open(QIODevice::ReadOnly)) {
+        return CannotWrite(path, QStringLiteral("无法读取生成的工作簿"));
     }
-    return {};
+    return WriteWholeFile(path, made.readAll());
 }
 
 QString WriteCsv(const QString& path, const std::vector<Cells>& table)

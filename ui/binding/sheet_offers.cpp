@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "ui/binding/calculation_sheet.h"
+#include "ui/common/error_report.h"
 #include "ui/sheet/sheet_output.h"
 #include "ui/widgets/result_view.h"
 
@@ -12,16 +13,20 @@ namespace {
 
 void Export(QWidget& window)
 {
-    if (HasCalculationSheet(window)) {  // the about page has none
-        ExportSheet(window, CalculationSheetDraft(window));
-    }
+    RunReported(&window, [&] {
+        if (HasCalculationSheet(window)) {  // the about page has none
+            ExportSheet(window, CalculationSheetDraft(window));
+        }
+    });
 }
 
 void Print(QWidget& window)
 {
-    if (HasCalculationSheet(window)) {
-        PrintSheet(window, CalculationSheetDraft(window));
-    }
+    RunReported(&window, [&] {
+        if (HasCalculationSheet(window)) {
+            PrintSheet(window, CalculationSheetDraft(window));
+        }
+    });
 }
 
 // The two offers, as menu entries or as the window's own shortcuts.

@@ -6,11 +6,13 @@
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QWidget>
 
 #include "calc/input_check.h"
 #include "ui/binding/input_notes.h"
 #include "ui/binding/shown_value.h"
 #include "ui/binding/widget_controls.h"
+#include "ui/common/error_report.h"
 #include "ui/common/qt_text.h"
 #include "ui/widgets/note_mark.h"
 #include "ui/widgets/result_view.h"
@@ -43,8 +45,12 @@ StaleTracker::StaleTracker(ControlLookup find, QObject* parent)
 
 void StaleTracker::Track(const Calculator& calculator)
 {
-    Evaluate(calculator);
-    const auto changed = [this, &calculator] { Evaluate(calculator); };
+    // A change of input is a slot: a fault in the tables is reported, never
+    // left to escape into Qt or shown as a silent grey.
+    const auto changed = [this, &calculator] {
+        RunReported(qobject_cast<QWidget*>(parent()), [&] { Evaluate(calculator); });
+    };
+    changed();
     for (const CalculatorStep& step : calculator.steps) {
         for (const CalculatorInput& input : step.inputs) {
             if (input.kind != InputKind::Result) {
