@@ -1,6 +1,23 @@
-# Sourced by the set-up scripts: install_missing PACKAGE... installs with
-# apt-get (through sudo when not root) those of the Debian packages that are
-# not installed yet.
+# Sourced by the set-up scripts. The Debian packages, by what needs them, and
+# install_missing PACKAGE..., which installs with apt-get (through sudo when
+# not root) those that are not installed yet.
+
+# Building and running the program: compiler, Qt, libxlsxwriter, the CJK faces.
+run_packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev libgl-dev qt6-translations-l10n libxlsxwriter-dev
+    fonts-noto-cjk fonts-arphic-uming
+)
+# Building and running every test and benchmark: GoogleTest, Google Benchmark,
+# an X server for the window tests, the readers of the files the program
+# writes (pdftotext, openpyxl), the checks of the desktop entry and package.
+test_packages=(
+    libgtest-dev libbenchmark-dev
+    xvfb xauth
+    desktop-file-utils appstream dpkg-dev
+    poppler-utils python3-openpyxl lintian devscripts
+)
+
 install_missing() {
     local missing=() p
     for p in "$@"; do

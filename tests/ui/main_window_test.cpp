@@ -26,6 +26,7 @@
 namespace kelvora::ui {
 namespace {
 
+using testing::WindowSystemTest;
 using testing::WindowTest;
 
 using testing::Q;
@@ -134,7 +135,8 @@ TEST_F(WindowTest, ResultLabelsAreRedAndEmptyAndGrowToTheRight)
     EXPECT_EQ(Get(role::kCredit)->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
 }
 
-TEST_F(WindowTest, FontsDrawChineseInAWantedFaceOfEachRole)
+// The CJK faces the set-up installs.
+TEST_F(WindowSystemTest, FontsDrawChineseInAWantedFaceOfEachRole)
 {
     const struct {
         ControlName control;

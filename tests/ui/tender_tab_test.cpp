@@ -21,7 +21,7 @@ protected:
             return;
         }
         if (box->isChecked() != (value == testing::kChecked)) {
-            QTest::mouseClick(box, Qt::LeftButton);
+            Click(role::kDocumentService);
         }
         ASSERT_EQ(box->isChecked(), value == testing::kChecked);
     }

@@ -1,5 +1,6 @@
-// Saves PNGs of the real window into the working directory (CTest runs it in
-// the build folder): kelvora-tab0.png .. tab3.png as the window opens, then
+// The README's pictures: saves PNGs of the real window into the working
+// directory (scripts/screenshots.sh runs it and puts them into docs/):
+// kelvora-tab0.png .. tab3.png as the window opens, then
 // the window with a tooltip or a list open, as a person sees it:
 // kelvora-tooltip.png (the working behind a tender fee),
 // kelvora-discipline-list.png (the discipline coefficients),
