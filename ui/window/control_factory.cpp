@@ -146,9 +146,13 @@ bool SizesToText(ControlKind kind)
     }
 }
 
-QWidget* CreateControl(const ControlRow& row, QWidget* parent, const FontSet& fonts)
+QWidget* CreateControl(const ControlRow& row, QWidget* parent, const FontSet& fonts,
+                       QStyle* frameStyle)
 {
     QWidget* widget = Make(row, parent);
+    if (row.kind == ControlKind::Frame && frameStyle != nullptr) {
+        widget->setStyle(frameStyle);
+    }
     widget->setObjectName(ToQString(row.name.str()));
     if (row.font != FontRole::Default) {
         widget->setFont(fonts[row.font]);

@@ -3,6 +3,7 @@
 // font, colour, size and cursor. Placing it in its container is the window's
 // job.
 
+#include <QStyle>
 #include <QWidget>
 
 #include "ui/layout/control_table.h"
@@ -10,7 +11,9 @@
 
 namespace kelvora::ui {
 
-QWidget* CreateControl(const ControlRow& row, QWidget* parent, const FontSet& fonts);
+// `frameStyle`, when given, draws the frames (group boxes).
+QWidget* CreateControl(const ControlRow& row, QWidget* parent, const FontSet& fonts,
+                       QStyle* frameStyle = nullptr);
 
 // Whether controls of this kind take their size from their text.
 bool SizesToText(ControlKind kind);

@@ -1,5 +1,6 @@
 #include "ui/window/main_window.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include "ui/widgets/result_view.h"
 #include "ui/window/app_icon.h"
 #include "ui/window/control_factory.h"
+#include "ui/window/group_box_style.h"
 #include "ui/window/lazy_page.h"
 #include "ui/window/qt_translation.h"
 #include "ui/window/tab_page_placer.h"
@@ -69,6 +71,10 @@ MainWindow::MainWindow(QWidget* parent)
       m_find([this](ControlName name) { return control(name); })
 {
     InstallAccessibleInterfaces();
+    // The interface face is the application's before any control is made, so
+    // that no box lays its text out in another face first.
+    QApplication::setFont(m_fonts[FontRole::Default]);
+    m_frameStyle = GroupBoxStyle::ForFusion(this);
     setObjectName(ToQString(role::kWindow.str()));
     setWindowTitle(ToQString(kWindowTitle));
     setWindowIcon(AppIcon());
@@ -126,7 +132,7 @@ void MainWindow::MakeRow(const ControlRow& row)
             container = tabs->widget(row.page);
         }
     }
-    QWidget* widget = CreateControl(row, container, m_fonts);
+    QWidget* widget = CreateControl(row, container, m_fonts, m_frameStyle);
     m_widgets.emplace(row.name.str(), widget);
     if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
         for (std::size_t page = 0; page < TabCaptions().size(); ++page) {

@@ -47,6 +47,7 @@ private:
     std::unordered_map<std::string_view, QWidget*> m_widgets;
     std::vector<bool> m_built;  // per tab page
     TabPagePlacer* m_placer = nullptr;
+    QStyle* m_frameStyle = nullptr;
     StaleTracker* m_stale = nullptr;
     std::unique_ptr<WidgetControls> m_controls;
 };
