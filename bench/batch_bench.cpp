@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <fstream>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include "calc/calculators.h"
 #include "calc/supervision_fee.h"
 #include "ui/batch/batch_model.h"
+#include "ui/batch/table_files.h"
 
 namespace {
 
@@ -93,6 +95,56 @@ void BM_PasteAndShow(benchmark::State& state)
 BENCHMARK(BM_PasteAndShow)
     ->Arg(1000)
     ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// A batch of lots written as .xlsx and as CSV, as the window's exports write
+// it: the table made from the rows, then the file.
+void BM_Export(benchmark::State& state, const std::string& calculator, bool xlsx)
+{
+    const auto* found = kelvora::CalculatorById(calculator);
+    const kelvora::BatchColumns columns = kelvora::ColumnsOf(*found);
+    std::vector<kelvora::BatchRow> rows;
+    for (const kelvora::Cells& cells :
+         kelvora::ParseTable(Rows(calculator, static_cast<int>(state.range(0))))) {
+        rows.push_back(kelvora::CalculateRow(columns, cells));
+    }
+    QTemporaryDir folder;
+    const QString path = folder.filePath(xlsx ? "lots.xlsx" : "lots.csv");
+    for (auto _ : state) {
+        const std::vector<kelvora::Cells> table = kelvora::TableOf(columns, rows);
+        const QString problem =
+            xlsx ? kelvora::ui::WriteXlsx(path, table, kelvora::ui::NumberColumns(columns),
+                                          columns.money)
+                 : kelvora::ui::WriteCsv(path, table);
+        if (!problem.isEmpty()) {
+            state.SkipWithError(problem.toStdString().c_str());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK_CAPTURE(BM_Export, tender_xlsx, std::string("tender"), true)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Export, supervision_xlsx, std::string("supervision"), true)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Export, period_xlsx, std::string("period"), true)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Export, tender_csv, std::string("tender"), false)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Export, supervision_csv, std::string("supervision"), false)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Export, period_csv, std::string("period"), false)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);

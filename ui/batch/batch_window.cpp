@@ -188,11 +188,7 @@ QString BatchWindow::FileName(const QString& suffix) const
 void BatchWindow::ExportXlsx()
 {
     const BatchColumns& columns = m_model->columns();
-    // The figures the batch worked out are numbers; what was typed stays as typed.
-    std::vector<bool> numbers;
-    for (const BatchColumn& column : columns.list) {
-        numbers.push_back(column.source == ColumnSource::Result && IsNumeric(column.type));
-    }
+    const std::vector<bool> numbers = NumberColumns(columns);
     const std::vector<Cells> table = m_model->Table();
     SaveThroughDialog(
         *this,

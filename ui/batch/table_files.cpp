@@ -15,12 +15,16 @@
 namespace kelvora::ui {
 namespace {
 
-// How wide a text shows in a spreadsheet: Chinese characters count twice.
+// How wide a text shows in a spreadsheet: Chinese characters (three bytes
+// and more in UTF-8) count twice.
 double DisplayWidth(const std::string& text)
 {
     double width = 0;
-    for (const QChar c : ToQString(text)) {
-        width += c.unicode() >= 0x2E80 ? 2 : 1;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        width += length >= 3 ? 2 : 1;
+        i += length;
     }
     return width;
 }
@@ -78,6 +82,16 @@ QString CsvCell(const std::string& cell)
 
 }  // namespace
 
+std::vector<bool> NumberColumns(const BatchColumns& columns)
+{
+    std::vector<bool> numbers;
+    numbers.reserve(columns.list.size());
+    for (const BatchColumn& column : columns.list) {
+        numbers.push_back(column.source == ColumnSource::Result && IsNumeric(column.type));
+    }
+    return numbers;
+}
+
 QString WriteXlsx(const QString& path, const std::vector<Cells>& table,
                   const std::vector<bool>& numbers, bool totalRow)
 {
@@ -89,7 +103,13 @@ QString WriteXlsx(const QString& path, const std::vector<Cells>& table,
     }
     const QString temporary = folder.filePath(QStringLiteral("workbook.xlsx"));
     const QByteArray name = QFile::encodeName(temporary);
-    lxw_workbook* workbook = workbook_new(name.constData());
+    // Rows go to the file as they are written, strings inline: a table of
+    // 100,000 lots does not wait on a table of shared strings.
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    QByteArray tmpdir = QFile::encodeName(folder.path());
+    options.tmpdir = tmpdir.data();
+    lxw_workbook* workbook = workbook_new_opt(name.constData(), &options);
     if (workbook == nullptr) {
         return CannotWrite(path, QStringLiteral("无法创建工作簿"));
     }

@@ -14,6 +14,10 @@
 
 namespace kelvora::ui {
 
+// Which columns of a batch a spreadsheet gets as numbers: the figures the
+// batch worked out; what was typed stays as typed.
+std::vector<bool> NumberColumns(const BatchColumns& columns);
+
 // `numbers` says which columns hold figures; the first row is the header,
 // the last one bold too when `totalRow`.
 QString WriteXlsx(const QString& path, const std::vector<Cells>& table,
