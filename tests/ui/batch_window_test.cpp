@@ -203,6 +203,43 @@ with open(sys.argv[1], encoding="utf-8-sig", newline="") as f:
               "中标金额：按 12 计算，“,345.67”未被读取");
 }
 
+// Each figure column as the window exports it, read back by openpyxl: a
+// number, shown with two decimals where every figure of the column has two.
+TEST_F(BatchSystemTest, FigureColumnsAreNumbersWithTheirDecimals)
+{
+    const struct {
+        const char* calculator;
+        const char* rows;
+        const char* cells;   // the first lot's figure cells, as openpyxl reads them
+        const char* format;  // their number format
+    } cases[] = {
+        {"tender", "一\t6000\t工程招标\t否\n二\t5\t工程招标\t否\n", "22.55", "0.00"},
+        {"supervision", "A\t35000\t1.2\t较复杂\t1\t0\n", "629.5 755.4 755.4", "General"},
+        {"period", "B\t2009/2/6\t2010/2/6\n", "365", "General"},
+    };
+    QTemporaryDir folder;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.calculator);
+        const BatchColumns columns = ColumnsOf(*CalculatorById(c.calculator));
+        std::vector<BatchRow> rows;
+        for (const Cells& cells : ParseTable(c.rows)) {
+            rows.push_back(CalculateRow(columns, cells));
+        }
+        const QString path = folder.filePath(QString::fromUtf8(c.calculator) + ".xlsx");
+        ASSERT_EQ(
+            ui::WriteXlsx(path, TableOf(columns, rows), ui::NumberColumns(columns), columns.money),
+            "");
+        const QString read = Python(QStringLiteral(R"(
+import sys, openpyxl
+row = openpyxl.load_workbook(sys.argv[1]).active[2]
+cells = [c for c in row if isinstance(c.value, (int, float))]
+print(" ".join(str(c.value) for c in cells) + "|" + " ".join(sorted({c.number_format for c in cells})))
+)"),
+                                    {path});
+        EXPECT_EQ(read.trimmed(), QString::fromUtf8(c.cells) + "|" + c.format);
+    }
+}
+
 TEST_F(BatchSystemTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
 {
     QTemporaryDir folder;

@@ -138,6 +138,26 @@ TEST_F(WindowTest, MarksComeAndGoWithTheDoubtsAFigureWouldRestOn)
     }
 }
 
+// Blanks typed or pasted around a figure are no doubt: every kind reads as
+// the figure alone, with no mark.
+TEST_F(WindowTest, BlanksAroundAFigureAreNoDoubt)
+{
+    for (const char* blank : {" ", "\u3000", "\u00A0", " \u3000\u00A0"}) {
+        SCOPED_TRACE(blank);
+        const QString padded = QString::fromUtf8(blank) + "6000" + QString::fromUtf8(blank);
+        ShowPage(0);
+        Type(role::kTenderAmount, padded);
+        Click(role::kTenderCalculate);
+        EXPECT_EQ(Caption(role::kTenderFee), "22.55");
+        EXPECT_EQ(MarkOf(Get(role::kTenderAmount)), "");
+        ShowPage(1);
+        Type(role::kFeeBasis, padded);
+        Click(role::kBasePriceCalculate);
+        EXPECT_EQ(Caption(role::kBasePrice), "140.866666666667");
+        EXPECT_EQ(MarkOf(Get(role::kFeeBasis)), "");
+    }
+}
+
 TEST_F(WindowTest, AMarkTravelsWithTheFigureItTouches)
 {
     ShowPage(0);
