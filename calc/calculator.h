@@ -31,6 +31,9 @@ struct CalculatorInput {
     // For the result of a choice step: the captions of its options, in the
     // order of its buttons.
     std::span<const std::string_view> entries = {};
+    // What else is pointed out about the figure of a number box (a fee basis
+    // below the table), or nullptr.
+    std::optional<std::string> (*note)(double value) = nullptr;
 };
 
 enum class StepKind {

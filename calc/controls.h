@@ -22,7 +22,7 @@ using DateTime = std::chrono::local_seconds;
 struct Result {
     std::string caption;
     std::string working;
-    std::string amount;  // empty for anything but an amount
+    std::string amount = {};  // empty for anything but an amount
     friend bool operator==(const Result&, const Result&) = default;
 };
 

@@ -136,6 +136,116 @@ std::optional<DecimalText> ReadDecimalText(std::string_view text)
     return d;
 }
 
+namespace {
+
+// Leading zeros dropped; zero is never negative.
+DecimalText Normalised(DecimalText d)
+{
+    d.digits.erase(0, std::min(d.digits.find_first_not_of('0'), d.digits.size()));
+    if (d.digits.empty()) {
+        d.negative = false;
+        d.exponent = 0;
+    }
+    d.decimals = static_cast<int>(std::min(std::max(0LL, -d.exponent), kExponentCap));
+    return d;
+}
+
+// |a| compared with |b|.
+int CompareMagnitude(const DecimalText& a, const DecimalText& b)
+{
+    const long long low = std::min(a.exponent, b.exponent);
+    std::string x = a.digits + std::string(static_cast<std::size_t>(a.exponent - low), '0');
+    std::string y = b.digits + std::string(static_cast<std::size_t>(b.exponent - low), '0');
+    x.erase(0, std::min(x.find_first_not_of('0'), x.size()));
+    y.erase(0, std::min(y.find_first_not_of('0'), y.size()));
+    if (x.size() != y.size()) {
+        return x.size() < y.size() ? -1 : 1;
+    }
+    return x == y ? 0 : (x < y ? -1 : 1);
+}
+
+}  // namespace
+
+DecimalText Plus(const DecimalText& a, const DecimalText& b)
+{
+    const long long low = std::min(a.exponent, b.exponent);
+    std::string x = a.digits + std::string(static_cast<std::size_t>(a.exponent - low), '0');
+    std::string y = b.digits + std::string(static_cast<std::size_t>(b.exponent - low), '0');
+    SameWidth(x, y);
+    DecimalText sum;
+    sum.exponent = low;
+    if (a.negative == b.negative) {
+        sum.digits = AddDigits(x, y);
+        sum.negative = a.negative;
+    } else if (x >= y) {
+        sum.digits = SubtractDigits(x, y);
+        sum.negative = a.negative;
+    } else {
+        sum.digits = SubtractDigits(y, x);
+        sum.negative = b.negative;
+    }
+    return Normalised(std::move(sum));
+}
+
+DecimalText Minus(const DecimalText& a, const DecimalText& b)
+{
+    DecimalText negated = b;
+    negated.negative = !b.negative && !b.digits.empty();
+    return Plus(a, negated);
+}
+
+DecimalText Times(const DecimalText& a, const DecimalText& b)
+{
+    DecimalText product;
+    product.negative = a.negative != b.negative;
+    product.exponent = a.exponent + b.exponent;
+    std::vector<int> places(a.digits.size() + b.digits.size(), 0);
+    for (std::size_t i = a.digits.size(); i-- > 0;) {
+        for (std::size_t j = b.digits.size(); j-- > 0;) {
+            places[i + j + 1] += (a.digits[i] - '0') * (b.digits[j] - '0');
+        }
+    }
+    for (std::size_t k = places.size(); k-- > 1;) {
+        places[k - 1] += places[k] / 10;
+        places[k] %= 10;
+    }
+    for (int place : places) {
+        product.digits += static_cast<char>('0' + place);
+    }
+    return Normalised(std::move(product));
+}
+
+int Compare(const DecimalText& a, const DecimalText& b)
+{
+    if (a.negative != b.negative) {
+        return a.negative ? -1 : 1;
+    }
+    const int magnitude = CompareMagnitude(a, b);
+    return a.negative ? -magnitude : magnitude;
+}
+
+std::string PlainText(const DecimalText& d)
+{
+    if (d.digits.empty()) {
+        return "0";
+    }
+    std::string digits = d.digits;
+    std::string out = d.negative ? "-" : "";
+    if (d.exponent >= 0) {
+        return out + digits + std::string(static_cast<std::size_t>(d.exponent), '0');
+    }
+    const auto places = static_cast<std::size_t>(-d.exponent);
+    if (digits.size() <= places) {
+        digits.insert(0, places + 1 - digits.size(), '0');
+    }
+    std::string fraction = digits.substr(digits.size() - places);
+    while (!fraction.empty() && fraction.back() == '0') {
+        fraction.pop_back();
+    }
+    out += digits.substr(0, digits.size() - places);
+    return fraction.empty() ? out : out + "." + fraction;
+}
+
 std::optional<std::string> DecimalSum(const std::vector<std::string>& numbers)
 {
     std::vector<DecimalText> terms;

@@ -39,6 +39,14 @@ struct DecimalText {
 // million are read as a million.
 std::optional<DecimalText> ReadDecimalText(std::string_view text);
 
+// Exact arithmetic on such numbers (the decimals of the result as its
+// digits need), their order, and the plain text of one ("-0.0015", "1200").
+DecimalText Plus(const DecimalText& a, const DecimalText& b);
+DecimalText Minus(const DecimalText& a, const DecimalText& b);
+DecimalText Times(const DecimalText& a, const DecimalText& b);
+int Compare(const DecimalText& a, const DecimalText& b);  // -1, 0 or 1
+std::string PlainText(const DecimalText& d);
+
 // The exact sum of such texts, written plainly; the decimals of the operands
 // are kept when they all have the same number of them ("22.50" + "1.00" is
 // "23.50"). Nothing when a text is no such number.

@@ -30,6 +30,9 @@ std::optional<std::string> ValueNote(double value, InputKind kind)
             if (value < 0) {
                 return "金额为负数";
             }
+            if (value >= kLikelyYuan) {
+                return "金额达 100 亿元以上，是否按元填写？";
+            }
             break;
         case InputKind::Coefficient:
             if (value == 0) {
@@ -58,7 +61,8 @@ std::optional<std::string> ValueNote(double value, InputKind kind)
 
 }  // namespace
 
-std::optional<std::string> InputNote(std::string_view text, InputKind kind, bool computed)
+std::optional<std::string> InputNote(std::string_view text, InputKind kind, bool computed,
+                                     std::optional<std::string> (*note)(double))
 {
     if (Trimmed(text).empty()) {
         if (computed) {
@@ -79,14 +83,17 @@ std::optional<std::string> InputNote(std::string_view text, InputKind kind, bool
     if (!rest.empty() && !IsExpectedUnit(rest, kind)) {
         return "按 " + FormatGeneral(number.value) + " 计算，“" + std::string(rest) + "”未被读取";
     }
-    return ValueNote(number.value, kind);
+    if (auto valueNote = ValueNote(number.value, kind)) {
+        return valueNote;
+    }
+    return note != nullptr ? note(number.value) : std::nullopt;
 }
 
 std::optional<std::string> InputNote(const CalculatorInput& input, std::string_view text,
                                      bool computed)
 {
     if (IsNumberKind(input.kind)) {
-        return InputNote(text, input.kind, computed);
+        return InputNote(text, input.kind, computed, input.note);
     }
     if (input.kind != InputKind::Choice || input.entries.empty()) {
         return std::nullopt;
@@ -223,6 +230,11 @@ std::optional<Correction> SuggestCorrection(std::string_view text, InputKind kin
     if (hasCommas) {
         const std::string plain = fraction.empty() ? whole : whole + "." + fraction;
         return Correction{"改为 " + plain, plain};
+    }
+    if (!tenThousands && ReadNumber(whole) >= kLikelyYuan) {
+        // 100 亿元 and more: most likely an amount in yuan typed as it stands
+        const std::string amount = TenThousandths(whole, fraction);
+        return Correction{"按元换算为 " + amount + " 万元", amount};
     }
     return std::nullopt;
 }

@@ -20,8 +20,14 @@ namespace kelvora {
 // The note for a number box's text, or nothing when it reads as typed. An
 // empty box is pointed out only once a figure has been computed from it
 // (`computed`); so is a coefficient of 0 or below, a range beyond ±20 % and
-// one between −1 and 1 that may have been meant as a percentage.
-std::optional<std::string> InputNote(std::string_view text, InputKind kind, bool computed = false);
+// one between −1 and 1 that may have been meant as a percentage, and an
+// amount of 100 亿元 or more, which is very likely one in yuan.
+// `note` says what else is pointed out about the figure read, or is nullptr.
+std::optional<std::string> InputNote(std::string_view text, InputKind kind, bool computed = false,
+                                     std::optional<std::string> (*note)(double) = nullptr);
+
+// An amount from 1,000,000 万元 (100 亿元) on is very likely one in yuan.
+inline constexpr double kLikelyYuan = 1'000'000;
 
 // The note for a typed input of a calculator (a number box or a choice from
 // a list) holding `text`: "请选择服务类型" for a choice none of whose
@@ -35,8 +41,8 @@ std::optional<std::string> InputNote(const CalculatorInput& input, std::string_v
 std::vector<std::string> StepNotes(const CalculatorStep& step, const Controls& window);
 
 // An evident correction of an amount typed with thousands separators or in
-// yuan: what the offer says ("改为 12345.67", "按元换算为 6000 万元") and the
-// text that replaces the box's.
+// yuan (with ¥ or 元, or 100 亿元 and more as plain digits): what the offer
+// says ("改为 12345.67", "按元换算为 6000 万元") and the text that replaces the box's.
 struct Correction {
     std::string offer;
     std::string text;

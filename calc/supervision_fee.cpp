@@ -64,20 +64,23 @@ std::string BasePriceWorking(const BasePriceSteps& steps)
     const std::string price = Num(steps.price);
     std::string out;
     out.reserve(192);
-    // y0 + (y1 − y0) ÷ (x1 − x0) × (x − x0) = price, through points i and i + 1
+    // y0 + (y1 − y0) ÷ (x1 − x0) × (x − x0) = price, through points i and i + 1;
+    // "≈" where the price is rounded from the exact point of that line.
     const auto appendLine = [&](std::size_t i) {
         const std::string x0 = Num(kBasePriceTable[i].amount);
         const std::string y0 = Num(kBasePriceTable[i].price);
-        Append(out, {"\n",         y0,
-                     " + (",       Num(kBasePriceTable[i + 1].price),
-                     kSpacedMinus, y0,
-                     ")",          kSpacedDivide,
-                     "(",          Num(kBasePriceTable[i + 1].amount),
-                     kSpacedMinus, x0,
-                     ")",          kSpacedTimes,
-                     "(",          x,
-                     kSpacedMinus, x0,
-                     ") = ",       price});
+        const std::string x1 = Num(kBasePriceTable[i + 1].amount);
+        const std::string y1 = Num(kBasePriceTable[i + 1].price);
+        const DecimalText span = Minus(Exact(x1), Exact(x0));
+        const DecimalText dividend = Plus(
+            Times(Exact(y0), span), Times(Minus(Exact(y1), Exact(y0)), Minus(Exact(x), Exact(x0))));
+        Append(out,
+               {"\n",         y0,           " + (",       y1,
+                kSpacedMinus, y0,           ")",          kSpacedDivide,
+                "(",          x1,           kSpacedMinus, x0,
+                ")",          kSpacedTimes, "(",          x,
+                kSpacedMinus, x0,           ") ",         EqualsQuotient(dividend, span, price),
+                " ",          price});
     };
     switch (steps.method) {
         case BasePriceMethod::TablePoint:
@@ -94,8 +97,10 @@ std::string BasePriceWorking(const BasePriceSteps& steps)
             break;
         case BasePriceMethod::AboveTable: {
             const std::string rate = Percent(kRateAboveTable);
-            Append(out, {"计费额 ", x, " 万元高于基价表，按 ", rate, " 计算：\n", x, kSpacedTimes,
-                         rate, " = ", price});
+            Append(out,
+                   {"计费额 ", x, " 万元高于基价表（计费额 1000000 万元以上的，收费基价按计费额的 ",
+                    rate, " 计算）：\n", x, kSpacedTimes, rate, " ",
+                    Equals(Times(Exact(x), Exact(rate)), price), " ", price});
             break;
         }
     }
@@ -122,18 +127,30 @@ std::string BenchmarkWorking(double base, double discipline, double complexity, 
                              double benchmark)
 {
     using namespace working;
+    const std::string factors[] = {Num(base), Num(discipline), Num(complexity), Num(elevation)};
+    DecimalText exact = Exact(factors[0]);
+    for (std::size_t i = 1; i < std::size(factors); ++i) {
+        exact = Times(exact, Exact(factors[i]));
+    }
+    const std::string shown = Num(benchmark);
     return Cat({"基价", kSpacedTimes, "专业", kSpacedTimes, "复杂程度", kSpacedTimes,
-                "高程\n= ", Num(base), kSpacedTimes, Num(discipline), kSpacedTimes, Num(complexity),
-                kSpacedTimes, Num(elevation), "\n= ", Num(benchmark)});
+                "高程\n= ", factors[0], kSpacedTimes, factors[1], kSpacedTimes, factors[2],
+                kSpacedTimes, factors[3], "\n", Equals(exact, shown), " ", shown});
 }
 
 std::string ChargedFeeWorking(double benchmark, double rangePercent, double fee)
 {
     using namespace working;
     const bool lower = rangePercent < 0;
-    return Cat({"基准价", kSpacedTimes, "(1 + 浮动幅度%)\n= ", Num(benchmark), kSpacedTimes, "(1",
-                lower ? kSpacedMinus : std::string_view(" + "),
-                Num(lower ? -rangePercent : rangePercent), "%)\n= ", Num(fee)});
+    const std::string base = Num(benchmark);
+    const std::string range = Num(lower ? -rangePercent : rangePercent);
+    const std::string shown = Num(fee);
+    DecimalText share = Exact(range + "%");
+    share.negative = lower && !share.digits.empty();
+    const DecimalText exact = Times(Exact(base), Plus(Exact("1"), share));
+    return Cat({"基准价", kSpacedTimes, "(1 + 浮动幅度%)\n= ", base, kSpacedTimes, "(1",
+                lower ? kSpacedMinus : std::string_view(" + "), range, "%)\n", Equals(exact, shown),
+                " ", shown});
 }
 
 std::string ComplexityWorking(std::size_t grade)
@@ -194,12 +211,24 @@ void ComplexityOptionClick(Controls& controls)
 
 namespace {
 
+// Below the table's first point the standard leaves the fee to agreement;
+// the first segment's line is only continued there.
+std::optional<std::string> BelowTableNote(double amount)
+{
+    if (amount < kBasePriceTable.front().amount) {
+        return "计费额低于 500 "
+               "万元，不在收费基价表内（按规定由双方协商确定），此处按首段直线延伸计算";
+    }
+    return std::nullopt;
+}
+
 constexpr CalculatorInput kBasePriceInputs[] = {
     {.control = role::kFeeBasis,
      .kind = InputKind::Amount,
      .name = "计费额",
      .unit = "万元",
-     .prompt = role::kFeeBasisPrompt},
+     .prompt = role::kFeeBasisPrompt,
+     .note = &BelowTableNote},
 };
 constexpr CalculatorInput kBenchmarkInputs[] = {
     {.control = role::kBasePrice,

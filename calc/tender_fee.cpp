@@ -68,15 +68,21 @@ double TenderAgencyFee(double amount, TenderType type, bool documentService,
 
 namespace {
 
-// "(upper−lower)×rate%=charge", or "upper×rate%=charge" from zero.
-std::string BandLine(double upper, double lower, double rate, std::string_view charge)
+// "(upper−lower)×rate%=charge", or "upper×rate%=charge" from zero; the charge
+// after "≈" where it is rounded from the figures shown.
+std::string BandLine(double upper, double lower, double rate, std::string_view charge,
+                     std::string_view unit = {})
 {
     using namespace working;
+    const std::string from = Num(upper);
+    const std::string to = Num(lower);
     const std::string percent = Percent(rate);
+    const DecimalText exact = Times(Minus(Exact(from), Exact(to)), Exact(percent));
+    const std::string_view equals = Equals(exact, charge);
     if (lower == 0) {
-        return Cat({Num(upper), kTimes, percent, "=", charge});
+        return Cat({from, kTimes, percent, equals, charge, unit});
     }
-    return Cat({"(", Num(upper), kMinus, Num(lower), ")", kTimes, percent, "=", charge});
+    return Cat({"(", from, kMinus, to, ")", kTimes, percent, equals, charge, unit});
 }
 
 // The line of a band passed in full: "(500−100)×0.7%=2.8".
@@ -86,6 +92,14 @@ std::string WholeBandLine(std::span<const TenderFeeBand> bands, std::size_t band
     return BandLine(bands[band + 1].lower, b.lower, b.rates[type], working::Num(b.bandFees[type]));
 }
 
+// "factor×rate=product", after "≈" where rounded: "66.949995×30%=20.0849985".
+std::string ProductLine(std::string_view factor, std::string_view rate, double product)
+{
+    using namespace working;
+    const std::string shown = Num(product);
+    return Cat({factor, kTimes, rate, Equals(Times(Exact(factor), Exact(rate)), shown), shown});
+}
+
 }  // namespace
 
 std::string TenderFeeWorking(const TenderFeeSteps& steps)
@@ -93,23 +107,36 @@ std::string TenderFeeWorking(const TenderFeeSteps& steps)
     using namespace working;
     const auto t = static_cast<std::size_t>(steps.type);
     std::string out;
-    out.reserve(48 * (steps.band + 3));
+    out.reserve(64 * (steps.band + 4));
     const std::span<const TenderFeeBand> bands = steps.schedule->bands;
+    DecimalText charges;  // the charges as shown, added up
     for (std::size_t i = 0; i < steps.band; ++i) {
         Append(out, {WholeBandLine(bands, i, t), "\n"});
+        charges = Plus(charges, Exact(Num(bands[i].bandFees[t])));
     }
     const TenderFeeBand& reached = bands[steps.band];
+    const std::string sum = Num(steps.sum);
     if (steps.band == 0) {
         // One band only: its line is the total.
-        out += BandLine(steps.amount, 0, reached.rates[t],
-                        Cat({FormatTwoDecimals(steps.sum), " 万元"}));
+        out += BandLine(steps.amount, 0, reached.rates[t], sum, " 万元");
     } else {
-        out += BandLine(steps.amount, reached.lower, reached.rates[t], Num(steps.partial));
-        Append(out, {"\n合计 ", FormatTwoDecimals(steps.sum), " 万元"});
+        const std::string partial = Num(steps.partial);
+        out += BandLine(steps.amount, reached.lower, reached.rates[t], partial);
+        charges = Plus(charges, Exact(partial));
+        const std::string_view equals = Equals(charges, sum);
+        Append(out, {"\n合计 ", equals == "=" ? "" : "≈ ", sum, " 万元"});
     }
+    const std::string fee = Num(steps.fee);
     if (steps.documentService) {
-        Append(out, {"\n", kTimes, Num(kDocumentServiceFactor),
-                     "（单独提供编制招标文件服务）= ", FormatTwoDecimals(steps.fee), " 万元"});
+        // The standard charges a tender-document service supplied separately
+        // at 30 % of its fee; the fee is the band total times 1.3.
+        Append(out, {"\n单独提供编制招标文件服务费（按标准的 30%）：",
+                     ProductLine(sum, "30%", steps.sum * 0.3), " 万元\n收费金额：",
+                     ProductLine(sum, Num(kDocumentServiceFactor), steps.fee), " 万元"});
+    }
+    const std::string caption = FormatTwoDecimals(steps.fee);
+    if (Compare(Exact(caption), Exact(fee)) != 0) {
+        Append(out, {"\n按两位小数显示为 ", caption, " 万元"});
     }
     return out;
 }
@@ -134,15 +161,17 @@ void Command1Click(Controls& controls)
     const double amount = ReadNumber(controls.Text(role::kTenderAmount));
     const TenderFeeSteps steps =
         TenderAgencyFeeSteps(amount, *type, documentService, ScheduleFor(controls));
-    controls.WriteResult(role::kTenderFee,
-                         MoneyResult(FormatTwoDecimals(steps.fee), TenderFeeWorking(steps)));
+    // The caption shows two decimals; the yuan are those of the fee itself.
+    controls.WriteResult(role::kTenderFee, {FormatTwoDecimals(steps.fee), TenderFeeWorking(steps),
+                                            FormatGeneral(steps.fee)});
 }
 
 constinit const TenderFeeSchedule kTenderFee2002{
     .cited = {.id = "2002",
               .standard = "《招标代理服务收费管理暂行办法》（计价格〔2002〕1980号）",
               .method = "按招标代理服务收费标准的差额定率累进法计算：中标金额按金额段分段，"
-                        "各段金额乘以该段费率后累加；单独提供编制招标文件服务的，合计乘以 1.3。"},
+                        "各段金额乘以该段费率后累加。单独提供编制招标文件服务的，按该标准的"
+                        "注释另计规定标准的 30%，收费金额为两部分之和（累进合计 × 1.3）。"},
     .bands = kTenderFeeBands,
 };
 

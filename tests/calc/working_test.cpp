@@ -76,18 +76,24 @@ TEST(TenderFeeWorking, ShowsOneLinePerBandThenTheTotal)
     EXPECT_EQ(TenderWorking("工程招标", "6000", false),
               (Lines{"100×1%=1", "(500−100)×0.7%=2.8", "(1000−500)×0.55%=2.75",
                      "(5000−1000)×0.35%=14", "(6000−5000)×0.2%=2", "合计 22.55 万元"}));
+    // the separate document service as its own part, 30 % of the standard
     EXPECT_EQ(TenderWorking("工程招标", "6000", true),
               (Lines{"100×1%=1", "(500−100)×0.7%=2.8", "(1000−500)×0.55%=2.75",
                      "(5000−1000)×0.35%=14", "(6000−5000)×0.2%=2", "合计 22.55 万元",
-                     "×1.3（单独提供编制招标文件服务）= 29.32 万元"}));
-    EXPECT_EQ(TenderWorking("工程招标", "50", false), (Lines{"50×1%=0.50 万元"}));
+                     "单独提供编制招标文件服务费（按标准的 30%）：22.55×30%=6.765 万元",
+                     "收费金额：22.55×1.3=29.315 万元", "按两位小数显示为 29.32 万元"}));
+    EXPECT_EQ(TenderWorking("工程招标", "50", false), (Lines{"50×1%=0.5 万元"}));
     EXPECT_EQ(TenderWorking("工程招标", "100", true),
-              (Lines{"100×1%=1.00 万元", "×1.3（单独提供编制招标文件服务）= 1.30 万元"}));
+              (Lines{"100×1%=1 万元", "单独提供编制招标文件服务费（按标准的 30%）：1×30%=0.3 万元",
+                     "收费金额：1×1.3=1.3 万元"}));
     EXPECT_EQ(TenderWorking("服务招标", "250", false),
-              (Lines{"100×1.5%=1.5", "(250−100)×0.8%=1.2", "合计 2.70 万元"}));
+              (Lines{"100×1.5%=1.5", "(250−100)×0.8%=1.2", "合计 2.7 万元"}));
     EXPECT_EQ(TenderWorking("货物招标", "2000000", false).at(6), "(1000000−100000)×0.01%=90");
     EXPECT_EQ(TenderWorking("货物招标", "2000000", false).at(7), "(2000000−1000000)×0.01%=100");
-    EXPECT_EQ(TenderWorking("工程招标", "105", false).back(), "合计 1.04 万元");
+    // the total with the digits it has, then the caption it rounds to
+    EXPECT_EQ(TenderWorking("工程招标", "105", false),
+              (Lines{"100×1%=1", "(105−100)×0.7%=0.035", "合计 1.035 万元",
+                     "按两位小数显示为 1.04 万元"}));
 }
 
 TEST(TenderFeeWorking, FinalFigureIsTheCaptionForEveryAmountAndType)
@@ -104,11 +110,13 @@ TEST(TenderFeeWorking, FinalFigureIsTheCaptionForEveryAmountAndType)
             std::string caption;
             const Lines lines =
                 TenderWorking(std::string(entry.text).c_str(), text.c_str(), doc, &caption);
-            ASSERT_EQ(LastFigure(lines.back()), caption) << text;
+            ASSERT_EQ(ReadNumber(LastFigure(lines.back())), ReadNumber(caption)) << text;
 
             std::size_t bandLines = 0;
             for (const std::string& line : lines) {
-                bandLines += line.find("%=") != std::string::npos ? 1 : 0;
+                const bool band =
+                    line.find("%=") != std::string::npos || line.find("%≈") != std::string::npos;
+                bandLines += band && line.rfind("单独", 0) != 0 ? 1 : 0;
             }
             EXPECT_EQ(bandLines, TenderFeeBandIndex(ReadNumber(text)) + 1) << text;
         }
@@ -135,8 +143,13 @@ TEST(BasePriceWorking, NamesThePointTheSegmentOrTheRate)
     EXPECT_EQ(BasePriceLines("250"),
               (Lines{"计费额 250 万元低于基价表，按首段直线延伸：",
                      "16.5 + (30.1 − 16.5) ÷ (1000 − 500) × (250 − 500) = 9.7"}));
-    EXPECT_EQ(BasePriceLines("1500000"), (Lines{"计费额 1500000 万元高于基价表，按 1.039% 计算：",
-                                                "1500000 × 1.039% = 15585"}));
+    EXPECT_EQ(BasePriceLines("1500000"),
+              (Lines{"计费额 1500000 万元高于基价表（计费额 1000000 万元以上的，收费基价按计费额的 "
+                     "1.039% 计算）：",
+                     "1500000 × 1.039% = 15585"}));
+    // a point of the line that is no decimal of 15 digits is written after "≈"
+    EXPECT_EQ(BasePriceLines("6000").back(),
+              "120.8 + (181 − 120.8) ÷ (8000 − 5000) × (6000 − 5000) ≈ 140.866666666667");
 }
 
 TEST(BasePriceWorking, FinalFigureIsTheCaptionAcrossTheTable)

@@ -112,9 +112,10 @@ TEST_F(SheetSystemTest, TenderFeeSheetHoldsInputsWorkingAndResult)
                        "中标金额", "6000 万元", "服务类型", "服务招标", "单独提供编制招标文件服务",
                        "是", "差额定率累进", "招标代理服务收费金额"});
     ExpectHolds(text, WorkingLines(role::kTenderFee));
-    EXPECT_EQ(Caption(role::kTenderFee), "23.34");  // 17.95 x 1.3
-    ExpectHolds(text, {"招标代理服务收费金额：23.34 万元", "小写：¥233,400.00",
-                       "大写：人民币贰拾叁万叁仟肆佰元整"});
+    EXPECT_EQ(Caption(role::kTenderFee), "23.34");  // 17.95 x 1.3 = 23.335
+    // the yuan are those of the fee itself, to the 分
+    ExpectHolds(text, {"招标代理服务收费金额：23.34 万元", "小写：¥233,350.00",
+                       "大写：人民币贰拾叁万叁仟叁佰伍拾元整"});
 }
 
 TEST_F(SheetSystemTest, SupervisionSheetCoversTheStepsShownInOrder)
