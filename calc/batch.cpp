@@ -255,10 +255,11 @@ BatchRow CalculateRow(const BatchColumns& columns, const Cells& cells)
         row.results.push_back(values.Text(step->result));
     }
     if (columns.money) {
-        const YuanResult yuan = YuanFromCaption(row.results.back());
+        const YuanResult yuan = YuanFromCaption(values.Amount(columns.results.back()->result));
         if (yuan.amount) {
             row.figures = YuanFigures(*yuan.amount);
             row.capitals = YuanCapitals(*yuan.amount);
+            row.yuan = YuanDecimal(*yuan.amount);
         } else {
             row.notes.push_back("金额过大，无法写成大写金额");
         }
@@ -315,7 +316,14 @@ BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& row
         total.sums[j] = DecimalSum(captions).value_or("");
     }
     if (columns.money) {
-        const YuanResult yuan = YuanFromCaption(total.sums.back());
+        // the 合计 of 小写 is the sum of the 小写 shown, to the 分
+        captions.clear();
+        for (const BatchRow& row : rows) {
+            if (!row.failed && !row.yuan.empty()) {
+                captions.push_back(row.yuan);
+            }
+        }
+        const YuanResult yuan = YuanFromYuan(DecimalSum(captions).value_or(""));
         if (yuan.amount) {
             total.figures = YuanFigures(*yuan.amount);
             total.capitals = YuanCapitals(*yuan.amount);

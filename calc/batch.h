@@ -66,7 +66,8 @@ bool IsHeaderRow(const BatchColumns& columns, const Cells& row);
 struct BatchRow {
     Cells given;                         // 标段 and the input cells, one per given column
     Cells results;                       // a caption per result column; empty when failed
-    std::string figures, capitals;       // 小写 and 大写 of the last result
+    std::string figures, capitals;       // 小写 and 大写 of the last result's amount
+    std::string yuan;                    // that amount in 元 to the 分, as 小写 shows it
     std::vector<std::string> notes;      // 说明
     std::vector<std::string> cellNotes;  // per input, empty where nothing is marked
     bool failed = false;
@@ -82,6 +83,7 @@ std::string_view CellNote(const BatchColumn& column, const BatchRow& row);
 
 struct BatchTotal {
     Cells sums;  // per result column; empty for non-money columns
+    // The exact sum of the rows' 小写, in figures and capitals.
     std::string figures, capitals;
     std::size_t failed = 0;  // rows left out
 };

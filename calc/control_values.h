@@ -30,6 +30,14 @@ public:
     void WriteResult(ControlName control, const Result& result) override
     {
         m_texts[std::string(control.str())] = result.caption;
+        m_amounts[std::string(control.str())] = result.amount;
+    }
+
+    // The amount a result's yuan come from, as written with it.
+    std::string Amount(ControlName control) const
+    {
+        const auto it = m_amounts.find(control.str());
+        return it == m_amounts.end() ? std::string() : it->second;
     }
 
     void SetText(ControlName control, std::string text)
@@ -44,6 +52,7 @@ public:
 
 private:
     std::map<std::string, std::string, std::less<>> m_texts;
+    std::map<std::string, std::string, std::less<>> m_amounts;
     std::map<std::string, bool, std::less<>> m_ticked;
     std::map<std::string, DateTime, std::less<>> m_dates;
 };

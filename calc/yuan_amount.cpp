@@ -29,16 +29,18 @@ bool GroupHasDigit(const std::string& whole, std::size_t group)
 
 }  // namespace
 
-YuanResult YuanFromCaption(std::string_view caption)
+namespace {
+
+// An amount whose decimal text is in 10^-places 分 (6 for 万元, 2 for 元).
+YuanResult FromDecimal(std::string_view text, long long places)
 {
-    const auto read = ReadDecimalText(caption);
+    const auto read = ReadDecimalText(text);
     if (!read) {
         return {};
     }
-    // The amount in 分 is digits x 10^shift: the point moves four places
-    // (万元 -> 元) and two more (元 -> 分).
+    // The amount in 分 is digits x 10^shift.
     const std::string& digits = read->digits;
-    const long long shift = read->exponent + 6;
+    const long long shift = read->exponent + places;
     const long long fenDigits = static_cast<long long>(digits.size()) + shift;
     if (fenDigits > static_cast<long long>(kMaxYuanDigits) + 2) {
         return {std::nullopt, YuanError::TooLarge};
@@ -77,6 +79,24 @@ YuanResult YuanFromCaption(std::string_view caption)
     amount.negative =
         read->negative && (amount.whole != "0" || amount.jiao != 0 || amount.fen != 0);
     return {amount, YuanError::NotANumber};
+}
+
+}  // namespace
+
+YuanResult YuanFromCaption(std::string_view caption)
+{
+    return FromDecimal(caption, 6);  // 万元 -> 元 -> 分
+}
+
+YuanResult YuanFromYuan(std::string_view yuan)
+{
+    return FromDecimal(yuan, 2);
+}
+
+std::string YuanDecimal(const YuanAmount& amount)
+{
+    return (amount.negative ? "-" : "") + amount.whole + "." +
+           static_cast<char>('0' + amount.jiao) + static_cast<char>('0' + amount.fen);
 }
 
 std::string YuanFigures(const YuanAmount& amount)

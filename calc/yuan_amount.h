@@ -42,6 +42,12 @@ struct YuanResult {
 // "1E+15"), read as 万元 and turned into yuan.
 YuanResult YuanFromCaption(std::string_view caption);
 
+// An amount written in 元 ("151487.3", "-100"), rounded to the 分 as above.
+YuanResult YuanFromYuan(std::string_view yuan);
+
+// The amount as a plain decimal of 元: "225500.00", "-100.00".
+std::string YuanDecimal(const YuanAmount& amount);
+
 // "¥225,500.00", "-¥100.00"
 std::string YuanFigures(const YuanAmount& amount);
 

@@ -176,8 +176,8 @@ print("bold", sheet["A1"].font.b, sheet["E2"].number_format, sheet.column_dimens
     ASSERT_EQ(lines.size(), 6);
     EXPECT_TRUE(lines[0].startsWith("str:标段|str:中标金额"));
     EXPECT_EQ(lines[1],
-              "str:一标段|str:6000|str:工程招标|str:是|float:29.32|str:¥293,200.00|str:"
-              "人民币贰拾玖万叁仟贰佰元整|");
+              "str:一标段|str:6000|str:工程招标|str:是|float:29.32|str:¥293,150.00|str:"
+              "人民币贰拾玖万叁仟壹佰伍拾元整|");
     EXPECT_TRUE(lines[3].startsWith("str:三标段|str:500|str:货物|str:否|||"));
     EXPECT_TRUE(lines[4].startsWith("str:合计|||"));
     EXPECT_TRUE(lines[4].contains("float:29.5|"));
@@ -281,7 +281,7 @@ TEST_F(BatchSystemTest, TheBatchSheetHoldsEveryRowTheTotalAndItsCapitals)
     text.remove(QRegularExpression(QStringLiteral("\\s")));
     for (const char* piece :
          {"招标代理服务费计算书（多标段）", "项目名称：城南污水处理厂", "一标段", "二标段",
-          "三标段", "请选择服务类型", "合计", "29.50", "人民币贰拾玖万伍仟元整",
+          "三标段", "请选择服务类型", "合计", "29.50", "人民币贰拾玖万肆仟玖佰伍拾元整",
           "1行计算失败，未计入合计", "编制人：张三", "第1页共1页"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(piece))) << piece;
     }

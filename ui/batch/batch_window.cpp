@@ -223,6 +223,7 @@ SheetDocument BatchWindow::Sheet(const SheetHeader& header) const
     SheetTable rows;
     for (const BatchColumn& column : m_model->columns().list) {
         rows.figures.push_back(!column.edited && IsNumeric(column.type));
+        rows.whole.push_back(column.source == ColumnSource::Capitals);
     }
     for (std::size_t r = 0; r < table.size(); ++r) {
         QStringList cells;

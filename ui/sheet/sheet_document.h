@@ -42,6 +42,7 @@ struct SheetTable {
     QStringList columns;            // the head row, repeated on every page; may be empty
     std::vector<QStringList> rows;  // as many cells as columns (or as the widest row)
     std::vector<bool> figures;      // per column: right-aligned and never broken
+    std::vector<bool> whole;        // per column: never broken (an amount in words)
     std::vector<int> widths;        // per column, in percent of the page; empty: as the text asks
     std::size_t strongRows = 0;     // the last rows in bold (a 合计)
     bool grid = true;               // ruled cells

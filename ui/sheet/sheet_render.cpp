@@ -52,7 +52,7 @@ QString TextHtml(const SheetText& block)
     return QStringLiteral("<p>%1</p>").arg(lines.join(QStringLiteral("<br/>")));
 }
 
-QString CellHtml(const QString& text, bool figure, bool strong, int width)
+QString CellHtml(const QString& text, bool figure, bool whole, bool strong, int width)
 {
     QString attributes;
     if (width > 0) {
@@ -61,7 +61,12 @@ QString CellHtml(const QString& text, bool figure, bool strong, int width)
     if (figure) {
         attributes += QStringLiteral(" align=\"right\"");
     }
-    QString body = figure ? Whole(text) : Escaped(text);
+    // Qt keeps a block, not a span, from breaking: a figure or an amount in
+    // words stands in a block of its own.
+    QString body =
+        figure || whole
+            ? QStringLiteral("<div style=\"white-space:nowrap\">%1</div>").arg(Escaped(text))
+            : Escaped(text);
     if (strong) {
         body = QStringLiteral("<b>%1</b>").arg(body);
     }
@@ -72,6 +77,9 @@ QString TableHtml(const SheetTable& table)
 {
     const auto figure = [&](std::size_t column) {
         return column < table.figures.size() && table.figures[column];
+    };
+    const auto whole = [&](std::size_t column) {
+        return column < table.whole.size() && table.whole[column];
     };
     const auto width = [&](std::size_t column) {
         return column < table.widths.size() ? table.widths[column] : 0;
@@ -84,7 +92,8 @@ QString TableHtml(const SheetTable& table)
         // a head row of its own is repeated at the top of every page
         html += QStringLiteral("<thead><tr>");
         for (std::size_t c = 0; c < static_cast<std::size_t>(table.columns.size()); ++c) {
-            html += CellHtml(table.columns[static_cast<qsizetype>(c)], false, true, width(c));
+            html +=
+                CellHtml(table.columns[static_cast<qsizetype>(c)], false, false, true, width(c));
         }
         html += QStringLiteral("</tr></thead>");
     }
@@ -93,7 +102,7 @@ QString TableHtml(const SheetTable& table)
         html += QStringLiteral("<tr>");
         const QStringList& row = table.rows[r];
         for (std::size_t c = 0; c < static_cast<std::size_t>(row.size()); ++c) {
-            html += CellHtml(row[static_cast<qsizetype>(c)], figure(c), strong,
+            html += CellHtml(row[static_cast<qsizetype>(c)], figure(c), whole(c), strong,
                              table.columns.isEmpty() ? width(c) : 0);
         }
         html += QStringLiteral("</tr>");
