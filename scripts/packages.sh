@@ -13,7 +13,7 @@ run_packages=(
 # writes (pdftotext, openpyxl), the checks of the desktop entry and package.
 test_packages=(
     libgtest-dev libbenchmark-dev
-    xvfb xauth
+    xvfb xauth xdotool
     desktop-file-utils appstream dpkg-dev
     poppler-utils python3-openpyxl lintian devscripts
 )

@@ -5,6 +5,7 @@
 
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <QProcess>
 #include <QTabBar>
 
 #include "ui/layout/control_table.h"
@@ -235,6 +236,51 @@ TEST_F(KeyboardTest, F4OrAltDownOpensTheCalendar)
         EXPECT_TRUE(calendar->isVisible()) << key;
         calendar->window()->close();
         QApplication::processEvents();
+    }
+}
+
+// The Menu key pressed on a real keyboard, through an X server (xdotool,
+// which also drives the X server of the window tests): the step's result
+// menu opens once, never the box's own edit menu.
+class KeyboardSystemTest : public KeyboardTest {};
+
+TEST_F(KeyboardSystemTest, TheMenuKeyFromAnXServerOpensTheResultsMenuOnce)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        GTEST_SKIP() << "needs a real X server (runs in window_tests_under_x11)";
+    }
+    CalculateEverything();
+    for (const auto& [focused, page] :
+         {std::pair{role::kTenderAmount, 0}, std::pair{role::kTenderType, 0},
+          std::pair{role::kFeeBasis, 1}, std::pair{role::kBenchmarkCalculate, 1}}) {
+        SCOPED_TRACE(focused);
+        ShowPage(page);
+        window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+        Get(focused)->setFocus();
+        QApplication::processEvents();
+        QStringList opened;  // the first item of each menu that opened
+        QTimer poll;
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                QStringList items;
+                for (QAction* action : menu->actions()) {
+                    items << action->text();
+                }
+                opened << items.join('|');
+                menu->close();
+            }
+        });
+        poll.start();
+        QProcess xdotool;
+        xdotool.start(QStringLiteral("xdotool"), {"key", "Menu"});
+        ASSERT_TRUE(xdotool.waitForFinished(10000)) << "xdotool (Debian: xdotool) did not run";
+        QTest::qWait(600);
+        poll.stop();
+        ASSERT_EQ(opened.size(), 1) << opened.join(" / ").toStdString();
+        EXPECT_TRUE(opened.front().contains(ui::ResultCopy::CopyWorkingText()))
+            << opened.front().toStdString();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDateTimeEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <functional>
+#include <utility>
 
 #include "calc/calculators.h"
 #include "ui/layout/control_table.h"
@@ -61,19 +63,63 @@ void EnterPresses(QObject* watched, QAbstractButton* button)
 
 // The Menu key or Shift+F10 on `watched` opens the menu of the step's result,
 // so a figure can be copied without the mouse (the result takes no Tab stop).
-void ResultMenuKey(QObject* watched, QWidget* result)
-{
-    new KeyHandler(watched, [result](const QKeyEvent& key) {
-        const bool menuKey = key.key() == Qt::Key_Menu && key.modifiers() == Qt::NoModifier;
-        const bool shiftF10 = key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier;
+// An X server turns the Menu key into a context-menu request first, which a
+// box would answer with its own edit menu, and then passes the key on: the
+// request opens the result's menu, and the key that follows it is taken.
+class ResultMenuKey : public QObject {
+public:
+    ResultMenuKey(QObject* watched, QWidget* result) : QObject(watched), m_result(result)
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ContextMenu &&
+            static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+            m_requested = true;
+            Open();
+            return true;
+        }
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
+        const bool shiftF10 = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
         if (!menuKey && !shiftF10) {
             return false;
         }
-        if (ResultView* view = ResultView::Of(result)) {
-            view->OpenMenu();
+        if (!std::exchange(m_requested, false)) {
+            Open();
         }
         return true;
-    });
+    }
+
+private:
+    void Open()
+    {
+        if (ResultView* view = ResultView::Of(m_result)) {
+            view->OpenMenu();
+        }
+    }
+
+    QWidget* m_result;
+    bool m_requested = false;  // the menu was opened for the key pressed now
+};
+
+// The line edit inside a box that has one (the editable combo box, the date
+// box), where the keys typed into it arrive.
+QLineEdit* InnerEdit(QWidget* input)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(input)) {
+        return combo->lineEdit();
+    }
+    if (qobject_cast<QDateTimeEdit*>(input) != nullptr) {
+        return input->findChild<QLineEdit*>();
+    }
+    return nullptr;
 }
 
 // Enter in `input` presses `button`; a box with an inner line edit (the
@@ -81,13 +127,17 @@ void ResultMenuKey(QObject* watched, QWidget* result)
 void PressOnEnter(QWidget* input, QAbstractButton* button)
 {
     EnterPresses(input, button);
-    if (auto* combo = qobject_cast<QComboBox*>(input); combo && combo->lineEdit()) {
-        EnterPresses(combo->lineEdit(), button);
+    if (QLineEdit* edit = InnerEdit(input)) {
+        EnterPresses(edit, button);
     }
-    if (auto* picker = qobject_cast<QDateTimeEdit*>(input)) {
-        if (auto* edit = picker->findChild<QLineEdit*>()) {
-            EnterPresses(edit, button);
-        }
+}
+
+// The Menu key in `input`, or in the line edit inside it, opens `result`'s menu.
+void MenuKeyOpens(QWidget* input, QWidget* result)
+{
+    new ResultMenuKey(input, result);
+    if (QLineEdit* edit = InnerEdit(input)) {
+        new ResultMenuKey(edit, result);
     }
 }
 
@@ -120,11 +170,11 @@ void SetUpEnterKeys(const Calculator& calculator, const ControlLookup& find)
         for (const CalculatorInput& input : step.inputs) {
             if (input.kind != InputKind::Result) {
                 PressOnEnter(find(input.control), button);
-                ResultMenuKey(find(input.control), result);
+                MenuKeyOpens(find(input.control), result);
             }
         }
         PressOnEnter(button, button);
-        ResultMenuKey(button, result);
+        MenuKeyOpens(button, result);
     }
 }
 
