@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
@@ -262,6 +263,92 @@ TEST_F(SheetSystemTest, PathsThatCannotBeWrittenGiveAMessageAndNoFile)
     Type(role::kTenderAmount, "500");
     Click(role::kTenderCalculate);
     EXPECT_EQ(Caption(role::kTenderFee), "3.80");
+}
+
+// Why a sheet could not be written, in Chinese throughout (the path aside):
+// a missing folder, a folder in the way, a folder no one may write, a nearly
+// full disk; "原有的文件未作改动" only where there was an old file.
+TEST_F(SheetSystemTest, AFileThatCannotBeWrittenIsSaidInChinese)
+{
+    ShowPage(0);
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
+    QDir(PathOf("")).mkdir("taken.pdf");
+    QFile old(PathOf("old.pdf"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the sheet from before");
+    old.close();
+    const struct {
+        QString path;
+        const char* reason;
+        bool nearlyFull;
+    } cases[] = {
+        {PathOf("no/such/folder/sheet.pdf"), "不存在", false},
+        {PathOf("taken.pdf"), "该位置已有一个同名的文件夹", false},
+        {QStringLiteral("/proc/kelvora-sheet.pdf"), "没有在该文件夹中写入文件的权限", false},
+        {PathOf("old.pdf"), "写入不完整，可能是磁盘空间不足。原有的文件未作改动。", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const QString message =
+            c.nearlyFull
+                ? OnANearlyFullDisk(2048, [&] { return WriteCalculationSheet(window(), c.path); })
+                : WriteCalculationSheet(window(), c.path);
+        EXPECT_TRUE(message.startsWith("无法写入文件")) << message.toStdString();
+        EXPECT_TRUE(message.contains(QString::fromUtf8(c.reason))) << message.toStdString();
+        EXPECT_EQ(message.contains("原有的文件未作改动"), c.nearlyFull) << message.toStdString();
+        QString words = message;
+        words.remove(QDir::toNativeSeparators(c.path));
+        words.remove(QDir::toNativeSeparators(QFileInfo(c.path).absolutePath()));
+        EXPECT_FALSE(words.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            << "English in: " << message.toStdString();
+    }
+}
+
+// After a failed save (a nearly full disk) the warning is shown, and the save
+// dialog opens again in the same folder with the same name.
+TEST_F(SheetSystemTest, AFailedSaveAsksAgainWhereTheUserWas)
+{
+    ShowPage(0);
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
+    const QString target = PathOf("计算书.pdf");
+    QStringList proposed;
+    QString warned;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (ConfirmSheetHeader(modal)) {
+            return;
+        }
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            proposed << dialog->selectedFiles().value(0);
+            if (proposed.size() == 1) {
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(target);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            } else {
+                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+            }
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            warned = box->text();
+            icon = box->icon();
+            box->accept();
+        }
+    });
+    poll.start();
+    Get(role::kTenderAmount)->setFocus();
+    OnANearlyFullDisk(2048, [&] {
+        QTest::keySequence(Get(role::kTenderAmount), QKeySequence::Save);
+        return 0;
+    });
+    poll.stop();
+    EXPECT_TRUE(warned.startsWith("无法写入文件")) << warned.toStdString();
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    ASSERT_EQ(proposed.size(), 2);
+    EXPECT_EQ(proposed[1], target);
+    EXPECT_FALSE(QFile::exists(target));
 }
 
 TEST_F(SheetTest, CtrlSAsksWhereWritesAndOpensTheSheet)
