@@ -13,7 +13,9 @@ set(expected
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
     share/man/man1/kelvora.1.gz
     share/doc/kelvora/copyright
-    share/doc/kelvora/changelog.Debian.gz)
+    share/doc/kelvora/changelog.Debian.gz
+    share/doc/kelvora/guide/index.html
+    share/doc/kelvora/guide/images/tooltip.png)
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's pictures: builds the default preset, starts the real
 # window on an X server under Xvfb (offscreen where there is none), takes its
-# pages, popups, a sheet and a batch window, and puts them into docs/.
+# pages, popups, a sheet and a batch window, and puts them into docs/guide/images/
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/setup.sh >/dev/null
@@ -13,7 +13,7 @@ if command -v xvfb-run >/dev/null 2>&1; then
 fi
 (cd "$out" && "${run[@]}" "$OLDPWD/build/release/tests/kelvora_screenshots")
 for name in tooltip discipline-list warning stale batch; do
-    cp "$out/kelvora-$name.png" "docs/$name.png"
+    cp "$out/kelvora-$name.png" "docs/guide/images/$name.png"
 done
-pdftoppm -png -r 60 -singlefile "$out/kelvora-supervision-sheet.pdf" docs/supervision-sheet
-echo "docs/: the README's pictures made anew (the pages as they open: $out/kelvora-tab*.png)"
+pdftoppm -png -r 60 -singlefile "$out/kelvora-supervision-sheet.pdf" docs/guide/images/supervision-sheet
+echo "docs/guide/images/: the pictures of the README and the guide made anew (the pages as they open: $out/kelvora-tab*.png)"

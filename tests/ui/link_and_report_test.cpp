@@ -1,9 +1,11 @@
-// The web link and the error report, through the real window. No browser is
-// ever started: an URL handler counts the opens.
+// The link to the guide and the error report, through the real window. No
+// browser is ever started: an URL handler counts the opens.
 
 #include <gtest/gtest.h>
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QTabBar>
 #include <QUrl>
 
@@ -28,8 +30,11 @@ TEST_F(LinkTest, EachClickOnLabel22OpensThePageOnce)
     ShowPage(3);
     Click(role::kWebLink);
     ASSERT_EQ(Opens(), 1);
-    EXPECT_EQ(Opened().front().toString().toStdString(), ui::kWebPageAddress);
-    EXPECT_TRUE(Opened().front().scheme() == "https");
+    // the guide installed with the program, as a file: address
+    EXPECT_EQ(Opened().front().scheme(), "file");
+    EXPECT_EQ(Opened().front().toLocalFile(), ui::GuidePath());
+    EXPECT_TRUE(ui::GuidePath().endsWith("guide/index.html"));
+    EXPECT_TRUE(QFileInfo::exists(ui::GuidePath()));
     Click(role::kWebLink);
     EXPECT_EQ(Opens(), 2);
     EXPECT_TRUE(window().isVisible());
@@ -83,6 +88,8 @@ TEST_F(WindowTest, LinkThatCannotBeOpenedIsReportedAndTheWindowStays)
     ASSERT_TRUE(report.has_value());
     EXPECT_EQ(report->title, "Kelvora");
     EXPECT_TRUE(report->text.contains("文件未找到")) << report->text.toStdString();
+    EXPECT_TRUE(report->text.contains(QDir::toNativeSeparators(ui::GuidePath())))
+        << report->text.toStdString();
     EXPECT_TRUE(window().isVisible());
     EXPECT_EQ(Caption(role::kTenderFee), "22.55");
     EXPECT_EQ(Get<QLineEdit>(role::kTenderAmount)->text(), "6000");

@@ -18,8 +18,8 @@ namespace {
 
 // The bindings that are not a calculator's.
 constexpr EventBinding kLinkBindings[] = {
-    {role::kWebLink, ControlEvent::Click, [](Controls&) { OpenWebPage(); }, nullptr},
-    {role::kTabs, ControlEvent::DoubleClick, [](Controls&) { OpenWebPage(); }, nullptr},
+    {role::kWebLink, ControlEvent::Click, [](Controls&) { OpenGuide(); }, nullptr},
+    {role::kTabs, ControlEvent::DoubleClick, [](Controls&) { OpenGuide(); }, nullptr},
 };
 
 // A step whose click wrote nothing because a choice holds none of its

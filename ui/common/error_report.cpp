@@ -23,15 +23,14 @@ void Show(QWidget* parent, const QString& text, const QString& advice,
     box.exec();
 }
 
-// What the user can do when the desktop could not open an address or a file.
+// What the user can do when the desktop could not open a file.
 QString LinkAdvice(const LinkOpenError& error)
 {
     const QString target = QString::fromStdString(error.target());
-    if (error.localFile()) {
-        return QStringLiteral("无法用默认的程序打开以下文件，可在文件管理器中打开它：\n") + target;
+    if (error.missing()) {
+        return QStringLiteral("找不到程序说明，它应在：\n") + target;
     }
-    return QStringLiteral("无法在浏览器中打开以下网址，可将其复制到浏览器的地址栏中打开：\n") +
-           target;
+    return QStringLiteral("无法用默认的程序打开以下文件，可在文件管理器中打开它：\n") + target;
 }
 
 }  // namespace

@@ -1,24 +1,41 @@
 #include "ui/common/web_link.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QString>
+#include <QDir>
+#include <QFileInfo>
 #include <QUrl>
-
-#include "ui/common/qt_text.h"
 
 namespace kelvora::ui {
 
-void OpenWebPage()
+QString GuidePath()
 {
-    if (!QDesktopServices::openUrl(QUrl(ToQString(kWebPageAddress)))) {
-        throw LinkOpenError(std::string(kWebPageAddress), false);
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QString places[] = {
+        program.filePath(QStringLiteral("guide/index.html")),
+        program.filePath(QStringLiteral("../share/doc/kelvora/guide/index.html")),
+    };
+    for (const QString& place : places) {
+        if (QFileInfo::exists(place)) {
+            return QDir::cleanPath(place);
+        }
     }
+    return QDir::cleanPath(places[0]);
+}
+
+void OpenGuide()
+{
+    const QString guide = GuidePath();
+    if (!QFileInfo::exists(guide)) {
+        throw LinkOpenError(QDir::toNativeSeparators(guide).toStdString(), true);
+    }
+    OpenLocalFile(guide.toStdString());
 }
 
 void OpenLocalFile(const std::string& path)
 {
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) {
-        throw LinkOpenError(path, true);
+        throw LinkOpenError(path);
     }
 }
 

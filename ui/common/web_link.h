@@ -1,36 +1,42 @@
 #pragma once
-// The program's web page (its description and message board), and files it
-// writes, opened by the desktop's default program. Nothing passes through a
-// shell.
+// The program's guide (a Chinese user guide in HTML, installed with the
+// program) and the files it writes, opened by the desktop's default program
+// as file: addresses. Nothing passes through a shell.
+//
+//   link / tab strip double-click --OpenGuide--> guide/index.html in the browser
 
+#include <QString>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 
 namespace kelvora::ui {
 
-inline constexpr std::string_view kWebPageAddress = "https://kelvora.example.org/guide";
-
-// Raised when the desktop has no program that opens an address or a file.
+// Raised when the desktop has no program that opens a file, or the file is not there.
 class LinkOpenError : public std::runtime_error {
 public:
-    // `target` is the address, or the path of a local file.
-    LinkOpenError(std::string target, bool localFile)
+    // `target` is the path of the local file; `missing` when there is no such file.
+    LinkOpenError(std::string target, bool missing = false)
         : std::runtime_error("cannot open " + target),
           m_target(std::move(target)),
-          m_localFile(localFile)
+          m_missing(missing)
     {
     }
     const std::string& target() const { return m_target; }
-    bool localFile() const { return m_localFile; }
+    bool missing() const { return m_missing; }
 
 private:
     std::string m_target;
-    bool m_localFile;
+    bool m_missing;
 };
 
-// Asks the desktop to open kWebPageAddress and returns at once.
-void OpenWebPage();
+// Where the guide's first page is: beside the program ("guide/index.html",
+// as on Windows and in the build folder) or in its shared documents
+// ("../share/doc/kelvora/guide/index.html", as a Linux package installs it);
+// the first of those places when it is in none.
+QString GuidePath();
+
+// Asks the desktop to open the guide and returns at once.
+void OpenGuide();
 
 // Asks the desktop to open a file with its default program (a PDF viewer).
 void OpenLocalFile(const std::string& path);
