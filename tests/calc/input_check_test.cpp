@@ -1,5 +1,6 @@
 #include "calc/input_check.h"
 
+#include "calc/supervision_fee.h"
 #include "calc/tender_fee.h"
 
 #include <gtest/gtest.h>
@@ -89,11 +90,41 @@ TEST(InputNote, PointsOutValuesAFigureWouldRestOn)
         {"0", InputKind::Percent, true, ""},
         {"1", InputKind::Percent, true, ""},
         {"0", InputKind::Amount, true, ""},
+        // an amount of 100 亿元 and more is very likely one in yuan
+        {"60000000", InputKind::Amount, false, "金额达 100 亿元以上，是否按元填写？"},
+        {"1000000", InputKind::Amount, false, "金额达 100 亿元以上，是否按元填写？"},
+        {"999999.99", InputKind::Amount, false, ""},
+        {"1e15", InputKind::Amount, false, "金额达 100 亿元以上，是否按元填写？"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(InputNote(c.text, c.kind, c.computed).value_or(""), c.note)
             << "\"" << c.text << "\"";
     }
+}
+
+// The fee basis below the table's first point: the standard leaves that
+// fee to agreement, the line is only continued; a note from 500 on says nothing.
+TEST(InputNote, AFeeBasisBelowTheTableIsPointedOut)
+{
+    const CalculatorInput& basis = SupervisionFeeCalculator().steps.front().inputs.front();
+    ASSERT_EQ(basis.control, role::kFeeBasis);
+    const std::string below =
+        "计费额低于 500 万元，不在收费基价表内（按规定由双方协商确定），此处按首段直线延伸计算";
+    const struct {
+        const char* text;
+        std::string note;
+    } cases[] = {
+        {"0", below},      {"10", below},
+        {"499.99", below}, {"-5", "金额为负数"},
+        {"500", ""},       {"35000", ""},
+        {"", ""},          {"60000000", "金额达 100 亿元以上，是否按元填写？"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(InputNote(basis, c.text).value_or(""), c.note) << c.text;
+    }
+    // the tender amount has no table to fall below
+    const CalculatorInput& amount = TenderFeeCalculator().steps.front().inputs.front();
+    EXPECT_FALSE(InputNote(amount, "10").has_value());
 }
 
 TEST(SuggestCorrection, OffersTheAmountMeantByGroupedOrYuanTexts)
@@ -120,6 +151,12 @@ TEST(SuggestCorrection, OffersTheAmountMeantByGroupedOrYuanTexts)
         {"¥6000万元", "", ""},
         {"abc", "", ""},
         {"12.", "", ""},
+        // 100 亿元 and more typed as plain digits: the amount in yuan
+        {"60000000", "按元换算为 6000 万元", "6000"},
+        {"123456789.5", "按元换算为 12345.67895 万元", "12345.67895"},
+        {"999999", "", ""},
+        {"60000000万元", "", ""},
+        {"1e8", "", ""},
     };
     for (const auto& c : cases) {
         const auto correction = SuggestCorrection(c.text, InputKind::Amount);
