@@ -114,10 +114,9 @@ void BM_Export(benchmark::State& state, const std::string& calculator, bool xlsx
     const QString path = folder.filePath(xlsx ? "lots.xlsx" : "lots.csv");
     for (auto _ : state) {
         const std::vector<kelvora::Cells> table = kelvora::TableOf(columns, rows);
-        const QString problem =
-            xlsx ? kelvora::ui::WriteXlsx(path, table, kelvora::ui::NumberColumns(columns),
-                                          columns.money)
-                 : kelvora::ui::WriteCsv(path, table);
+        const auto formats = kelvora::ui::FormatsOf(columns);
+        const QString problem = xlsx ? kelvora::ui::WriteXlsx(path, table, formats, columns.money)
+                                     : kelvora::ui::WriteCsv(path, table, formats);
         if (!problem.isEmpty()) {
             state.SkipWithError(problem.toStdString().c_str());
         }

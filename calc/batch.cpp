@@ -4,32 +4,17 @@
 #include <chrono>
 
 #include "calc/calculators.h"
-#include "calc/control_values.h"
-#include "calc/decimal_text.h"
 #include "calc/float_error.h"
-#include "calc/input_check.h"
 #include "calc/typed_date.h"
 #include "calc/yuan_amount.h"
 
 namespace kelvora {
 namespace {
 
-std::string Joined(const std::vector<std::string>& parts, std::string_view separator)
-{
-    std::string out;
-    for (const std::string& part : parts) {
-        if (!out.empty()) {
-            out += separator;
-        }
-        out += part;
-    }
-    return out;
-}
-
 // A tick as a spreadsheet holds it: 是/否, 1/0, √; empty is 否.
 std::optional<bool> ReadTick(std::string_view cell)
 {
-    const std::string text = std::string(Trimmed(cell));
+    const std::string_view text = Trimmed(cell);
     for (std::string_view yes : {"是", "1", "√", "✓", "Y", "y", "yes", "Yes", "TRUE", "true"}) {
         if (text == yes) {
             return true;
@@ -51,285 +36,310 @@ DateTime DateOf(CivilDay day)
     return DateTime{std::chrono::local_days{ymd}.time_since_epoch()};
 }
 
-}  // namespace
-
-BatchColumns ColumnsOf(const Calculator& calculator)
+// An amount typed in 元, in 万元: the same digits, the point four places on.
+std::optional<std::string> TenThousandth(std::string_view cell)
 {
-    BatchColumns columns;
-    columns.calculator = &calculator;
-    for (const CalculatorStep& step : calculator.steps) {
-        for (const CalculatorInput& input : step.inputs) {
-            const CalculatorStep* source =
-                input.kind == InputKind::Result ? StepWriting(calculator, input.control) : nullptr;
-            if (input.kind != InputKind::Result || (source && source->kind == StepKind::Choice)) {
-                columns.inputs.push_back(&input);
-            }
-        }
-        if (step.kind == StepKind::Calculation) {
-            columns.results.push_back(&step);
-        }
+    auto amount = ReadDecimalText(Trimmed(cell));
+    if (!amount) {
+        return std::nullopt;
     }
-    columns.money = !columns.results.empty() && IsMoney(*columns.results.back());
-
-    auto& list = columns.list;
-    list.push_back({.header = "标段",
-                    .source = ColumnSource::Lot,
-                    .type = ValueType::Text,
-                    .edited = true,
-                    .index = 0});
-    for (std::size_t i = 0; i < columns.inputs.size(); ++i) {
-        const CalculatorInput* input = columns.inputs[i];
-        list.push_back({.header = std::string(input->name),
-                        .source = ColumnSource::Input,
-                        .type = ValueTypeOf(input->kind),
-                        .edited = true,
-                        .index = i + 1,
-                        .input = input});
-    }
-    for (std::size_t i = 0; i < columns.results.size(); ++i) {
-        const CalculatorStep* step = columns.results[i];
-        list.push_back({.header = std::string(step->column),
-                        .source = ColumnSource::Result,
-                        .type = step->value,
-                        .edited = false,
-                        .index = i,
-                        .step = step});
-    }
-    if (columns.money) {
-        list.push_back({.header = "小写",
-                        .source = ColumnSource::Figures,
-                        .type = ValueType::AmountYuan,
-                        .edited = false});
-        list.push_back({.header = "大写",
-                        .source = ColumnSource::Capitals,
-                        .type = ValueType::Text,
-                        .edited = false});
-    }
-    list.push_back({.header = "说明",
-                    .source = ColumnSource::Notes,
-                    .type = ValueType::Text,
-                    .edited = false});
-    return columns;
+    amount->exponent -= 4;
+    return PlainText(*amount);
 }
 
-Cells HeaderOf(const BatchColumns& columns)
-{
-    Cells header;
-    header.reserve(columns.list.size());
-    for (const BatchColumn& column : columns.list) {
-        header.push_back(column.header);
-    }
-    return header;
-}
+// What a lot is told about one of its inputs, and whether it can be worked out.
+struct InputReading {
+    std::optional<Note> note;
+    bool fails = false;
+};
 
-bool IsHeaderRow(const BatchColumns& columns, const Cells& row)
+// Sets one input of a lot from its cell.
+InputReading SetInput(const BatchColumns& columns, const BatchColumn& column, std::string_view cell,
+                      std::string& converted, ControlValues& values)
 {
-    for (const std::string& cell : row) {
-        const std::string_view text = Trimmed(cell);
-        for (const BatchColumn& column : columns.list) {
-            if (column.edited && text == column.header) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-namespace {
-
-// Sets one input of a row; returns why the row cannot be worked out, if so.
-std::optional<std::string> SetInput(const BatchColumns& columns, const CalculatorInput& input,
-                                    const std::string& cell, ControlValues& values,
-                                    std::string& note)
-{
+    const CalculatorInput& input = *column.input;
     const std::string name(input.name);
     switch (input.kind) {
         case InputKind::Tick: {
             const auto ticked = ReadTick(cell);
             values.SetTicked(input.control, ticked.value_or(false));
             if (!ticked) {
-                note = "“" + std::string(Trimmed(cell)) + "”按“否”计算";
+                return {Note{"“" + std::string(Trimmed(cell)) + "”按“否”计算", true}};
             }
-            return std::nullopt;
+            return {};
         }
         case InputKind::Date: {
             const TypedDate typed = ReadTypedDate(cell);
             if (typed.kind == TypedDateKind::Valid && typed.day >= kFirstPickableDay &&
                 typed.day <= kLastPickableDay) {
                 values.SetDate(input.control, DateOf(typed.day));
-                return std::nullopt;
+                return {};
             }
-            note = IsBlank(cell) ? "未填写" + name
-                   : typed.kind == TypedDateKind::Valid
-                       ? name + "“" + std::string(Trimmed(cell)) + "”超出可选的日期范围"
-                       : name + "“" + std::string(Trimmed(cell)) + "”不是有效的日期";
-            return note;
+            const std::string shown(Trimmed(cell));
+            return {Note{IsBlank(cell) ? "未填写" + name
+                         : typed.kind == TypedDateKind::Valid
+                             ? name + "“" + shown + "”超出可选的日期范围"
+                             : name + "“" + shown + "”不是有效的日期",
+                         true},
+                    true};
         }
         case InputKind::Result: {
-            // the value of a choice: the caption of one of its options
+            // the value of a choice: one of its options, as spreadsheets write it
             const CalculatorStep* choice = StepWriting(*columns.calculator, input.control);
-            const std::string text = std::string(Trimmed(cell));
-            for (std::size_t i = 0; i < input.entries.size() && choice != nullptr; ++i) {
-                if (text == input.entries[i]) {
-                    values.SetTicked(choice->buttons[i], true);
-                    return std::nullopt;
-                }
+            if (const auto entry = ReadEntry(input, cell); entry && choice != nullptr) {
+                values.SetTicked(choice->buttons[*entry], true);
+                return {};
             }
             std::string listed;
             for (std::string_view entry : input.entries) {
                 listed += (listed.empty() ? "" : "、") + std::string(entry);
             }
-            note = "请选择" + name + "（" + listed + "）";
-            return note;
+            return {Note{"请选择" + name + "（" + listed + "）", true}, true};
+        }
+        case InputKind::Choice: {
+            const auto entry = ReadEntry(input, cell);
+            values.SetText(input.control, entry ? input.entries[*entry] : Trimmed(cell));
+            if (!entry) {
+                return {Note{"请选择" + name, true}, true};  // the click would write nothing
+            }
+            return {};
         }
         default: {
-            // a cell counts without the blanks around it, as a box's text reads
-            std::string text(Trimmed(cell));
-            const auto marked = InputNote(input, text, true);
-            values.SetText(input.control, std::move(text));
-            if (marked) {
-                note = *marked;
-                if (input.kind == InputKind::Choice) {
-                    return note;  // "请选择服务类型": the click would write nothing
+            std::string_view text = Trimmed(cell);
+            if (column.inYuan) {
+                // the column's header says 元: the figure is the amount in 万元
+                if (const auto tenThousandth = TenThousandth(text)) {
+                    converted = *tenThousandth;
+                    text = converted;
                 }
             }
-            return std::nullopt;
+            values.SetText(input.control, text);
+            return {CheckInput(input, text, true)};
         }
     }
 }
 
+std::string Joined(const std::vector<std::string>& parts, std::string_view separator)
+{
+    std::string out;
+    for (const std::string& part : parts) {
+        out += (out.empty() ? "" : std::string(separator)) + part;
+    }
+    return out;
+}
+
+// The yuan of a lot's fee, or nothing.
+std::optional<YuanAmount> YuanOf(const BatchRow& row)
+{
+    return row.amount.empty() ? std::nullopt : YuanFromCaption(row.amount).amount;
+}
+
 }  // namespace
 
-BatchRow CalculateRow(const BatchColumns& columns, const Cells& cells)
+bool IsHeaderRow(const BatchColumns& columns, const Cells& row)
+{
+    return ReadHeader(*columns.calculator, row).header;
+}
+
+BatchRow CalculateRow(const BatchColumns& columns, Cells cells, ControlValues& scratch)
 {
     BatchRow row;
-    const std::size_t width = columns.inputs.size() + 1;
-    row.given.assign(cells.begin(),
-                     cells.begin() + static_cast<long>(std::min(width, cells.size())));
-    row.given.resize(width);
-    row.cellNotes.resize(columns.inputs.size());
-    ControlValues values;
-    for (std::size_t i = 0; i < columns.inputs.size(); ++i) {
-        const CalculatorInput& input = *columns.inputs[i];
-        if (auto failure = SetInput(columns, input, row.given[i + 1], values, row.cellNotes[i])) {
-            row.failed = true;
-            row.notes.push_back(std::move(*failure));
-        } else if (!row.cellNotes[i].empty()) {
-            row.notes.push_back(std::string(input.name) + "：" + row.cellNotes[i]);
+    row.given = std::move(cells);
+    for (std::size_t i = columns.pastedCells; i < row.given.size(); ++i) {
+        if (!IsBlank(row.given[i])) {
+            row.notes.push_back("第 " + std::to_string(columns.pastedCells + 1) +
+                                " 列起的内容未被读取");
+            break;
         }
     }
-    for (std::size_t i = width; i < cells.size(); ++i) {
-        if (!IsBlank(cells[i])) {
-            row.notes.push_back("第 " + std::to_string(width + 1) + " 列起的内容未被读取");
-            break;
+    row.given.resize(columns.givenCells);
+    scratch.Clear();
+    std::string converted[8];  // amounts in 元 turned into 万元, alive while the clicks read them
+    std::size_t conversions = 0;
+    bool failed = false;
+    bool doubtful = false;
+    for (std::size_t i = 0; i < columns.inputs.size(); ++i) {
+        const BatchColumn& column = columns.list[columns.inputColumn[i]];
+        std::string& room = converted[std::min(conversions, std::size(converted) - 1)];
+        InputReading reading = SetInput(columns, column, row.given[column.index], room, scratch);
+        conversions += column.inYuan ? 1 : 0;
+        if (reading.note) {
+            failed = failed || reading.fails;
+            doubtful = doubtful || reading.note->doubtful;
+            std::string said = reading.fails
+                                   ? reading.note->text
+                                   : std::string(column.input->name) + "：" + reading.note->text;
+            row.marks.push_back({column.index, std::move(*reading.note), std::move(said)});
+        } else if (column.inYuan && !IsBlank(row.given[column.index])) {
+            row.notes.push_back(std::string(column.input->name) + " " +
+                                std::string(Trimmed(row.given[column.index])) + " 元按 " + room +
+                                " 万元计算");
         }
     }
     for (const CalculatorStep& step : columns.calculator->steps) {
-        if (row.failed) {
+        if (failed) {
             break;
         }
         try {
-            step.click(values);
+            step.click(scratch);
         } catch (const FloatingPointError& error) {
-            row.failed = true;
+            failed = true;
             row.notes.push_back(std::string(step.name) + "：" + FloatFaultText(error.fault()));
             break;
         }
-        if (values.Text(step.result).empty()) {
-            const CalculatorInput* unchosen = UnchosenInput(step, values);
-            row.failed = true;
+        if (scratch.Written(step.result).caption.empty()) {
+            const CalculatorInput* unchosen = UnchosenInput(step, scratch);
+            failed = true;
             row.notes.push_back(unchosen != nullptr ? "请选择" + std::string(unchosen->name)
                                                     : std::string(step.name) + "未能计算");
             break;
         }
         if (step.check != nullptr) {
-            if (auto note = step.check(values)) {
+            if (auto note = step.check(scratch)) {
                 row.notes.push_back(std::move(*note));
             }
         }
     }
-    if (row.failed) {
+    row.state = failed ? RowState::Failed : doubtful ? RowState::Doubtful : RowState::Counted;
+    if (failed) {
         return row;
     }
+    row.results.reserve(columns.results.size());
     for (const CalculatorStep* step : columns.results) {
-        row.results.push_back(values.Text(step->result));
+        row.results.push_back(scratch.Written(step->result).caption);
     }
     if (columns.money) {
-        const YuanResult yuan = YuanFromCaption(values.Amount(columns.results.back()->result));
-        if (yuan.amount) {
-            row.figures = YuanFigures(*yuan.amount);
-            row.capitals = YuanCapitals(*yuan.amount);
-            row.yuan = YuanDecimal(*yuan.amount);
-        } else {
+        row.amount = scratch.Written(columns.results.back()->result).amount;
+        if (!YuanOf(row)) {
             row.notes.push_back("金额过大，无法写成大写金额");
         }
     }
     return row;
 }
 
-std::string CellText(const BatchColumn& column, const BatchRow& row)
+BatchRow CalculateRow(const BatchColumns& columns, Cells cells)
+{
+    ControlValues scratch;
+    return CalculateRow(columns, std::move(cells), scratch);
+}
+
+std::string CellText(const BatchColumn& column, const BatchRow& row, bool words)
 {
     switch (column.source) {
         case ColumnSource::Lot:
         case ColumnSource::Input:
-            return column.index < row.given.size() ? row.given[column.index] : std::string();
+        case ColumnSource::Kept: {
+            const std::string& given =
+                column.index < row.given.size() ? row.given[column.index] : std::string();
+            if (words && column.input != nullptr && column.input->kind == InputKind::Tick) {
+                if (const auto ticked = ReadTick(given)) {
+                    return *ticked ? "是" : "否";
+                }
+            }
+            return given;
+        }
         case ColumnSource::Result:
             return column.index < row.results.size() ? row.results[column.index] : std::string();
-        case ColumnSource::Figures:
-            return row.figures;
-        case ColumnSource::Capitals:
-            return row.capitals;
-        case ColumnSource::Notes:
-            return Joined(row.notes, "；");
+        case ColumnSource::Figures: {
+            const auto yuan = YuanOf(row);
+            return yuan ? YuanFigures(*yuan) : std::string();
+        }
+        case ColumnSource::Capitals: {
+            const auto yuan = YuanOf(row);
+            return yuan ? YuanCapitals(*yuan) : std::string();
+        }
+        case ColumnSource::Notes: {
+            std::vector<std::string> lines;
+            for (const CellMark& mark : row.marks) {
+                lines.push_back(mark.said);
+            }
+            lines.insert(lines.end(), row.notes.begin(), row.notes.end());
+            return Joined(lines, "；");
+        }
     }
     return {};
 }
 
-std::string_view CellNote(const BatchColumn& column, const BatchRow& row)
+const Note* CellNote(const BatchColumn& column, const BatchRow& row)
 {
-    if (column.source != ColumnSource::Input || column.index == 0 ||
-        column.index > row.cellNotes.size()) {
-        return {};
+    if (column.source != ColumnSource::Input) {
+        return nullptr;
     }
-    return row.cellNotes[column.index - 1];
+    for (const CellMark& mark : row.marks) {
+        if (mark.cell == column.index) {
+            return &mark.note;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<Correction> CellCorrection(const BatchColumn& column, const BatchRow& row)
+{
+    if (column.source != ColumnSource::Input || column.input->kind != InputKind::Amount ||
+        column.inYuan || column.index >= row.given.size()) {
+        return std::nullopt;
+    }
+    return SuggestCorrection(row.given[column.index], InputKind::Amount);
 }
 
 BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& rows)
 {
     BatchTotal total;
     total.sums.resize(columns.results.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        switch (rows[r].state) {
+            case RowState::Counted:
+                ++total.counted;
+                break;
+            case RowState::Doubtful:
+                total.doubtful.push_back(r);
+                break;
+            case RowState::Failed:
+                ++total.failed;
+                break;
+        }
+    }
+    if (!columns.money) {
+        return total;
+    }
+    std::vector<std::string> figures;
+    figures.reserve(total.counted);
     for (const BatchRow& row : rows) {
-        total.failed += row.failed ? 1 : 0;
+        if (row.state == RowState::Counted) {
+            figures.push_back(row.results.back());
+        }
     }
-    std::vector<std::string> captions;
-    captions.reserve(rows.size());
-    for (std::size_t j = 0; j < columns.results.size(); ++j) {
-        if (!IsMoney(*columns.results[j])) {
-            continue;
+    total.sums.back() = DecimalSum(figures).value_or("");
+    // the 合计 of 小写 is the sum of the 小写 shown, to the 分
+    figures.clear();
+    for (const BatchRow& row : rows) {
+        if (const auto yuan = row.state == RowState::Counted ? YuanOf(row) : std::nullopt) {
+            figures.push_back(YuanDecimal(*yuan));
         }
-        captions.clear();
-        for (const BatchRow& row : rows) {
-            if (!row.failed) {
-                captions.push_back(row.results[j]);
-            }
-        }
-        total.sums[j] = DecimalSum(captions).value_or("");
     }
-    if (columns.money) {
-        // the 合计 of 小写 is the sum of the 小写 shown, to the 分
-        captions.clear();
-        for (const BatchRow& row : rows) {
-            if (!row.failed && !row.yuan.empty()) {
-                captions.push_back(row.yuan);
-            }
-        }
-        const YuanResult yuan = YuanFromYuan(DecimalSum(captions).value_or(""));
-        if (yuan.amount) {
-            total.figures = YuanFigures(*yuan.amount);
-            total.capitals = YuanCapitals(*yuan.amount);
-        }
+    if (const YuanResult yuan = YuanFromYuan(DecimalSum(figures).value_or("")); yuan.amount) {
+        total.figures = YuanFigures(*yuan.amount);
+        total.capitals = YuanCapitals(*yuan.amount);
     }
     return total;
+}
+
+std::string TotalNote(const BatchTotal& total)
+{
+    std::vector<std::string> parts;
+    if (!total.doubtful.empty()) {
+        constexpr std::size_t kListed = 20;
+        std::string rows;
+        for (std::size_t i = 0; i < std::min(total.doubtful.size(), kListed); ++i) {
+            rows += (i == 0 ? "" : "、") + std::to_string(total.doubtful[i] + 1);
+        }
+        parts.push_back(std::to_string(total.doubtful.size()) + " 行有疑问未计入合计：第 " + rows +
+                        " 行" + (total.doubtful.size() > kListed ? "等" : ""));
+    }
+    if (total.failed > 0) {
+        parts.push_back(std::to_string(total.failed) + " 行计算失败，未计入合计");
+    }
+    return Joined(parts, "；");
 }
 
 std::string TotalText(const BatchColumn& column, const BatchTotal& total)
@@ -338,15 +348,15 @@ std::string TotalText(const BatchColumn& column, const BatchTotal& total)
         case ColumnSource::Lot:
             return "合计";
         case ColumnSource::Result:
-            return column.index < total.sums.size() ? total.sums[column.index] : std::string();
+            return column.index + 1 == total.sums.size() ? total.sums.back() : std::string();
         case ColumnSource::Figures:
             return total.figures;
         case ColumnSource::Capitals:
             return total.capitals;
         case ColumnSource::Notes:
-            return total.failed == 0 ? std::string()
-                                     : std::to_string(total.failed) + " 行计算失败，未计入合计";
+            return TotalNote(total);
         case ColumnSource::Input:
+        case ColumnSource::Kept:
             break;
     }
     return {};
@@ -382,15 +392,21 @@ std::string CalculateRows(std::string_view calculator, std::string_view rows)
     if (found == nullptr) {
         return {};
     }
-    const BatchColumns columns = ColumnsOf(*found);
     std::vector<Cells> cells = ParseTable(rows);
-    if (!cells.empty() && IsHeaderRow(columns, cells.front())) {
-        cells.erase(cells.begin());
+    BatchColumns columns = ColumnsOf(*found);
+    if (!cells.empty()) {
+        if (HeaderReading header = ReadHeader(*found, cells.front()); header.header) {
+            if (header.columns) {
+                columns = std::move(*header.columns);
+            }
+            cells.erase(cells.begin());
+        }
     }
     std::vector<BatchRow> worked;
     worked.reserve(cells.size());
-    for (const Cells& row : cells) {
-        worked.push_back(CalculateRow(columns, row));
+    ControlValues scratch;
+    for (Cells& row : cells) {
+        worked.push_back(CalculateRow(columns, std::move(row), scratch));
     }
     return FormatTable(TableOf(columns, worked));
 }

@@ -4,93 +4,88 @@
 // steps chained through the captions they show, and given back as a table
 // that pastes into a spreadsheet cell by cell.
 //
-//   calculators' table --ColumnsOf--> named columns (header, source, value type, edited)
-//   text --ParseTable--> cells --CalculateRow--> captions, 小写/大写, 说明
-//   rows --TotalOf--> 合计: the exact decimal sum of the captions shown
+//   text --ParseTable--> cells --CalculateRow--> captions, marks, the fee's amount
+//   rows --TotalOf--> 合计: the exact sum of the figures of the lots it covers
 //   columns + rows --TableOf--> header, a row per lot, 合计 --FormatTable--> text
 //
-// Every reader of a batch (the table text, the window's model, the .xlsx and
-// CSV files, the batch sheet) goes through the column list: none computes a
-// column from its position.
+// A lot whose figure rests on a doubtful input (a text not read entirely, no
+// number, an amount that looks like yuan, an empty or zero coefficient) shows
+// its figure with its mark and is left out of the 合计 until corrected. The
+// workings and the 小写 and 大写 of a lot are made only when they are shown
+// or exported. Every reader of a batch goes through the column list
+// (calc/batch_columns.h): none computes a column from its position.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "calc/calculator.h"
+#include "calc/batch_columns.h"
+#include "calc/control_values.h"
 #include "calc/decimal_text.h"
+#include "calc/input_check.h"
 #include "calc/table_text.h"
-#include "calc/value_type.h"
 
 namespace kelvora {
 
-// Where a column's cells come from.
-enum class ColumnSource {
-    Lot,       // 标段, as given
-    Input,     // an input of the calculator, as given
-    Result,    // a step's caption
-    Figures,   // 小写 of the last result, an amount of money
-    Capitals,  // 大写 of the last result
-    Notes,     // 说明: the marks the window would show, or why a row failed
-};
-
-struct BatchColumn {
-    std::string header;  // "中标金额", "收费基价（万元）", "小写"
-    ColumnSource source;
-    ValueType type;
-    bool edited;  // typed or pasted by the user
-    // For Lot and Input: the row's given cell; for Result: the row's result.
-    std::size_t index = 0;
-    const CalculatorInput* input = nullptr;  // for Input
-    const CalculatorStep* step = nullptr;    // for Result
-};
-
-struct BatchColumns {
-    const Calculator* calculator = nullptr;
-    std::vector<BatchColumn> list;               // in the order they are shown
-    std::vector<const CalculatorInput*> inputs;  // the given cells after 标段, in order
-    std::vector<const CalculatorStep*> results;  // the steps whose captions are columns
-    bool money = false;                          // the last result is an amount in 万元
-};
-
-// 标段, the inputs a person types (a choice's value included), each result,
-// 小写 and 大写 of the last for money, 说明.
-BatchColumns ColumnsOf(const Calculator& calculator);
-
-Cells HeaderOf(const BatchColumns& columns);
-
-// Whether a row is a header row rather than a lot (it names the columns).
+// Whether a header row's first cell is a row (not a lot).
 bool IsHeaderRow(const BatchColumns& columns, const Cells& row);
 
-struct BatchRow {
-    Cells given;                         // 标段 and the input cells, one per given column
-    Cells results;                       // a caption per result column; empty when failed
-    std::string figures, capitals;       // 小写 and 大写 of the last result's amount
-    std::string yuan;                    // that amount in 元 to the 分, as 小写 shows it
-    std::vector<std::string> notes;      // 说明
-    std::vector<std::string> cellNotes;  // per input, empty where nothing is marked
-    bool failed = false;
+enum class RowState : std::uint8_t {
+    Counted,   // its figure goes into the 合计
+    Doubtful,  // its figure rests on a doubtful input: shown, left out of the 合计
+    Failed,    // no figure (an unknown type, an overflow, a date that does not exist)
 };
 
-BatchRow CalculateRow(const BatchColumns& columns, const Cells& cells);
+// What is said of one given cell: as its mark says it, and as 说明 does.
+struct CellMark {
+    std::size_t cell;  // the row's given cell
+    Note note;
+    std::string said;  // with the input's name before it where the row still has a figure
+};
 
-// The text of a row's cell in a column.
-std::string CellText(const BatchColumn& column, const BatchRow& row);
+struct BatchRow {
+    Cells given;                     // one per given column, as pasted or typed
+    Cells results;                   // a caption per result column; empty when failed
+    std::string amount;              // the fee's amount its yuan come from, for money
+    std::vector<CellMark> marks;     // the cells with a note, in the columns' order
+    std::vector<std::string> notes;  // what is said of the row as a whole
+    RowState state = RowState::Counted;
+};
 
-// The mark of a row's given cell, or an empty text.
-std::string_view CellNote(const BatchColumn& column, const BatchRow& row);
+// Works a lot out through the calculator's clicks; `scratch` is reused from
+// lot to lot. The cells are taken, not copied.
+BatchRow CalculateRow(const BatchColumns& columns, Cells cells, ControlValues& scratch);
+BatchRow CalculateRow(const BatchColumns& columns, Cells cells);
+
+// The text of a row's cell in a column; a tick reads 是 or 否 on a sheet
+// (`words`), and as given elsewhere.
+std::string CellText(const BatchColumn& column, const BatchRow& row, bool words = false);
+
+// The mark of a row's given cell, or nothing.
+const Note* CellNote(const BatchColumn& column, const BatchRow& row);
+
+// The evident correction of a row's cell (thousands separators, an amount in
+// yuan), or nothing.
+std::optional<Correction> CellCorrection(const BatchColumn& column, const BatchRow& row);
 
 struct BatchTotal {
-    Cells sums;  // per result column; empty for non-money columns
-    // The exact sum of the rows' 小写, in figures and capitals.
-    std::string figures, capitals;
-    std::size_t failed = 0;  // rows left out
+    Cells sums;                         // per result column; empty for non-money columns
+    std::string figures, capitals;      // the exact sum of the counted lots' 小写
+    std::vector<std::size_t> doubtful;  // the rows left out as doubtful, from 0
+    std::size_t failed = 0;             // rows without a figure
+    std::size_t counted = 0;
 };
 
 BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& rows);
 
-// The 合计 row's cell in a column.
+// What the 合计 covers and leaves out: "2 行有疑问未计入合计：第 3、7 行；1
+// 行计算失败，未计入合计".
+std::string TotalNote(const BatchTotal& total);
+
+// The 合计 row's cell in a column: the sums of the fee alone (a sum of base
+// prices across lots means nothing).
 std::string TotalText(const BatchColumn& column, const BatchTotal& total);
 
 // The whole table as cells: the header, each row, and 合计 for money.

@@ -34,7 +34,20 @@ struct CalculatorInput {
     // What else is pointed out about the figure of a number box (a fee basis
     // below the table), or nullptr.
     std::optional<std::string> (*note)(double value) = nullptr;
+    // The usual other names of the input in a spreadsheet's header row.
+    std::span<const std::string_view> aliases = {};
+    // Which entry a value written in a spreadsheet means, beyond the entry
+    // itself ("II级" for 较复杂), or nullptr.
+    std::optional<std::size_t> (*readEntry)(std::string_view text) = nullptr;
 };
+
+// The entry of a choice (or of a choice step's value) that `text` is, character
+// for character, as the window reads it.
+std::optional<std::size_t> ChosenEntry(const CalculatorInput& input, std::string_view text);
+
+// The entry a spreadsheet's cell names: without the blanks around it, the
+// entry itself or one of the ways people write it.
+std::optional<std::size_t> ReadEntry(const CalculatorInput& input, std::string_view cell);
 
 enum class StepKind {
     Calculation,  // one button, which reads the inputs

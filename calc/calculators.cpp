@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "calc/calendar_days.h"
+#include "calc/decimal_text.h"
 #include "calc/supervision_fee.h"
 #include "calc/tender_fee.h"
 
@@ -117,12 +118,7 @@ const CalculatorInput* UnchosenInput(const CalculatorStep& step, const Controls&
         if (input.kind != InputKind::Choice || input.entries.empty()) {
             continue;
         }
-        const std::string text = window.Text(input.control);
-        bool listed = false;
-        for (std::string_view entry : input.entries) {
-            listed = listed || entry == text;
-        }
-        if (!listed) {
+        if (!ChosenEntry(input, window.Text(input.control))) {
             return &input;
         }
     }
@@ -181,6 +177,25 @@ std::string PressFirst(const CalculatorStep& press, ResultState state, const Con
     }
     return std::string(lead) + "点击“" + window.Text(press.buttons.front()) + "”" +
            (changed ? "重新计算" : "");
+}
+
+std::optional<std::size_t> ChosenEntry(const CalculatorInput& input, std::string_view text)
+{
+    for (std::size_t i = 0; i < input.entries.size(); ++i) {
+        if (input.entries[i] == text) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> ReadEntry(const CalculatorInput& input, std::string_view cell)
+{
+    const std::string_view text = Trimmed(cell);
+    if (auto entry = ChosenEntry(input, text)) {
+        return entry;
+    }
+    return input.readEntry != nullptr ? input.readEntry(text) : std::nullopt;
 }
 
 const CalculatorInput* InputOf(ControlName control)

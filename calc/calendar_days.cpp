@@ -46,23 +46,30 @@ void Command4Click(Controls& controls)
     const DateTime start = controls.Date(role::kStartDate);
     const DateTime completion = controls.Date(role::kCompletionDate);
     const std::int32_t count = CalendarDays(start, completion);
-    controls.WriteResult(role::kPeriod,
-                         {FormatWhole(count), CalendarDaysWorking(start, completion, count)});
+    controls.WriteResult(
+        role::kPeriod,
+        {FormatWhole(count),
+         controls.WantsWorking() ? CalendarDaysWorking(start, completion, count) : std::string()});
 }
 
 namespace {
+
+constexpr std::string_view kStartAliases[] = {"开工时间", "开始日期"};
+constexpr std::string_view kCompletionAliases[] = {"竣工时间", "完工日期", "结束日期"};
 
 constexpr CalculatorInput kPeriodInputs[] = {
     {.control = role::kStartDate,
      .kind = InputKind::Date,
      .name = "开工日期",
      .unit = "",
-     .prompt = role::kStartPrompt},
+     .prompt = role::kStartPrompt,
+     .aliases = kStartAliases},
     {.control = role::kCompletionDate,
      .kind = InputKind::Date,
      .name = "竣工日期",
      .unit = "",
-     .prompt = role::kCompletionPrompt},
+     .prompt = role::kCompletionPrompt,
+     .aliases = kCompletionAliases},
 };
 constexpr ControlName kPeriodButtons[] = {role::kPeriodCalculate};
 

@@ -1,10 +1,14 @@
 #pragma once
-// Controls without a window: the texts, ticks and dates of one set of
-// inputs, and the results the clicks write, held by role. The batch works a
-// row through the calculators' own clicks with it.
+// Controls without a window: the texts, ticks and dates of one lot's inputs,
+// and the results the clicks write, by role. The batch works each lot
+// through the calculators' own clicks with it, one instance for all lots:
+// a few roles in flat lists, the texts seen where they stand (never copied),
+// and no workings written.
 
-#include <map>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "calc/controls.h"
 
@@ -14,47 +18,82 @@ class ControlValues : public Controls {
 public:
     std::string Text(ControlName control) const override
     {
-        const auto it = m_texts.find(control.str());
-        return it == m_texts.end() ? std::string() : it->second;
+        for (const auto& [name, text] : m_texts) {
+            if (name == control) {
+                return std::string(text);
+            }
+        }
+        for (const auto& [name, result] : m_results) {
+            if (name == control) {
+                return result.caption;
+            }
+        }
+        return {};
     }
     bool Checked(ControlName control) const override
     {
-        const auto it = m_ticked.find(control.str());
-        return it != m_ticked.end() && it->second;
+        for (const auto& [name, ticked] : m_ticked) {
+            if (name == control) {
+                return ticked;
+            }
+        }
+        return false;
     }
     DateTime Date(ControlName control) const override
     {
-        const auto it = m_dates.find(control.str());
-        return it == m_dates.end() ? DateTime{} : it->second;
+        for (const auto& [name, date] : m_dates) {
+            if (name == control) {
+                return date;
+            }
+        }
+        return {};
     }
     void WriteResult(ControlName control, const Result& result) override
     {
-        m_texts[std::string(control.str())] = result.caption;
-        m_amounts[std::string(control.str())] = result.amount;
+        for (auto& [name, written] : m_results) {
+            if (name == control) {
+                written = result;
+                return;
+            }
+        }
+        m_results.emplace_back(control, result);
+    }
+    bool WantsWorking() const override { return false; }
+
+    // The result last written, or an empty one.
+    const Result& Written(ControlName control) const
+    {
+        static const Result kNone;
+        for (const auto& [name, result] : m_results) {
+            if (name == control) {
+                return result;
+            }
+        }
+        return kNone;
     }
 
-    // The amount a result's yuan come from, as written with it.
-    std::string Amount(ControlName control) const
+    // `text` must outlive its reading (the lot's own cell).
+    void SetText(ControlName control, std::string_view text)
     {
-        const auto it = m_amounts.find(control.str());
-        return it == m_amounts.end() ? std::string() : it->second;
+        m_texts.emplace_back(control, text);
     }
+    void SetTicked(ControlName control, bool ticked) { m_ticked.emplace_back(control, ticked); }
+    void SetDate(ControlName control, DateTime date) { m_dates.emplace_back(control, date); }
 
-    void SetText(ControlName control, std::string text)
+    // Forgets every value, keeping the room they took for the next lot.
+    void Clear()
     {
-        m_texts[std::string(control.str())] = std::move(text);
+        m_texts.clear();
+        m_ticked.clear();
+        m_dates.clear();
+        m_results.clear();
     }
-    void SetTicked(ControlName control, bool ticked)
-    {
-        m_ticked[std::string(control.str())] = ticked;
-    }
-    void SetDate(ControlName control, DateTime date) { m_dates[std::string(control.str())] = date; }
 
 private:
-    std::map<std::string, std::string, std::less<>> m_texts;
-    std::map<std::string, std::string, std::less<>> m_amounts;
-    std::map<std::string, bool, std::less<>> m_ticked;
-    std::map<std::string, DateTime, std::less<>> m_dates;
+    std::vector<std::pair<ControlName, std::string_view>> m_texts;
+    std::vector<std::pair<ControlName, bool>> m_ticked;
+    std::vector<std::pair<ControlName, DateTime>> m_dates;
+    std::vector<std::pair<ControlName, Result>> m_results;
 };
 
 }  // namespace kelvora

@@ -38,6 +38,9 @@ public:
     virtual DateTime Date(ControlName control) const = 0;
     // Replaces a result label's caption and working together.
     virtual void WriteResult(ControlName control, const Result& result) = 0;
+    // Whether a click writes the working with its figure; a batch of lots asks
+    // for the figures alone and writes a lot's working only when it is shown.
+    virtual bool WantsWorking() const { return true; }
 };
 
 }  // namespace kelvora

@@ -22,34 +22,44 @@ bool IsExpectedUnit(std::string_view rest, InputKind kind)
     return false;
 }
 
+Note Doubt(std::string text)
+{
+    return {std::move(text), true};
+}
+
+Note Info(std::string text)
+{
+    return {std::move(text), false};
+}
+
 // What is pointed out about a number read entirely.
-std::optional<std::string> ValueNote(double value, InputKind kind)
+std::optional<Note> ValueNote(double value, InputKind kind)
 {
     switch (kind) {
         case InputKind::Amount:
             if (value < 0) {
-                return "金额为负数";
+                return Info("金额为负数");
             }
             if (value >= kLikelyYuan) {
-                return "金额达 100 亿元以上，是否按元填写？";
+                return Doubt("金额达 100 亿元以上，是否按元填写？");
             }
             break;
         case InputKind::Coefficient:
             if (value == 0) {
-                return "系数为 0，计算结果将为 0";
+                return Doubt("系数为 0，计算结果将为 0");
             }
             if (value < 0) {
-                return "系数为负数";
+                return Info("系数为负数");
             }
             break;
         case InputKind::Percent: {
             const std::string shown = FormatGeneral(value);
             if (value > 20 || value < -20) {
-                return "超出 ±20% 的幅度，仍按 " + shown + "% 计算";
+                return Info("超出 ±20% 的幅度，仍按 " + shown + "% 计算");
             }
             if (value != 0 && value > -1 && value < 1) {
                 const std::string percent = FormatGeneral(value * 100);
-                return "按 " + shown + "% 计算；如指 " + percent + "%，请输入 " + percent;
+                return Info("按 " + shown + "% 计算；如指 " + percent + "%，请输入 " + percent);
             }
             break;
         }
@@ -61,12 +71,12 @@ std::optional<std::string> ValueNote(double value, InputKind kind)
 
 }  // namespace
 
-std::optional<std::string> InputNote(std::string_view text, InputKind kind, bool computed,
-                                     std::optional<std::string> (*note)(double))
+std::optional<Note> CheckInput(std::string_view text, InputKind kind, bool computed,
+                               std::optional<std::string> (*note)(double))
 {
     if (Trimmed(text).empty()) {
         if (computed) {
-            return "未填写，按 0 计算";
+            return Doubt("未填写，按 0 计算");
         }
         return std::nullopt;
     }
@@ -74,36 +84,50 @@ std::optional<std::string> InputNote(std::string_view text, InputKind kind, bool
     try {
         number = ReadLeadingNumber(text);
     } catch (const FloatingPointError&) {
-        return "数值超出范围，计算时将报告溢出";
+        return Doubt("数值超出范围，计算时将报告溢出");
     }
     if (number.length == 0) {
-        return "未读到数字，按 0 计算";
+        return Doubt("未读到数字，按 0 计算");
     }
     const std::string_view rest = Trimmed(text.substr(number.length));
     if (!rest.empty() && !IsExpectedUnit(rest, kind)) {
-        return "按 " + FormatGeneral(number.value) + " 计算，“" + std::string(rest) + "”未被读取";
+        return Doubt("按 " + FormatGeneral(number.value) + " 计算，“" + std::string(rest) +
+                     "”未被读取");
     }
     if (auto valueNote = ValueNote(number.value, kind)) {
         return valueNote;
     }
-    return note != nullptr ? note(number.value) : std::nullopt;
+    if (note != nullptr) {
+        if (auto extra = note(number.value)) {
+            return Info(std::move(*extra));
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Note> CheckInput(const CalculatorInput& input, std::string_view text, bool computed)
+{
+    if (IsNumberKind(input.kind)) {
+        return CheckInput(text, input.kind, computed, input.note);
+    }
+    if (input.kind != InputKind::Choice || input.entries.empty() || ChosenEntry(input, text)) {
+        return std::nullopt;
+    }
+    return Doubt("请选择" + std::string(input.name));
+}
+
+std::optional<std::string> InputNote(std::string_view text, InputKind kind, bool computed,
+                                     std::optional<std::string> (*note)(double))
+{
+    auto checked = CheckInput(text, kind, computed, note);
+    return checked ? std::optional(std::move(checked->text)) : std::nullopt;
 }
 
 std::optional<std::string> InputNote(const CalculatorInput& input, std::string_view text,
                                      bool computed)
 {
-    if (IsNumberKind(input.kind)) {
-        return InputNote(text, input.kind, computed, input.note);
-    }
-    if (input.kind != InputKind::Choice || input.entries.empty()) {
-        return std::nullopt;
-    }
-    for (std::string_view entry : input.entries) {
-        if (entry == text) {
-            return std::nullopt;
-        }
-    }
-    return "请选择" + std::string(input.name);
+    auto checked = CheckInput(input, text, computed);
+    return checked ? std::optional(std::move(checked->text)) : std::nullopt;
 }
 
 std::vector<std::string> StepNotes(const CalculatorStep& step, const Controls& window)

@@ -17,12 +17,23 @@
 
 namespace kelvora {
 
+// What is said about an input's text: the words, and whether the figure may
+// rest on a misread text (not read entirely, no number, an amount that looks
+// like yuan, an empty or zero coefficient): such a lot is left out of a
+// batch's 合计 until it is corrected. Anything else only informs.
+struct Note {
+    std::string text;
+    bool doubtful;
+};
+
 // The note for a number box's text, or nothing when it reads as typed. An
 // empty box is pointed out only once a figure has been computed from it
 // (`computed`); so is a coefficient of 0 or below, a range beyond ±20 % and
 // one between −1 and 1 that may have been meant as a percentage, and an
 // amount of 100 亿元 or more, which is very likely one in yuan.
 // `note` says what else is pointed out about the figure read, or is nullptr.
+std::optional<Note> CheckInput(std::string_view text, InputKind kind, bool computed = false,
+                               std::optional<std::string> (*note)(double) = nullptr);
 std::optional<std::string> InputNote(std::string_view text, InputKind kind, bool computed = false,
                                      std::optional<std::string> (*note)(double) = nullptr);
 
@@ -32,6 +43,8 @@ inline constexpr double kLikelyYuan = 1'000'000;
 // The note for a typed input of a calculator (a number box or a choice from
 // a list) holding `text`: "请选择服务类型" for a choice none of whose
 // entries it is; nothing for the other kinds.
+std::optional<Note> CheckInput(const CalculatorInput& input, std::string_view text,
+                               bool computed = false);
 std::optional<std::string> InputNote(const CalculatorInput& input, std::string_view text,
                                      bool computed = false);
 

@@ -162,17 +162,19 @@ std::string ComplexityWorking(std::size_t grade)
 
 void ComplexityCoefficient(Controls& controls, std::size_t grade)
 {
-    controls.WriteResult(
-        role::kComplexityCoefficient,
-        {FormatTwoDecimals(kComplexityGrades.at(grade).coefficient), ComplexityWorking(grade)});
+    controls.WriteResult(role::kComplexityCoefficient,
+                         {FormatTwoDecimals(kComplexityGrades.at(grade).coefficient),
+                          controls.WantsWorking() ? ComplexityWorking(grade) : std::string()});
 }
 
 void Command10Click(Controls& controls)
 {
     const double amount = ReadNumber(controls.Text(role::kFeeBasis));
     const BasePriceSteps steps = SupervisionBasePriceSteps(amount);
-    controls.WriteResult(role::kBasePrice,
-                         MoneyResult(FormatGeneral(steps.price), BasePriceWorking(steps)));
+    controls.WriteResult(
+        role::kBasePrice,
+        MoneyResult(FormatGeneral(steps.price),
+                    controls.WantsWorking() ? BasePriceWorking(steps) : std::string()));
 }
 
 void Command2Click(Controls& controls)
@@ -185,7 +187,9 @@ void Command2Click(Controls& controls)
     controls.WriteResult(
         role::kBenchmark,
         MoneyResult(FormatGeneral(benchmark),
-                    BenchmarkWorking(base, discipline, complexity, elevation, benchmark)));
+                    controls.WantsWorking()
+                        ? BenchmarkWorking(base, discipline, complexity, elevation, benchmark)
+                        : std::string()));
 }
 
 void Command3Click(Controls& controls)
@@ -193,8 +197,11 @@ void Command3Click(Controls& controls)
     const double benchmark = ReadNumber(controls.Text(role::kBenchmark));
     const double range = ReadNumber(controls.Text(role::kRange));
     const double fee = ChargedFee(benchmark, range);
-    controls.WriteResult(role::kChargedFee,
-                         MoneyResult(FormatGeneral(fee), ChargedFeeWorking(benchmark, range, fee)));
+    controls.WriteResult(
+        role::kChargedFee,
+        MoneyResult(FormatGeneral(fee), controls.WantsWorking()
+                                            ? ChargedFeeWorking(benchmark, range, fee)
+                                            : std::string()));
 }
 
 void ComplexityOptionClick(Controls& controls)
@@ -222,13 +229,39 @@ std::optional<std::string> BelowTableNote(double amount)
     return std::nullopt;
 }
 
+constexpr std::string_view kBasisAliases[] = {"建安工程费"};
+constexpr std::string_view kDisciplineAliases[] = {"专业系数"};
+constexpr std::string_view kComplexityAliases[] = {"复杂程度"};
+constexpr std::string_view kElevationAliases[] = {"高程系数"};
+constexpr std::string_view kRangeAliases[] = {"浮动幅度", "浮动比例"};
+
+// A grade as spreadsheets write it: its caption, a roman numeral (with 级
+// or without), or its coefficient.
+std::optional<std::size_t> ReadGrade(std::string_view text)
+{
+    constexpr std::string_view kSpellings[3][8] = {
+        {"I", "Ⅰ", "I级", "Ⅰ级", "0.85"},
+        {"II", "Ⅱ", "II级", "Ⅱ级", "1", "1.0", "1.00"},
+        {"III", "Ⅲ", "III级", "Ⅲ级", "1.15"},
+    };
+    for (std::size_t grade = 0; grade < std::size(kSpellings); ++grade) {
+        for (std::string_view spelling : kSpellings[grade]) {
+            if (!spelling.empty() && spelling == text) {
+                return grade;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 constexpr CalculatorInput kBasePriceInputs[] = {
     {.control = role::kFeeBasis,
      .kind = InputKind::Amount,
      .name = "计费额",
      .unit = "万元",
      .prompt = role::kFeeBasisPrompt,
-     .note = &BelowTableNote},
+     .note = &BelowTableNote,
+     .aliases = kBasisAliases},
 };
 constexpr CalculatorInput kBenchmarkInputs[] = {
     {.control = role::kBasePrice,
@@ -240,18 +273,22 @@ constexpr CalculatorInput kBenchmarkInputs[] = {
      .kind = InputKind::Coefficient,
      .name = "专业调整系数",
      .unit = "",
-     .prompt = role::kDisciplinePrompt},
+     .prompt = role::kDisciplinePrompt,
+     .aliases = kDisciplineAliases},
     {.control = role::kComplexityCoefficient,
      .kind = InputKind::Result,
      .name = "工程复杂程度",
      .unit = "",
      .prompt = role::kNone,
-     .entries = kComplexityCaptions},
+     .entries = kComplexityCaptions,
+     .aliases = kComplexityAliases,
+     .readEntry = &ReadGrade},
     {.control = role::kElevation,
      .kind = InputKind::Coefficient,
      .name = "高程调整系数",
      .unit = "",
-     .prompt = role::kElevationPrompt},
+     .prompt = role::kElevationPrompt,
+     .aliases = kElevationAliases},
 };
 constexpr CalculatorInput kChargedFeeInputs[] = {
     {.control = role::kBenchmark,
@@ -263,7 +300,8 @@ constexpr CalculatorInput kChargedFeeInputs[] = {
      .kind = InputKind::Percent,
      .name = "浮动幅度值",
      .unit = "%",
-     .prompt = role::kRangePrompt},
+     .prompt = role::kRangePrompt,
+     .aliases = kRangeAliases},
 };
 constexpr ControlName kBasePriceButtons[] = {role::kBasePriceCalculate};
 constexpr ControlName kComplexityOptions[] = {role::kComplexityGeneral, role::kComplexityModerate,

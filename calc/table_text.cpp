@@ -6,7 +6,7 @@
 
 namespace kelvora {
 
-std::vector<Cells> ParseTable(std::string_view text)
+std::vector<Cells> ParseTable(std::string_view text, char separator)
 {
     std::vector<Cells> rows;
     Cells row;
@@ -41,7 +41,7 @@ std::vector<Cells> ParseTable(std::string_view text)
         if (c == '"' && !cellStarted) {
             quoted = true;
             cellStarted = true;
-        } else if (c == '\t') {
+        } else if (c == separator) {
             endCell();
         } else if (c == '\n' || c == '\r') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {

@@ -13,8 +13,10 @@ namespace kelvora {
 
 using Cells = std::vector<std::string>;
 
-// The rows of a spreadsheet's text; rows of blank cells only are skipped.
-std::vector<Cells> ParseTable(std::string_view text);
+// The rows of a spreadsheet's text, cells separated by `separator` (a tab as
+// a spreadsheet copies them, a comma in a CSV file); rows of blank cells only
+// are skipped.
+std::vector<Cells> ParseTable(std::string_view text, char separator = '\t');
 
 // The rows as a spreadsheet takes them: tabs between cells, LF after each row.
 std::string FormatTable(const std::vector<Cells>& rows);

@@ -162,8 +162,10 @@ void Command1Click(Controls& controls)
     const TenderFeeSteps steps =
         TenderAgencyFeeSteps(amount, *type, documentService, ScheduleFor(controls));
     // The caption shows two decimals; the yuan are those of the fee itself.
-    controls.WriteResult(role::kTenderFee, {FormatTwoDecimals(steps.fee), TenderFeeWorking(steps),
-                                            FormatGeneral(steps.fee)});
+    controls.WriteResult(role::kTenderFee,
+                         {FormatTwoDecimals(steps.fee),
+                          controls.WantsWorking() ? TenderFeeWorking(steps) : std::string(),
+                          FormatGeneral(steps.fee)});
 }
 
 constinit const TenderFeeSchedule kTenderFee2002{
@@ -177,23 +179,30 @@ constinit const TenderFeeSchedule kTenderFee2002{
 
 namespace {
 
+constexpr std::string_view kAmountAliases[] = {"中标价", "中标价格", "成交金额", "成交价"};
+constexpr std::string_view kTypeAliases[] = {"招标类型", "类型"};
+constexpr std::string_view kServiceAliases[] = {"编制招标文件", "单独编制招标文件"};
+
 constexpr CalculatorInput kTenderInputs[] = {
     {.control = role::kTenderAmount,
      .kind = InputKind::Amount,
      .name = "中标金额",
      .unit = "万元",
-     .prompt = role::kTenderAmountPrompt},
+     .prompt = role::kTenderAmountPrompt,
+     .aliases = kAmountAliases},
     {.control = role::kTenderType,
      .kind = InputKind::Choice,
      .name = "服务类型",
      .unit = "",
      .prompt = role::kTenderTypePrompt,
-     .entries = kTenderTypeEntries},
+     .entries = kTenderTypeEntries,
+     .aliases = kTypeAliases},
     {.control = role::kDocumentService,
      .kind = InputKind::Tick,
      .name = "单独提供编制招标文件服务",
      .unit = "",
-     .prompt = role::kNone},
+     .prompt = role::kNone,
+     .aliases = kServiceAliases},
 };
 constexpr ControlName kTenderButtons[] = {role::kTenderCalculate};
 constexpr CalculatorStep kTenderSteps[] = {

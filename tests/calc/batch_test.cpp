@@ -3,6 +3,10 @@
 
 #include "calc/batch.h"
 
+#include "calc/calculators.h"
+#include "calc/supervision_fee.h"
+#include "calc/tender_fee.h"
+
 #include <gtest/gtest.h>
 
 namespace kelvora {
@@ -41,8 +45,9 @@ TEST(CalculateRows, EachCalculatorsRowsAsTheWindowWouldGiveThem)
           "\"二\t标段\"\t12,345.67\t服务招标\t\t0.18\t¥1,800.00\t人民币壹仟捌佰元整\t"
           "中标金额：按 12 计算，“,345.67”未被读取",
           "三标段\t500\t货物\t否\t\t\t\t请选择服务类型",
-          "合计\t\t\t\t29.50\t¥294,950.00\t人民币贰拾玖万肆仟玖佰伍拾元整\t"
-          "1 行计算失败，未计入合计"}},
+          // the doubtful 二标段 is shown and left out of the 合计
+          "合计\t\t\t\t29.32\t¥293,150.00\t人民币贰拾玖万叁仟壹佰伍拾元整\t"
+          "1 行有疑问未计入合计：第 2 行；1 行计算失败，未计入合计"}},
         // 35000: 393.4 + (708.2 - 393.4) / 20000 x 15000 = 629.5; x 1.2 x 1 x 1 = 755.4; x 0.9
         // = 679.86. 1000 (a table point): 30.1; x 0 = 0, marked.
         {"supervision",
@@ -55,8 +60,9 @@ TEST(CalculateRows, EachCalculatorsRowsAsTheWindowWouldGiveThem)
           "专业调整系数：系数为 0，计算结果将为 0；浮动幅度值：按 0.5% 计算；如指 50%，请输入 50",
           "C\t1e400\t1\t一般\t1\t0\t\t\t\t\t\t"
           "计费额：数值超出范围，计算时将报告溢出；收费基价：溢出",
-          "合计\t\t\t\t\t\t659.6\t755.4\t679.86\t¥6,798,600.00\t人民币陆佰柒拾玖万捌仟陆佰元整\t"
-          "1 行计算失败，未计入合计"}},
+          // the fee alone is added up; B (a zero coefficient) is left out as doubtful
+          "合计\t\t\t\t\t\t\t\t679.86\t¥6,798,600.00\t人民币陆佰柒拾玖万捌仟陆佰元整\t"
+          "1 行有疑问未计入合计：第 2 行；1 行计算失败，未计入合计"}},
         // 2009-02-06 to 2010-02-06: 365 days; 2024-03-04 to 2024-03-01: -3
         {"period",
          "标段\t开工日期\t竣工日期\n"
@@ -96,6 +102,105 @@ TEST(CalculateRows, TheHeaderNamesEveryColumnOnce)
     for (const auto& c : cases) {
         const std::string out = CalculateRows(c.calculator, "");
         EXPECT_EQ(out.substr(0, out.find('\n')), c.header);
+    }
+}
+
+// Sheets as agencies paste them: a header in another order, a 序号 column, an
+// amount in 元, a complexity written as a roman numeral or a coefficient.
+// Figures worked out by hand: 6000 工程 22.55; 12800 服务 = 21.95 + 0.05% x 2800
+// = 23.35 (x1.3 = 30.355 -> 30.36, ¥303,550.00); 35000 at 1.2,
+// 较复杂, 1, -10 %: 629.5 x 1.2 = 755.4, x 0.9 = 679.86; 复杂: 755.4 x 1.15 =
+// 868.71, x 0.9 = 781.839; 一般: x 0.85 = 642.09, x 0.9 = 577.881.
+TEST(CalculateRows, AHeaderRowMapsColumnsByTheirNames)
+{
+    const Case cases[] = {
+        {"tender",
+         "服务类型\t中标金额\t标段\t单独提供编制招标文件服务\n"
+         "工程招标\t6000\t一标段\t否\n"
+         "服务招标 \t12800\t二标段\t是\n",
+         {"工程招标\t6000\t一标段\t否\t22.55\t¥225,500.00\t人民币贰拾贰万伍仟伍佰元整\t",
+          "服务招标 \t12800\t二标段\t是\t30.36\t¥303,550.00\t人民币叁拾万零叁仟伍佰伍拾元整\t",
+          "\t\t合计\t\t52.91\t¥529,050.00\t人民币伍拾贰万玖仟零伍拾元整\t"}},
+        {"tender",
+         "序号\t标包\t中标价（元）\t服务类型\t中标人\n"
+         "1\tA\t60000000\t工程招标\t某建设公司\n",
+         {"1\tA\t60000000\t工程招标\t某建设公司\t\t22.55\t¥225,500.00\t人民币贰拾贰万伍仟伍佰元整\t"
+          "中标金额 60000000 元按 6000 万元计算",
+          "\t合计\t\t\t\t\t22.55\t¥225,500.00\t人民币贰拾贰万伍仟伍佰元整\t"}},
+        {"supervision",
+         "标段\t计费额\t专业系数\t复杂程度\t高程系数\t浮动幅度(%)\n"
+         "A\t35000\t1.2\tII级\t1\t-10\n"
+         "B\t35000\t1.2\tⅢ\t1\t-10\n"
+         "C\t35000\t1.2\t1.15\t1\t-10\n"
+         "D\t35000\t1.2\t一般 \t1\t-10\n",
+         {"A\t35000\t1.2\tII级\t1\t-10\t629.5\t755.4\t679.86\t¥6,798,600.00\t"
+          "人民币陆佰柒拾玖万捌仟陆佰元整\t",
+          "B\t35000\t1.2\tⅢ\t1\t-10\t629.5\t868.71\t781.839\t¥7,818,390.00\t"
+          "人民币柒佰捌拾壹万捌仟叁佰玖拾元整\t",
+          "C\t35000\t1.2\t1.15\t1\t-10\t629.5\t868.71\t781.839\t¥7,818,390.00\t"
+          "人民币柒佰捌拾壹万捌仟叁佰玖拾元整\t",
+          "D\t35000\t1.2\t一般 \t1\t-10\t629.5\t642.09\t577.881\t¥5,778,810.00\t"
+          "人民币伍佰柒拾柒万捌仟捌佰壹拾元整\t",
+          "合计\t\t\t\t\t\t\t\t2821.419\t¥28,214,190."
+          "00\t人民币贰仟捌佰贰拾壹万肆仟壹佰玖拾元整\t"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rows);
+        const std::vector<std::string> lines = Lines(CalculateRows(c.calculator, c.rows));
+        ASSERT_EQ(lines.size(), c.expected.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_EQ(lines[i], c.expected[i]) << "line " << i;
+        }
+    }
+}
+
+// The 合计 leaves out exactly the lots whose figure rests on a doubt, and
+// says which; what only informs (a range beyond ±20 %) keeps a lot in.
+TEST(CalculateRows, TheTotalLeavesOutExactlyTheDoubtfulLots)
+{
+    const std::string rows =
+        "A\t35000\t1.2\t较复杂\t1\t-10\n"    // 679.86
+        "B\t35,000\t1.2\t较复杂\t1\t-10\n"   // read as 35: doubtful
+        "C\t35000\t\t较复杂\t1\t-10\n"       // empty coefficient: doubtful
+        "D\t35000\t1.2\t较复杂\t1\t-30\n"    // beyond ±20 %: counted, 528.78
+        "E\t350000000\t1.2\t较复杂\t1\t0\n"  // 100 亿元 and more: doubtful
+        "F\t35000\t1.2\t很复杂\t1\t0\n";     // failed
+    const BatchColumns columns = ColumnsOf(SupervisionFeeCalculator());
+    std::vector<BatchRow> worked;
+    for (const Cells& cells : ParseTable(rows)) {
+        worked.push_back(CalculateRow(columns, cells));
+    }
+    const BatchTotal total = TotalOf(columns, worked);
+    EXPECT_EQ(total.sums.back(), "1208.64");  // 679.86 + 528.78
+    EXPECT_EQ(total.doubtful, (std::vector<std::size_t>{1, 2, 4}));
+    EXPECT_EQ(total.failed, 1u);
+    EXPECT_EQ(TotalNote(total), "3 行有疑问未计入合计：第 2、3、5 行；1 行计算失败，未计入合计");
+    // the doubtful lots keep their figures
+    EXPECT_FALSE(worked[1].results.empty());
+    EXPECT_EQ(worked[3].state, RowState::Counted);
+}
+
+// A header row that names nothing the calculator knows is a message, not a
+// guess; so is a unit that is neither 元 nor 万元.
+TEST(ReadHeader, SaysWhyAHeaderCannotBeUsed)
+{
+    const struct {
+        Cells row;
+        bool header;
+        const char* problem;  // "" for a layout
+    } cases[] = {
+        {{"序号", "名称", "金额"}, true, "标题行中没有可识别的列"},
+        {{"标段", "中标金额（美元）", "服务类型"},
+         true,
+         "“中标金额（美元）”列的单位“美元”不是元或万元"},
+        {{"一标段", "6000", "工程招标"}, false, ""},
+        {{"标段", "中标金额(万元)", "服务类型"}, true, ""},
+    };
+    for (const auto& c : cases) {
+        const HeaderReading reading = ReadHeader(TenderFeeCalculator(), c.row);
+        EXPECT_EQ(reading.header, c.header) << c.row[0];
+        EXPECT_EQ(reading.problem.rfind(c.problem, 0), 0u) << reading.problem;
+        EXPECT_EQ(reading.columns.has_value(), c.header && *c.problem == '\0') << c.row[0];
     }
 }
 

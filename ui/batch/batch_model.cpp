@@ -1,29 +1,139 @@
 #include "ui/batch/batch_model.h"
 
 #include <QColor>
+#include <QUndoCommand>
 #include <QWidget>
+#include <iterator>
 
 #include "ui/common/error_report.h"
 #include "ui/common/qt_text.h"
 
 namespace kelvora::ui {
 
+// One change of the lots, undone and done again by swapping what it took out
+// of the model with what it holds: rows [first, first + count) and, for a
+// paste that set them or 清空 that cleared them, the columns. Nothing is
+// copied or worked out again.
+class RowsCommand : public QUndoCommand {
+public:
+    RowsCommand(BatchModel& model, const QString& text, std::size_t first, std::size_t count,
+                std::vector<BatchRow> rows, std::optional<BatchColumns> columns = std::nullopt)
+        : QUndoCommand(text),
+          m_model(model),
+          m_first(first),
+          m_count(count),
+          m_other(std::move(rows)),
+          m_otherColumns(std::move(columns))
+    {
+    }
+
+    void redo() override { Swap(); }
+    void undo() override { Swap(); }
+
+private:
+    void Swap()
+    {
+        std::vector<BatchRow>& rows = m_model.m_rows;
+        const auto from = rows.begin() + static_cast<std::ptrdiff_t>(m_first);
+        std::vector<BatchRow> taken(
+            std::make_move_iterator(from),
+            std::make_move_iterator(from + static_cast<std::ptrdiff_t>(m_count)));
+        const std::size_t count = m_other.size();
+        std::optional<BatchColumns> columns;
+        if (m_otherColumns) {
+            columns = m_model.m_columns;
+        }
+        m_model.Replace(m_first, m_count, std::move(m_other),
+                        m_otherColumns ? &*m_otherColumns : nullptr);
+        m_other = std::move(taken);
+        m_count = count;
+        m_otherColumns = std::move(columns);
+    }
+
+    BatchModel& m_model;
+    std::size_t m_first;
+    std::size_t m_count;
+    std::vector<BatchRow> m_other;
+    std::optional<BatchColumns> m_otherColumns;
+};
+
+namespace {
+
+// One change of single rows here and there (a cell typed, corrections): each
+// row swapped with the one the command holds.
+class CellsCommand : public QUndoCommand {
+public:
+    CellsCommand(const QString& text,
+                 std::function<void(std::vector<std::pair<std::size_t, BatchRow>>&)> swap,
+                 std::vector<std::pair<std::size_t, BatchRow>> rows)
+        : QUndoCommand(text), m_swap(std::move(swap)), m_rows(std::move(rows))
+    {
+    }
+    void redo() override { m_swap(m_rows); }
+    void undo() override { m_swap(m_rows); }
+
+private:
+    std::function<void(std::vector<std::pair<std::size_t, BatchRow>>&)> m_swap;
+    std::vector<std::pair<std::size_t, BatchRow>> m_rows;
+};
+
+}  // namespace
+
 BatchModel::BatchModel(const Calculator& calculator, QObject* parent)
     : QAbstractTableModel(parent), m_columns(ColumnsOf(calculator))
 {
+    connect(&m_undo, &QUndoStack::indexChanged, this, [this] { Changed(); });
+}
+
+const BatchColumn& BatchModel::Column(int column) const
+{
+    return m_columns.list[static_cast<std::size_t>(column)];
+}
+
+void BatchModel::Changed()
+{
+    if (m_changed) {
+        m_changed();
+    }
+}
+
+std::vector<BatchRow> BatchModel::Worked(std::vector<Cells> cells) const
+{
+    std::vector<BatchRow> rows;
+    rows.reserve(cells.size());
+    ControlValues scratch;
+    for (Cells& row : cells) {
+        rows.push_back(CalculateRow(m_columns, std::move(row), scratch));
+    }
+    return rows;
+}
+
+void BatchModel::Replace(std::size_t first, std::size_t count, std::vector<BatchRow> rows,
+                         const BatchColumns* columns)
+{
+    const auto at = m_rows.begin() + static_cast<std::ptrdiff_t>(first);
+    if (columns != nullptr || count > 0) {
+        beginResetModel();
+        if (columns != nullptr) {
+            m_columns = *columns;
+        }
+        m_rows.erase(at, at + static_cast<std::ptrdiff_t>(count));
+        m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(first),
+                      std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+        endResetModel();
+        return;
+    }
+    if (rows.empty()) {
+        return;
+    }
+    beginInsertRows({}, static_cast<int>(first), static_cast<int>(first + rows.size()) - 1);
+    m_rows.insert(at, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    endInsertRows();
 }
 
 QString BatchModel::PasteRows(const QString& text)
 {
     std::vector<Cells> cells = ParseTable(text.toStdString());
-    if (!cells.empty() && IsHeaderRow(m_columns, cells.front())) {
-        cells.erase(cells.begin());
-    }
-    if (cells.size() > kMaxRows) {
-        return QStringLiteral("一次最多粘贴 %1 行，剪贴板中有 %2 行；表格未作改动。")
-            .arg(kMaxRows)
-            .arg(cells.size());
-    }
     const bool table =
         std::any_of(cells.begin(), cells.end(), [](const Cells& row) { return row.size() > 1; });
     if (cells.empty() || !table) {
@@ -31,27 +141,155 @@ QString BatchModel::PasteRows(const QString& text)
             "剪贴板中的内容不是表格（各列应以制表符分隔，可从电子表格中复制）；"
             "表格未作改动。");
     }
-    const int first = static_cast<int>(m_rows.size());
-    beginInsertRows({}, first, first + static_cast<int>(cells.size()) - 1);
-    m_rows.reserve(m_rows.size() + cells.size());
-    for (const Cells& row : cells) {
-        m_rows.push_back(CalculateRow(m_columns, row));
+    return AddRows(std::move(cells));
+}
+
+QString BatchModel::AddRows(std::vector<Cells> cells)
+{
+    if (cells.empty()) {
+        return QStringLiteral("没有可添加的行；表格未作改动。");
     }
-    endInsertRows();
-    if (m_changed) {
-        m_changed();
+    // A header row names the columns: of an empty batch it sets them, into a
+    // batch that has lots its columns are placed by their names.
+    std::optional<BatchColumns> named;
+    if (HeaderReading header = ReadHeader(*m_columns.calculator, cells.front()); header.header) {
+        if (!header.columns) {
+            return ToQString(header.problem) + QStringLiteral("；表格未作改动。");
+        }
+        named = std::move(header.columns);
+        cells.erase(cells.begin());
     }
+    if (cells.size() > kMaxRows) {
+        return QStringLiteral("一次最多粘贴 %1 行，剪贴板中有 %2 行；表格未作改动。")
+            .arg(kMaxRows)
+            .arg(cells.size());
+    }
+    if (m_rows.size() + cells.size() > kMaxBatch) {
+        return QStringLiteral(
+                   "批量计算最多 %1 行（Excel 工作表所能容纳的），已有 %2 行；表格未作改动。")
+            .arg(kMaxBatch)
+            .arg(m_rows.size());
+    }
+    std::optional<BatchColumns> setColumns;
+    if (named && m_rows.empty()) {
+        setColumns = std::move(named);
+    } else if (named) {
+        for (Cells& row : cells) {
+            auto placed = Rearranged(*named, m_columns, std::move(row));
+            if (!placed) {
+                return QStringLiteral(
+                    "粘贴的标题行中有表格没有的列；请先清空表格，或按表格的列粘贴。"
+                    "表格未作改动。");
+            }
+            row = std::move(*placed);
+        }
+    }
+    const BatchColumns& layout = setColumns ? *setColumns : m_columns;
+    std::vector<BatchRow> rows;
+    rows.reserve(cells.size());
+    ControlValues scratch;
+    for (Cells& row : cells) {
+        rows.push_back(CalculateRow(layout, std::move(row), scratch));
+    }
+    m_undo.push(new RowsCommand(*this, QStringLiteral("粘贴 %1 行").arg(rows.size()), m_rows.size(),
+                                0, std::move(rows), std::move(setColumns)));
     return {};
 }
 
 void BatchModel::Clear()
 {
-    beginResetModel();
-    m_rows.clear();
-    endResetModel();
-    if (m_changed) {
-        m_changed();
+    if (m_rows.empty()) {
+        return;
     }
+    m_undo.push(new RowsCommand(*this, QStringLiteral("清空"), 0, m_rows.size(), {},
+                                ColumnsOf(*m_columns.calculator)));
+}
+
+int BatchModel::Corrections() const
+{
+    int count = 0;
+    for (const BatchRow& row : m_rows) {
+        for (const BatchColumn& column : m_columns.list) {
+            count += CellCorrection(column, row) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+namespace {
+
+// Swaps each row of `rows` with the model's row of that number, telling the view.
+void SwapRows(std::vector<BatchRow>& model, std::vector<std::pair<std::size_t, BatchRow>>& rows,
+              const std::function<void(std::size_t)>& changed)
+{
+    for (auto& [at, row] : rows) {
+        std::swap(model[at], row);
+        changed(at);
+    }
+}
+
+}  // namespace
+
+bool BatchModel::Correct(int row, int column)
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= m_rows.size()) {
+        return false;
+    }
+    const BatchRow& lot = m_rows[static_cast<std::size_t>(row)];
+    const auto correction = CellCorrection(Column(column), lot);
+    if (!correction) {
+        return false;
+    }
+    Cells cells = lot.given;
+    cells[Column(column).index] = correction->text;
+    std::vector<std::pair<std::size_t, BatchRow>> rows;
+    rows.emplace_back(static_cast<std::size_t>(row), CalculateRow(m_columns, std::move(cells)));
+    m_undo.push(new CellsCommand(
+        ToQString(correction->offer),
+        [this](auto& swapped) {
+            SwapRows(m_rows, swapped, [this](std::size_t at) {
+                Q_EMIT dataChanged(index(static_cast<int>(at), 0),
+                                   index(static_cast<int>(at), columnCount() - 1));
+            });
+        },
+        std::move(rows)));
+    return true;
+}
+
+int BatchModel::CorrectAll()
+{
+    std::vector<std::pair<std::size_t, BatchRow>> rows;
+    int cellsChanged = 0;
+    ControlValues scratch;
+    for (std::size_t r = 0; r < m_rows.size(); ++r) {
+        Cells cells;
+        for (const BatchColumn& column : m_columns.list) {
+            if (const auto correction = CellCorrection(column, m_rows[r])) {
+                if (cells.empty()) {
+                    cells = m_rows[r].given;
+                }
+                cells[column.index] = correction->text;
+                ++cellsChanged;
+            }
+        }
+        if (!cells.empty()) {
+            rows.emplace_back(r, CalculateRow(m_columns, std::move(cells), scratch));
+        }
+    }
+    if (rows.empty()) {
+        return 0;
+    }
+    m_undo.push(new CellsCommand(
+        QStringLiteral("全部更正"),
+        [this](auto& swapped) {
+            beginResetModel();
+            for (auto& [at, row] : swapped) {
+                std::swap(m_rows[at], row);
+            }
+            endResetModel();
+        },
+        std::move(rows)));
+    return cellsChanged;
 }
 
 std::vector<Cells> BatchModel::Table() const
@@ -79,54 +317,38 @@ int BatchModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : static_cast<int>(m_columns.list.size());
 }
 
-const BatchColumn& BatchModel::Column(int column) const
-{
-    return m_columns.list[static_cast<std::size_t>(column)];
-}
-
-QString BatchModel::Cell(int row, int column) const
-{
-    if (row >= static_cast<int>(m_rows.size())) {
-        return {};
-    }
-    return ToQString(CellText(Column(column), m_rows[static_cast<std::size_t>(row)]));
-}
-
-QString BatchModel::CellNote(int row, int column) const
-{
-    if (row >= static_cast<int>(m_rows.size())) {
-        return {};
-    }
-    return ToQString(kelvora::CellNote(Column(column), m_rows[static_cast<std::size_t>(row)]));
-}
-
 QVariant BatchModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid()) {
         return {};
     }
+    const BatchColumn& column = Column(index.column());
+    const bool lot = index.row() < static_cast<int>(m_rows.size());
+    const BatchRow* row = lot ? &m_rows[static_cast<std::size_t>(index.row())] : nullptr;
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
-            return Cell(index.row(), index.column());
+            return row != nullptr ? ToQString(CellText(column, *row)) : QString();
         case Qt::ToolTipRole: {
-            const QString note = CellNote(index.row(), index.column());
-            return note.isEmpty() ? QVariant() : QVariant(note);
+            const Note* note = row != nullptr ? CellNote(column, *row) : nullptr;
+            return note != nullptr ? QVariant(ToQString(note->text)) : QVariant();
         }
         case Qt::BackgroundRole: {
-            const BatchColumn& column = Column(index.column());
-            if (!CellNote(index.row(), index.column()).isEmpty()) {
+            if (row != nullptr && CellNote(column, *row) != nullptr) {
                 return QColor(0xFF, 0xE8, 0xCC);  // a doubtful cell, as the window marks it
             }
             if (column.edited) {
                 return {};
             }
-            const bool failed = index.row() < static_cast<int>(m_rows.size()) &&
-                                m_rows[static_cast<std::size_t>(index.row())].failed;
-            return failed ? QColor(0xFD, 0xE2, 0xE2) : QColor(0xF4, 0xF6, 0xFA);
+            if (row != nullptr && row->state == RowState::Failed) {
+                return QColor(0xFD, 0xE2, 0xE2);
+            }
+            if (row != nullptr && row->state == RowState::Doubtful) {
+                return QColor(0xFF, 0xF4, 0xE0);  // shown, left out of the 合计
+            }
+            return QColor(0xF4, 0xF6, 0xFA);
         }
         case Qt::TextAlignmentRole: {
-            const BatchColumn& column = Column(index.column());
             const bool figure = !column.edited && IsNumeric(column.type);
             return figure ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
         }
@@ -168,24 +390,38 @@ bool BatchModel::setData(const QModelIndex& index, const QVariant& value, int ro
     return set;
 }
 
-bool BatchModel::SetCell(const QModelIndex& index, const QString& value)
+bool BatchModel::SetCell(const QModelIndex& at, const QString& value)
 {
-    const auto row = static_cast<std::size_t>(index.row());
+    const auto row = static_cast<std::size_t>(at.row());
+    const std::size_t cell = Column(at.column()).index;
     if (row == m_rows.size()) {
+        // typed into the empty row at the end: a new lot
         if (value.isEmpty()) {
             return false;
         }
-        beginInsertRows({}, index.row() + 1, index.row() + 1);  // a new empty row below
-        m_rows.push_back(CalculateRow(m_columns, Cells(m_columns.inputs.size() + 1)));
-        endInsertRows();
+        Cells cells(m_columns.givenCells);
+        cells[cell] = value.toStdString();
+        std::vector<BatchRow> rows;
+        rows.push_back(CalculateRow(m_columns, std::move(cells)));
+        m_undo.push(new RowsCommand(*this, QStringLiteral("输入"), row, 0, std::move(rows)));
+        return true;
+    }
+    if (m_rows[row].given[cell] == value.toStdString()) {
+        return false;
     }
     Cells cells = m_rows[row].given;
-    cells[Column(index.column()).index] = value.toStdString();
-    m_rows[row] = CalculateRow(m_columns, cells);
-    Q_EMIT dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
-    if (m_changed) {
-        m_changed();
-    }
+    cells[cell] = value.toStdString();
+    std::vector<std::pair<std::size_t, BatchRow>> rows;
+    rows.emplace_back(row, CalculateRow(m_columns, std::move(cells)));
+    m_undo.push(new CellsCommand(
+        QStringLiteral("输入"),
+        [this](auto& swapped) {
+            SwapRows(m_rows, swapped, [this](std::size_t at) {
+                Q_EMIT dataChanged(index(static_cast<int>(at), 0),
+                                   index(static_cast<int>(at), columnCount() - 1));
+            });
+        },
+        std::move(rows)));
     return true;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
-// The rows of a batch window as a table model: the cells a person pasted or
-// typed, and what calc/batch worked out of each row, recomputed as a cell
-// changes. One empty row stands at the end for typing a new lot.
+// The lots of a batch window as a table model: the cells a person pasted or
+// typed, and what calc/batch worked out of each lot, recomputed as a cell
+// changes. One empty row stands at the end for typing a new lot. Every change
+// (a paste, a cell typed, 清空, a correction, 全部更正) is one step of the undo
+// stack; the model knows whether its lots were exported since they changed.
 //
-//   paste / edit --setData | PasteRows--> CalculateRow --> results, marks
-//   rows --TableText | Table--> the same cells CalculateRows gives
+//   paste / edit / correction --undo stack--> CalculateRow --> rows --> view, 合计
+//   rows --Table | TableText--> the same cells CalculateRows gives
 
 #include <QAbstractTableModel>
+#include <QUndoStack>
 #include <functional>
 
 #include "calc/batch.h"
@@ -15,18 +18,35 @@ namespace kelvora::ui {
 
 class BatchModel : public QAbstractTableModel {
 public:
-    // Most rows a paste may bring.
+    // Most rows a paste may bring, and a batch may hold across pastes (the
+    // .xlsx format holds 1,048,576 rows, its header and 合计 among them).
     static constexpr std::size_t kMaxRows = 100000;
+    static constexpr std::size_t kMaxBatch = 1000000;
 
     BatchModel(const Calculator& calculator, QObject* parent);
 
     const BatchColumns& columns() const { return m_columns; }
     const std::vector<BatchRow>& rows() const { return m_rows; }
+    QUndoStack& undoStack() { return m_undo; }
 
-    // Adds the rows of a spreadsheet's text (its header row left out).
-    // Returns why nothing was added, or an empty string.
+    // Adds the rows of a spreadsheet's text; a header row maps its columns by
+    // name (the first paste into an empty batch sets the columns). Returns why
+    // nothing was added, or an empty string.
     QString PasteRows(const QString& text);
+    // The same for the rows of a file (a header row among them, or not).
+    QString AddRows(std::vector<Cells> cells);
     void Clear();
+
+    // Applies the evident correction of a cell (by row and column), or every
+    // one at once; each is one undoable step. Returns how many cells changed.
+    bool Correct(int row, int column);
+    int CorrectAll();
+    // How many cells have an evident correction.
+    int Corrections() const;
+
+    // Whether there are lots not exported since they last changed.
+    bool HasUnexported() const { return !m_rows.empty() && m_undo.index() != m_exportedAt; }
+    void MarkExported() { m_exportedAt = m_undo.index(); }
 
     // The whole table with its 合计, as CalculateRows writes it.
     std::vector<Cells> Table() const;
@@ -43,14 +63,23 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-private:
     const BatchColumn& Column(int column) const;
-    bool SetCell(const QModelIndex& index, const QString& value);
-    QString Cell(int row, int column) const;
-    QString CellNote(int row, int column) const;
+
+private:
+    friend class RowsCommand;
+    bool SetCell(const QModelIndex& at, const QString& value);
+    // Puts `rows` in the place of rows [first, first + count) and, when given,
+    // `columns` in the place of the columns; the view is told.
+    void Replace(std::size_t first, std::size_t count, std::vector<BatchRow> rows,
+                 const BatchColumns* columns = nullptr);
+    // Works out again the lots given as cells.
+    std::vector<BatchRow> Worked(std::vector<Cells> cells) const;
+    void Changed();
 
     BatchColumns m_columns;
     std::vector<BatchRow> m_rows;
+    QUndoStack m_undo;
+    int m_exportedAt = 0;
     std::function<void()> m_changed;
 };
 

@@ -3,12 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDate>
+#include <QFile>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStringDecoder>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -19,6 +25,7 @@
 #include "ui/common/error_report.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/save_flow.h"
+#include "ui/common/work_progress.h"
 #include "ui/layout/control_table.h"
 #include "ui/sheet/sheet_output.h"
 
@@ -33,6 +40,37 @@ QString BatchName(const Calculator& calculator)
     return title;
 }
 
+// A file's text: UTF-8 (with a byte-order mark or without) or UTF-16 with
+// one, and otherwise GB18030, which Chinese spreadsheet programs still
+// write (the system's code page where Qt has no GB18030); nothing for a file
+// that is not text.
+std::optional<QString> FileText(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        return QString::fromUtf8(bytes.mid(3));
+    }
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
+                                                          : QStringConverter::Utf16BE);
+        QString text = utf16.decode(bytes.mid(2));
+        return utf16.hasError() ? std::nullopt : std::optional(text);
+    }
+    if (bytes.contains('\0')) {
+        return std::nullopt;
+    }
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) {
+        return text;
+    }
+    QStringDecoder gb18030("GB18030");
+    if (!gb18030.isValid()) {
+        gb18030 = QStringDecoder(QStringConverter::System);
+    }
+    text = gb18030.decode(bytes);
+    return gb18030.hasError() ? std::nullopt : std::optional(text);
+}
+
 }  // namespace
 
 BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
@@ -41,43 +79,46 @@ BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
     setObjectName(QStringLiteral("batchWindow"));
     setWindowTitle(QStringLiteral("批量计算：") + BatchName(calculator));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    resize(900, 480);
+    resize(1040, 520);
 
-    auto* hint = new QLabel(
-        QStringLiteral("从电子表格复制各标段的行后按 Ctrl+V 粘贴（可含标题行），也可直接输入；"
-                       "列依次为：%1。")
-            .arg(ToQString([&] {
-                std::string names;
-                for (const BatchColumn& column : m_model->columns().list) {
-                    if (column.edited) {
-                        names += (names.empty() ? "" : "、") + column.header;
-                    }
-                }
-                return names;
-            }())),
-        this);
-    hint->setWordWrap(true);
+    m_hint = new QLabel(this);
+    m_hint->setWordWrap(true);
 
     m_view = new QTableView(this);
+    m_view->setObjectName(QStringLiteral("batchTable"));
     m_view->setModel(m_model);
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_view->horizontalHeader()->setStretchLastSection(true);
+    // columns fitted to the rows in view, not to every one of 100,000
+    m_view->horizontalHeader()->setResizeContentsPrecision(0);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
-    m_view->setAlternatingRowColors(false);
-    m_view->resizeColumnsToContents();
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &BatchWindow::CellMenu);
 
     m_total = new QLabel(this);
     m_total->setObjectName(QStringLiteral("batchTotal"));
     m_total->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_total->setWordWrap(true);
 
+    QAction* undo = m_model->undoStack().createUndoAction(this, QStringLiteral("撤销"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = m_model->undoStack().createRedoAction(this, QStringLiteral("重做"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction* action : {undo, redo}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+
     const struct {
         const char* text;
         QKeySequence keys;
         void (BatchWindow::*run)();
     } commands[] = {
-        {"粘贴", {}, &BatchWindow::Paste},  // Ctrl+V and Ctrl+C: in the table, below
-        {"复制表格", {}, &BatchWindow::CopyTable},
+        {"粘贴", QKeySequence::Paste, &BatchWindow::Paste},
+        {"打开…", QKeySequence::Open, &BatchWindow::Open},
+        {"复制表格", {}, &BatchWindow::CopyTable},  // Ctrl+C in the table
+        {"全部更正", {}, &BatchWindow::CorrectAll},
         {"导出 Excel…", {}, &BatchWindow::ExportXlsx},
         {"导出 CSV…", {}, &BatchWindow::ExportCsv},
         {"导出计算书…", QKeySequence::Save, &BatchWindow::ExportSheet},
@@ -88,14 +129,14 @@ BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
         auto* button = new QPushButton(QString::fromUtf8(command.text), this);
         button->setAutoDefault(false);
         const auto run = command.run;
-        connect(button, &QPushButton::clicked, this,
-                [this, run] { RunReported(this, [&] { (this->*run)(); }); });
+        const auto reported = [this, run] { RunReported(this, [&] { (this->*run)(); }); };
+        connect(button, &QPushButton::clicked, this, reported);
         if (!command.keys.isEmpty()) {
+            // wherever the focus is in the window: on a button, after 清空, after a message
             auto* action = new QAction(this);
             action->setShortcut(command.keys);
-            action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-            connect(action, &QAction::triggered, this,
-                    [this, run] { RunReported(this, [&] { (this->*run)(); }); });
+            action->setShortcutContext(Qt::WindowShortcut);
+            connect(action, &QAction::triggered, this, reported);
             addAction(action);
             button->setToolTip(command.keys.toString(QKeySequence::NativeText));
         }
@@ -103,6 +144,7 @@ BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
     }
     auto* clear = new QPushButton(QStringLiteral("清空"), this);
     clear->setAutoDefault(false);
+    clear->setToolTip(QStringLiteral("可用 Ctrl+Z 撤销"));
     connect(clear, &QPushButton::clicked, this, [this] { m_model->Clear(); });
     buttons->addWidget(clear);
     buttons->addStretch();
@@ -112,13 +154,15 @@ BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(hint);
+    layout->addWidget(m_hint);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_total);
     layout->addLayout(buttons);
 
     m_model->SetChanged([this] { ShowTotal(); });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { FitColumns(); });
     ShowTotal();
+    FitColumns();
     m_view->installEventFilter(this);
 }
 
@@ -143,6 +187,66 @@ bool BatchWindow::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+void BatchWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Ctrl+V that no control of the window took (a button has the focus):
+    // the rows are pasted all the same.
+    if (event->matches(QKeySequence::Paste)) {
+        RunReported(this, [this] { Paste(); });
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void BatchWindow::closeEvent(QCloseEvent* event)
+{
+    if (MayClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool BatchWindow::MayClose()
+{
+    if (!m_model->HasUnexported()) {
+        return true;
+    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvora"),
+                    QStringLiteral("“%1”的 %2 个标段还没有导出。")
+                        .arg(windowTitle())
+                        .arg(m_model->rows().size()),
+                    QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("closeGuard"));
+    box.setInformativeText(QStringLiteral("关闭后这些标段不会保留。要先导出吗？"));
+    QPushButton* save = box.addButton(QStringLiteral("导出…"), QMessageBox::AcceptRole);
+    QPushButton* drop = box.addButton(QStringLiteral("放弃"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == drop) {
+        return true;
+    }
+    return box.clickedButton() == save && SaveTable(true);
+}
+
+void BatchWindow::FitColumns()
+{
+    QStringList given;
+    for (const BatchColumn& column : m_model->columns().list) {
+        if (column.edited) {
+            given << ToQString(column.header);
+        }
+    }
+    m_hint->setText(QStringLiteral("从电子表格复制各标段的行后按 Ctrl+V 粘贴，或用“打开…”读入 CSV "
+                                   "文件；带标题行时按列名对应，否则列依次为：%1。")
+                        .arg(given.join(QStringLiteral("、"))));
+    m_view->resizeColumnsToContents();
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        m_view->setColumnWidth(c, std::min(m_view->columnWidth(c), 240));
+    }
+}
+
 void BatchWindow::ShowTotal()
 {
     const BatchColumns& columns = m_model->columns();
@@ -152,13 +256,15 @@ void BatchWindow::ShowTotal()
         return;
     }
     const BatchTotal total = m_model->Total();
-    QString text = QStringLiteral("合计（%1 行）：").arg(rows - total.failed);
-    const std::string& last = total.sums.back();
-    text += QStringLiteral("%1 %2 万元　小写：%3　大写：%4")
-                .arg(ToQString(columns.results.back()->name), ToQString(last),
-                     ToQString(total.figures), ToQString(total.capitals));
-    if (total.failed > 0) {
-        text += QStringLiteral("（%1 行计算失败，未计入合计）").arg(total.failed);
+    QString text = QStringLiteral("合计（%1 行）：%2 %3 万元　小写：%4　大写：%5")
+                       .arg(total.counted)
+                       .arg(ToQString(columns.results.back()->name), ToQString(total.sums.back()),
+                            ToQString(total.figures), ToQString(total.capitals));
+    if (const std::string note = TotalNote(total); !note.empty()) {
+        text += QStringLiteral("（%1）").arg(ToQString(note));
+    }
+    if (const int corrections = m_model->Corrections(); corrections > 0) {
+        text += QStringLiteral("　%1 处可一键更正（全部更正）").arg(corrections);
     }
     m_total->setText(text);
 }
@@ -170,13 +276,80 @@ void BatchWindow::Paste()
         ui::Tell(*this, problem);
         return;
     }
-    m_view->resizeColumnsToContents();
+    FitColumns();
     m_view->scrollToBottom();
+}
+
+QString BatchWindow::ReadFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("无法读取文件“%1”。").arg(QDir::toNativeSeparators(path));
+    }
+    const std::optional<QString> text = FileText(file.readAll());
+    if (!text) {
+        return QStringLiteral(
+                   "文件“%1”不是文本表格（应为 CSV 或以制表符分隔的文本）；表格未作改动。")
+            .arg(QDir::toNativeSeparators(path));
+    }
+    const QString firstLine = text->section(QLatin1Char('\n'), 0, 0);
+    const char separator = firstLine.contains(QLatin1Char('\t')) ? '\t' : ',';
+    const QString problem = m_model->AddRows(ParseTable(text->toStdString(), separator));
+    if (problem.isEmpty()) {
+        FitColumns();
+    }
+    return problem;
+}
+
+void BatchWindow::Open()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("打开表格"), SaveFolder(),
+                                     QStringLiteral("表格文本 (*.csv *.txt *.tsv);;所有文件 (*)"),
+                                     nullptr, QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const QString problem = ReadFile(path); !problem.isEmpty()) {
+        ui::Tell(*this, problem);
+    }
 }
 
 void BatchWindow::CopyTable()
 {
     QApplication::clipboard()->setText(m_model->TableText());
+}
+
+void BatchWindow::CorrectAll()
+{
+    if (m_model->CorrectAll() == 0) {
+        ui::Tell(*this, QStringLiteral("没有可一键更正的单元格。"));
+    }
+}
+
+void BatchWindow::CellMenu(const QPoint& at)
+{
+    const QModelIndex index = m_view->indexAt(at);
+    QMenu menu(this);
+    if (index.isValid() && index.row() < static_cast<int>(m_model->rows().size())) {
+        const BatchColumn& column = m_model->Column(index.column());
+        const BatchRow& row = m_model->rows()[static_cast<std::size_t>(index.row())];
+        if (const Note* note = CellNote(column, row)) {
+            menu.addAction(ToQString(note->text))->setEnabled(false);
+        }
+        if (const auto correction = CellCorrection(column, row)) {
+            const int r = index.row();
+            const int c = index.column();
+            connect(menu.addAction(ToQString(correction->offer)), &QAction::triggered, this,
+                    [this, r, c] { m_model->Correct(r, c); });
+        }
+        if (!menu.isEmpty()) {
+            menu.addSeparator();
+        }
+    }
+    connect(menu.addAction(QStringLiteral("复制表格")), &QAction::triggered, this,
+            &BatchWindow::CopyTable);
+    menu.exec(m_view->viewport()->mapToGlobal(at));
 }
 
 QString BatchWindow::FileName(const QString& suffix) const
@@ -185,30 +358,43 @@ QString BatchWindow::FileName(const QString& suffix) const
            QDate::currentDate().toString(Qt::ISODate) + QLatin1Char('.') + suffix;
 }
 
-void BatchWindow::ExportXlsx()
+bool BatchWindow::SaveTable(bool excel)
 {
     const BatchColumns& columns = m_model->columns();
-    const std::vector<bool> numbers = NumberColumns(columns);
+    const std::vector<CellFormat> formats = FormatsOf(columns);
     const std::vector<Cells> table = m_model->Table();
-    SaveThroughDialog(
-        *this,
-        {QStringLiteral("导出 Excel"), FileName(QStringLiteral("xlsx")),
-         QStringLiteral("Excel 工作簿 (*.xlsx)"), QStringLiteral("xlsx")},
-        [&](const QString& path) { return WriteXlsx(path, table, numbers, columns.money); });
+    const SaveRequest request =
+        excel ? SaveRequest{QStringLiteral("导出 Excel"), FileName(QStringLiteral("xlsx")),
+                            QStringLiteral("Excel 工作簿 (*.xlsx)"), QStringLiteral("xlsx")}
+              : SaveRequest{QStringLiteral("导出 CSV"), FileName(QStringLiteral("csv")),
+                            QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv")};
+    const bool saved = SaveThroughDialog(*this, request, [&](const QString& path) {
+        WorkProgress progress(*this, QStringLiteral("正在导出……"));
+        const Progress going = [&](std::size_t done, std::size_t total) {
+            return progress.Going(done, total);
+        };
+        return excel ? WriteXlsx(path, table, formats, columns.money, going)
+                     : WriteCsv(path, table, formats, going);
+    });
+    if (saved) {
+        m_model->MarkExported();
+    }
+    return saved;
+}
+
+void BatchWindow::ExportXlsx()
+{
+    SaveTable(true);
 }
 
 void BatchWindow::ExportCsv()
 {
-    const std::vector<Cells> table = m_model->Table();
-    SaveThroughDialog(*this,
-                      {QStringLiteral("导出 CSV"), FileName(QStringLiteral("csv")),
-                       QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv")},
-                      [&](const QString& path) { return WriteCsv(path, table); });
+    SaveTable(false);
 }
 
 SheetDocument BatchWindow::Sheet(const SheetHeader& header) const
 {
-    const std::vector<Cells> table = m_model->Table();
+    const BatchColumns& columns = m_model->columns();
     SheetDocument sheet;
     sheet.title = ToQString(m_calculator.title) + QStringLiteral("（多标段）");
     sheet.landscape = true;
@@ -220,23 +406,40 @@ SheetDocument BatchWindow::Sheet(const SheetHeader& header) const
         lots.blocks.emplace_back(
             SheetText{{}, {QStringLiteral("计算依据：") + ToQString(schedule.standard)}});
     }
+    QStringList yuan;
+    for (const BatchColumn& column : columns.list) {
+        if (column.inYuan) {
+            yuan << ToQString(column.input->name);
+        }
+    }
+    if (!yuan.isEmpty()) {
+        lots.blocks.emplace_back(
+            SheetText{{},
+                      {yuan.join(QStringLiteral("、")) +
+                       QStringLiteral("按元填写，计算时换算为万元（除以 10000）。")}});
+    }
     SheetTable rows;
-    for (const BatchColumn& column : m_model->columns().list) {
+    for (const BatchColumn& column : columns.list) {
+        rows.columns << ToQString(column.header);
         rows.figures.push_back(!column.edited && IsNumeric(column.type));
         rows.whole.push_back(column.source == ColumnSource::Capitals);
     }
-    for (std::size_t r = 0; r < table.size(); ++r) {
+    for (const BatchRow& row : m_model->rows()) {
         QStringList cells;
-        for (const std::string& cell : table[r]) {
-            cells << ToQString(cell);
+        for (const BatchColumn& column : columns.list) {
+            cells << ToQString(CellText(column, row, true));
         }
-        if (r == 0) {
-            rows.columns = cells;
-        } else {
-            rows.rows.push_back(cells);
-        }
+        rows.rows.push_back(std::move(cells));
     }
-    rows.strongRows = m_model->columns().money ? 1 : 0;
+    if (columns.money) {
+        const BatchTotal total = m_model->Total();
+        QStringList cells;
+        for (const BatchColumn& column : columns.list) {
+            cells << ToQString(TotalText(column, total));
+        }
+        rows.rows.push_back(std::move(cells));
+        rows.strongRows = 1;
+    }
     lots.blocks.emplace_back(std::move(rows));
     sheet.sections.push_back(std::move(lots));
     sheet.footnote = QStringLiteral("本计算书由 Kelvora " KELVORA_VERSION
@@ -282,6 +485,16 @@ BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator)
     batch->raise();
     batch->activateWindow();
     return batch;
+}
+
+bool BatchesMayClose(QWidget& window)
+{
+    for (auto* child : window.findChildren<QDialog*>(QStringLiteral("batchWindow"))) {
+        if (!static_cast<BatchWindow*>(child)->MayClose()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void SetUpBatch(QWidget& window)

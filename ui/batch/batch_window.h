@@ -1,14 +1,17 @@
 #pragma once
 // The batch window of a calculator page: an editable table that takes rows
-// pasted from a spreadsheet (Ctrl+V) or typed, works every lot out as the
-// page would, marks doubtful cells as the page marks inputs, keeps the 合计
-// in view, and gives the table back: 复制表格 (Ctrl+C, the text CalculateRows
-// writes), 导出 Excel, 导出 CSV, 导出计算书 and 打印 (one table of all rows
-// with the 合计 and its 大写, under the sheet's header). It is opened from the
+// pasted from a spreadsheet (Ctrl+V wherever the focus is in the window),
+// read from a CSV or tab-separated file (打开…) or typed, works every lot out as
+// the page would, marks doubtful cells as the page marks inputs (with their
+// corrections in the cell's menu, 全部更正 for all at once), keeps the 合计 in
+// view with what it leaves out, and gives the table back: 复制表格 (Ctrl+C),
+// 导出 Excel, 导出 CSV, 导出计算书 and 打印 (one table of all lots under the
+// sheet's header). Every change can be undone (Ctrl+Z, Ctrl+Y); closing it, or
+// the main window, with lots not exported asks first. It is opened from the
 // entry on its page or with Ctrl+B, and kept for the run.
 //
-//   clipboard --Paste--> BatchModel --> view, 合计 line
-//   BatchModel::Table --> clipboard | .xlsx | .csv | PDF | printer
+//   clipboard | file --BatchModel--> view, 合计 line
+//   BatchModel::Table --> clipboard | .xlsx | .csv | sheet (PDF, printer)
 
 #include <QDialog>
 
@@ -22,6 +25,7 @@ class QTableView;
 namespace kelvora::ui {
 
 class BatchModel;
+struct SheetDraft;
 
 class BatchWindow : public QDialog {
 public:
@@ -31,30 +35,44 @@ public:
     BatchModel& model() { return *m_model; }
 
     void Paste();
+    void Open();
+    // Reads the rows of a CSV or tab-separated file; an empty string, or why not.
+    QString ReadFile(const QString& path);
     void CopyTable();
     void ExportXlsx();
     void ExportCsv();
     void ExportSheet();
     void Print();
+    void CorrectAll();
 
-    // The sheet of all rows under `header`, and the same written as a PDF
+    // Whether the window may go: it asks first when lots were not exported
+    // (导出… / 放弃 / 取消); true when there were none or the user chose.
+    bool MayClose();
+
+    // The sheet of all lots under `header`, and the same written as a PDF
     // (an empty string, or the message).
     SheetDocument Sheet(const SheetHeader& header) const;
     QString WriteSheet(const QString& path, const SheetHeader& header) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ShowTotal();
-    // The sheet of all rows, made once its header is known.
-    struct SheetDraft Draft() const;
+    void FitColumns();
+    void CellMenu(const QPoint& at);
+    // Saves the table as .xlsx or CSV through the save dialog; true once saved.
+    bool SaveTable(bool excel);
+    SheetDraft Draft() const;
     // The name a file of the batch is proposed under: "工期批量计算-2026-12-07.xlsx".
     QString FileName(const QString& suffix) const;
 
     const Calculator& m_calculator;
     BatchModel* m_model;
     QTableView* m_view;
+    QLabel* m_hint;
     QLabel* m_total;
 };
 
@@ -66,5 +84,9 @@ void OfferBatchOnPage(QWidget& window, const Calculator& calculator, const Contr
 
 // The batch window of `calculator`, made the first time, shown and raised.
 BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator);
+
+// Whether `window` may close: every batch window of it with lots not exported
+// asks first.
+bool BatchesMayClose(QWidget& window);
 
 }  // namespace kelvora::ui

@@ -30,7 +30,11 @@ bool SaveThroughDialog(QWidget& parent, const SaveRequest& request, const FileWr
             return false;
         }
         const QString path = dialog.selectedFiles().constFirst();
-        if (const QString message = write(path); !message.isEmpty()) {
+        const QString message = write(path);
+        if (message == StoppedByUser()) {
+            return false;  // the user stopped it: no file, nothing to say
+        }
+        if (!message.isEmpty()) {
             Warn(parent, message);
             proposed = path;  // asked again where the user was, with the name typed
             continue;

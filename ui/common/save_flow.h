@@ -22,8 +22,14 @@ struct SaveRequest {
     bool open = false;  // open the saved file in its default program
 };
 
-// Writes the file at a path; returns an empty string or the message to show.
+// Writes the file at a path; returns an empty string, the message to show,
+// or StoppedByUser() when the user stopped it (nothing is written then).
 using FileWriter = std::function<QString(const QString& path)>;
+
+inline QString StoppedByUser()
+{
+    return QStringLiteral("已停止，未写入文件");
+}
 
 // Where a save dialog starts: the user's documents folder, or the home
 // folder where there is none.

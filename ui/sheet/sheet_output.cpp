@@ -6,6 +6,7 @@
 #include "ui/common/error_report.h"
 #include "ui/common/file_write.h"
 #include "ui/common/save_flow.h"
+#include "ui/common/work_progress.h"
 #include "ui/sheet/sheet_header_dialog.h"
 #include "ui/sheet/sheet_render.h"
 
@@ -44,9 +45,10 @@ QString SheetFolder()
     return SaveFolder();
 }
 
-QString WriteSheet(const SheetDocument& sheet, const QString& path)
+QString WriteSheet(const SheetDocument& sheet, const QString& path, const SheetProgress& progress)
 {
-    return WriteWholeFile(path, SheetPdf(sheet));
+    const std::optional<QByteArray> pdf = SheetPdf(sheet, progress);
+    return pdf ? WriteWholeFile(path, *pdf) : StoppedByUser();
 }
 
 void ExportSheet(QWidget& parent, const SheetDraft& draft)
@@ -57,8 +59,12 @@ void ExportSheet(QWidget& parent, const SheetDraft& draft)
     }
     const SaveRequest request{QStringLiteral("导出计算书"), draft.fileName,
                               QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"), true};
-    SaveThroughDialog(parent, request,
-                      [&](const QString& path) { return WriteSheet(*sheet, path); });
+    SaveThroughDialog(parent, request, [&](const QString& path) {
+        WorkProgress progress(parent, QStringLiteral("正在生成计算书……"));
+        return WriteSheet(*sheet, path, [&](int done, int total) {
+            return progress.Going(static_cast<std::size_t>(done), static_cast<std::size_t>(total));
+        });
+    });
 }
 
 void PrintSheet(QWidget& parent, const SheetDraft& draft)
@@ -74,7 +80,13 @@ void PrintSheet(QWidget& parent, const SheetDraft& draft)
     preview.setObjectName(QStringLiteral("sheetPrintPreview"));
     preview.setWindowTitle(PrintSheetText().chopped(1));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &parent,
-                     [&sheet](QPrinter* target) { PaintSheet(*sheet, *target); });
+                     [&sheet, &parent](QPrinter* target) {
+                         WorkProgress progress(parent, QStringLiteral("正在排版……"));
+                         PaintSheet(*sheet, *target, [&](int done, int total) {
+                             return progress.Going(static_cast<std::size_t>(done),
+                                                   static_cast<std::size_t>(total));
+                         });
+                     });
     preview.exec();
 }
 

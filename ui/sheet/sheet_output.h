@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "ui/sheet/sheet_document.h"
+#include "ui/sheet/sheet_render.h"
 
 class QWidget;
 
@@ -31,8 +32,10 @@ QString PrintSheetText();   // "打印计算书…"
 // folder where there is none.
 QString SheetFolder();
 
-// Writes the sheet as a PDF at `path`; an empty string, or the message.
-QString WriteSheet(const SheetDocument& sheet, const QString& path);
+// Writes the sheet as a PDF at `path`; an empty string, or the message
+// (StoppedByUser() when `progress` stopped it: nothing is written then).
+QString WriteSheet(const SheetDocument& sheet, const QString& path,
+                   const SheetProgress& progress = {});
 
 // Asks for the header, where to save it, writes it and opens it.
 void ExportSheet(QWidget& parent, const SheetDraft& draft);

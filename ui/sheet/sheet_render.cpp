@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <cstdint>
+#include <optional>
 
 namespace kelvora::ui {
 namespace {
@@ -52,8 +54,15 @@ QString TextHtml(const SheetText& block)
     return QStringLiteral("<p>%1</p>").arg(lines.join(QStringLiteral("<br/>")));
 }
 
-QString CellHtml(const QString& text, bool figure, bool whole, bool strong, int width)
+// A cell longer than this is cut on a sheet, with a mark saying so.
+constexpr qsizetype kCellCharacters = 400;
+
+QString CellHtml(QString text, bool figure, bool whole, bool strong, int width)
 {
+    if (text.size() > kCellCharacters) {
+        text = text.left(kCellCharacters) +
+               QStringLiteral("……（此单元格共 %1 字，以下从略）").arg(text.size());
+    }
     QString attributes;
     if (width > 0) {
         attributes += QStringLiteral(" width=\"%1%\"").arg(width);
@@ -73,7 +82,10 @@ QString CellHtml(const QString& text, bool figure, bool whole, bool strong, int 
     return QStringLiteral("<td%1>%2</td>").arg(attributes, body);
 }
 
-QString TableHtml(const SheetTable& table)
+// The table's rows [first, last) (all of them by default); `widths` in
+// percent replaces the table's own where given.
+QString TableHtml(const SheetTable& table, std::size_t first = 0, std::size_t last = SIZE_MAX,
+                  const std::vector<int>* widths = nullptr)
 {
     const auto figure = [&](std::size_t column) {
         return column < table.figures.size() && table.figures[column];
@@ -81,8 +93,9 @@ QString TableHtml(const SheetTable& table)
     const auto whole = [&](std::size_t column) {
         return column < table.whole.size() && table.whole[column];
     };
+    const std::vector<int>& columnWidths = widths != nullptr ? *widths : table.widths;
     const auto width = [&](std::size_t column) {
-        return column < table.widths.size() ? table.widths[column] : 0;
+        return column < columnWidths.size() ? columnWidths[column] : 0;
     };
     QString html = table.grid ? QStringLiteral(
                                     "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
@@ -97,13 +110,13 @@ QString TableHtml(const SheetTable& table)
         }
         html += QStringLiteral("</tr></thead>");
     }
-    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+    for (std::size_t r = first; r < std::min(last, table.rows.size()); ++r) {
         const bool strong = r + table.strongRows >= table.rows.size();
         html += QStringLiteral("<tr>");
         const QStringList& row = table.rows[r];
         for (std::size_t c = 0; c < static_cast<std::size_t>(row.size()); ++c) {
             html += CellHtml(row[static_cast<qsizetype>(c)], figure(c), whole(c), strong,
-                             table.columns.isEmpty() ? width(c) : 0);
+                             table.columns.isEmpty() || widths != nullptr ? width(c) : 0);
         }
         html += QStringLiteral("</tr>");
     }
@@ -195,76 +208,268 @@ QPageLayout SheetPageLayout(const SheetDocument& sheet)
                        QPageLayout::Millimeter);
 }
 
-QString SheetHtml(const SheetDocument& sheet)
+namespace {
+
+// Where a table too long to lay out in one go stands: section and block.
+struct Place {
+    std::size_t section, block;
+};
+
+constexpr std::size_t kPagedRows = 200;
+
+std::optional<Place> LongTable(const SheetDocument& sheet)
 {
-    QString html =
-        QStringLiteral("<html><body><h2 align=\"center\">%1</h2>").arg(Escaped(sheet.title));
-    html += HeaderHtml(sheet);
+    for (std::size_t s = 0; s < sheet.sections.size(); ++s) {
+        for (std::size_t b = 0; b < sheet.sections[s].blocks.size(); ++b) {
+            const auto* table = std::get_if<SheetTable>(&sheet.sections[s].blocks[b]);
+            if (table != nullptr && table->rows.size() > kPagedRows) {
+                return Place{s, b};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The sheet's HTML before `until` (all of it when none), and after it.
+QString HeadHtml(const SheetDocument& sheet, std::optional<Place> until)
+{
+    QString html = QStringLiteral("<h2 align=\"center\">%1</h2>").arg(Escaped(sheet.title)) +
+                   HeaderHtml(sheet);
     html += QStringLiteral("<p align=\"right\">编制日期：%1年%2月%3日</p>")
                 .arg(sheet.made.year())
                 .arg(sheet.made.month())
                 .arg(sheet.made.day());
-    for (const SheetSection& section : sheet.sections) {
+    for (std::size_t s = 0; s < sheet.sections.size(); ++s) {
+        if (until && s > until->section) {
+            break;
+        }
+        const SheetSection& section = sheet.sections[s];
         if (!section.heading.isEmpty()) {
             html += QStringLiteral("<h3>%1</h3>").arg(Escaped(section.heading));
         }
-        for (const SheetBlock& block : section.blocks) {
-            html += BlockHtml(block);
+        for (std::size_t b = 0; b < section.blocks.size(); ++b) {
+            if (until && s == until->section && b == until->block) {
+                return html;
+            }
+            html += BlockHtml(section.blocks[b]);
+        }
+    }
+    return html;
+}
+
+QString TailHtml(const SheetDocument& sheet, std::optional<Place> after)
+{
+    QString html;
+    if (after) {
+        for (std::size_t s = after->section; s < sheet.sections.size(); ++s) {
+            const SheetSection& section = sheet.sections[s];
+            if (s > after->section && !section.heading.isEmpty()) {
+                html += QStringLiteral("<h3>%1</h3>").arg(Escaped(section.heading));
+            }
+            for (std::size_t b = s == after->section ? after->block + 1 : 0;
+                 b < section.blocks.size(); ++b) {
+                html += BlockHtml(section.blocks[b]);
+            }
         }
     }
     html += SignatureHtml(sheet);
     if (!sheet.footnote.isEmpty()) {
         html += QStringLiteral("<p>%1</p>").arg(Escaped(sheet.footnote));
     }
-    return html + QStringLiteral("</body></html>");
+    return html;
 }
 
-void PaintSheet(const SheetDocument& sheet, QPagedPaintDevice& device)
+QString Body(const QString& html)
 {
+    return QStringLiteral("<html><body>") + html + QStringLiteral("</body></html>");
+}
+
+// The columns of a long table in fixed shares of the page, from the widths
+// of their texts, so that every page draws them alike.
+std::vector<int> FixedWidths(const SheetTable& table)
+{
+    const std::size_t count = static_cast<std::size_t>(table.columns.size());
+    std::vector<double> wide(count, 2);
+    const auto measure = [&](const QStringList& row) {
+        for (std::size_t c = 0; c < count && c < static_cast<std::size_t>(row.size()); ++c) {
+            double width = 0;
+            for (const QChar ch : row[static_cast<qsizetype>(c)]) {
+                width += ch.unicode() >= 0x2E80 ? 2 : 1;
+            }
+            wide[c] = std::max(wide[c], std::min(width, 40.0));
+        }
+    };
+    measure(table.columns);
+    for (std::size_t r = 0; r < table.rows.size();
+         r += std::max<std::size_t>(1, table.rows.size() / 2000)) {
+        measure(table.rows[r]);
+    }
+    measure(table.rows.back());
+    double sum = 0;
+    for (double width : wide) {
+        sum += width;
+    }
+    std::vector<int> percent;
+    for (double width : wide) {
+        percent.push_back(std::max(1, static_cast<int>(width * 100 / sum)));
+    }
+    return percent;
+}
+
+// A document laid out for one page of the device.
+class PageLayout {
+public:
+    PageLayout(QPagedPaintDevice& device, qreal points) : m_device(device)
+    {
+        const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiY());
+        m_footer = device.logicalDpiY() * 0.35;  // inches kept for the page line
+        m_size = QSizeF(page.width(), page.height() - m_footer);
+        m_document.documentLayout()->setPaintDevice(&device);
+        m_document.setDefaultFont(SheetFont(points));
+    }
+
+    // Lays `html` out; the pages it takes.
+    int Pages(const QString& html)
+    {
+        m_document.setHtml(html);
+        m_document.setPageSize(m_size);
+        return m_document.pageCount();
+    }
+
+    // Paints page `index` of what was laid out last as page `number` of `count`.
+    void Paint(QPainter& painter, int index, int number, int count)
+    {
+        const qreal top = index * m_size.height();
+        painter.save();
+        painter.translate(0, -top);
+        m_document.drawContents(&painter, QRectF(0, top, m_size.width(), m_size.height()));
+        painter.restore();
+        painter.setFont(SheetFont(10.5));
+        painter.drawText(QRectF(0, m_size.height(), m_size.width(), m_footer),
+                         Qt::AlignHCenter | Qt::AlignBottom,
+                         QStringLiteral("第 %1 页 共 %2 页").arg(number).arg(count));
+    }
+
+private:
+    QPagedPaintDevice& m_device;
+    QTextDocument m_document;
+    QSizeF m_size;
+    qreal m_footer = 0;
+};
+
+// A sheet with a long table, page by page: each page is laid out on its own
+// (the head on the first, the column heads on every one, the rest after the
+// last row), so the time grows with the rows, and it can be stopped.
+bool PaintPaged(const SheetDocument& sheet, Place place, QPagedPaintDevice& device,
+                const SheetProgress& progress)
+{
+    const auto& table = std::get<SheetTable>(sheet.sections[place.section].blocks[place.block]);
+    const std::vector<int> widths = FixedWidths(table);
+    const QString head = HeadHtml(sheet, place);
+    const QString tail = TailHtml(sheet, place);
+    PageLayout layout(device, 10.5);
+    const auto page = [&](bool first, std::size_t from, std::size_t to, bool last) {
+        return Body((first ? head : QString()) + TableHtml(table, from, to, &widths) +
+                    (last ? tail : QString()));
+    };
+    // Where each page's rows end, the tail on a page of its own if it fits on no other.
+    std::vector<std::size_t> ends;
+    const std::size_t rows = table.rows.size();
+    std::size_t guess = 30;
+    bool tailAlone = false;
+    for (std::size_t from = 0; from < rows;) {
+        const bool first = from == 0;
+        std::size_t to = std::min(rows, from + guess);
+        if (layout.Pages(page(first, from, to, false)) == 1) {
+            const std::size_t step = std::max<std::size_t>(1, guess / 8);
+            while (to < rows &&
+                   layout.Pages(page(first, from, std::min(rows, to + step), false)) == 1) {
+                to = std::min(rows, to + step);
+            }
+        } else {
+            while (to > from + 1 && layout.Pages(page(first, from, to, false)) > 1) {
+                --to;
+            }
+        }
+        guess = std::max<std::size_t>(first ? guess : to - from, 1);
+        ends.push_back(to);
+        from = to;
+        if (progress && !progress(static_cast<int>(from / 2), static_cast<int>(rows))) {
+            return false;
+        }
+    }
+    const std::size_t lastFrom = ends.size() > 1 ? ends[ends.size() - 2] : 0;
+    tailAlone = layout.Pages(page(ends.size() == 1, lastFrom, rows, true)) > 1;
+    const int count = static_cast<int>(ends.size()) + (tailAlone ? 1 : 0);
+    QPainter painter(&device);
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < ends.size(); ++i) {
+        if (i > 0) {
+            device.newPage();
+        }
+        const bool last = i + 1 == ends.size() && !tailAlone;
+        layout.Pages(page(i == 0, from, ends[i], last));
+        layout.Paint(painter, 0, static_cast<int>(i) + 1, count);
+        from = ends[i];
+        if (progress && !progress(static_cast<int>((rows + from) / 2), static_cast<int>(rows))) {
+            return false;
+        }
+    }
+    if (tailAlone) {
+        device.newPage();
+        layout.Pages(Body(tail));
+        layout.Paint(painter, 0, count, count);
+    }
+    return true;
+}
+
+}  // namespace
+
+QString SheetHtml(const SheetDocument& sheet)
+{
+    return Body(HeadHtml(sheet, std::nullopt) + TailHtml(sheet, std::nullopt));
+}
+
+bool PaintSheet(const SheetDocument& sheet, QPagedPaintDevice& device,
+                const SheetProgress& progress)
+{
+    if (const auto place = LongTable(sheet)) {
+        return PaintPaged(sheet, *place, device, progress);
+    }
     const QString html = SheetHtml(sheet);
-    const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiY());
-    QTextDocument document;
-    document.documentLayout()->setPaintDevice(&device);
-    const qreal footer = device.logicalDpiY() * 0.35;  // inches kept for the page line
+    std::optional<PageLayout> layout;
+    int pages = 0;
     for (qreal points : {11.0, 10.5}) {
-        document.setDefaultFont(SheetFont(points));
-        document.setHtml(html);
-        document.setPageSize(QSizeF(page.width(), page.height() - footer));
-        if (document.pageCount() == 1) {
+        layout.emplace(device, points);
+        pages = layout->Pages(html);
+        if (pages == 1) {
             break;
         }
     }
-    const int pages = document.pageCount();
     QPainter painter(&device);
     for (int i = 0; i < pages; ++i) {
         if (i > 0) {
             device.newPage();
         }
-        const qreal top = i * (page.height() - footer);
-        painter.save();
-        painter.translate(0, -top);
-        document.drawContents(&painter, QRectF(0, top, page.width(), page.height() - footer));
-        painter.restore();
-        painter.setFont(SheetFont(10.5));
-        painter.drawText(QRectF(0, page.height() - footer, page.width(), footer),
-                         Qt::AlignHCenter | Qt::AlignBottom,
-                         QStringLiteral("第 %1 页 共 %2 页").arg(i + 1).arg(pages));
+        layout->Paint(painter, i, i + 1, pages);
     }
+    return true;
 }
 
-QByteArray SheetPdf(const SheetDocument& sheet)
+std::optional<QByteArray> SheetPdf(const SheetDocument& sheet, const SheetProgress& progress)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
+    bool whole = false;
     {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(SheetPageLayout(sheet));
         writer.setTitle(sheet.title);
         writer.setCreator(QStringLiteral("Kelvora " KELVORA_VERSION));
-        PaintSheet(sheet, writer);
+        whole = PaintSheet(sheet, writer, progress);
     }
-    return pdf;
+    return whole ? std::optional(pdf) : std::nullopt;
 }
 
 }  // namespace kelvora::ui

@@ -10,6 +10,8 @@
 #include <QFont>
 #include <QPageLayout>
 #include <QString>
+#include <functional>
+#include <optional>
 
 #include "ui/sheet/sheet_document.h"
 
@@ -25,10 +27,16 @@ QPageLayout SheetPageLayout(const SheetDocument& sheet);
 
 QString SheetHtml(const SheetDocument& sheet);
 
-// Lays the sheet out for the device's page and paints it page by page.
-void PaintSheet(const SheetDocument& sheet, QPagedPaintDevice& device);
+// Told how far a long sheet has come (of `total`); returns false to stop.
+using SheetProgress = std::function<bool(int done, int total)>;
 
-// The sheet as a PDF, titled with its title, its fonts embedded.
-QByteArray SheetPdf(const SheetDocument& sheet);
+// Lays the sheet out for the device's page and paints it page by page; a
+// table of many rows page by page as it goes. False when it was stopped.
+bool PaintSheet(const SheetDocument& sheet, QPagedPaintDevice& device,
+                const SheetProgress& progress = {});
+
+// The sheet as a PDF, titled with its title, its fonts embedded; nothing
+// when it was stopped.
+std::optional<QByteArray> SheetPdf(const SheetDocument& sheet, const SheetProgress& progress = {});
 
 }  // namespace kelvora::ui

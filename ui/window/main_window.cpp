@@ -1,6 +1,7 @@
 #include "ui/window/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -206,6 +207,15 @@ void MainWindow::SetFocusOrder()
             QWidget::setTabOrder(previous, widget);
         }
         previous = widget;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (BatchesMayClose(*this)) {
+        event->accept();
+    } else {
+        event->ignore();
     }
 }
 

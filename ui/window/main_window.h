@@ -35,6 +35,10 @@ public:
     // control of a page not made yet is made, with its page, first.
     QWidget* control(ControlName name);
 
+protected:
+    // Lots in a batch window that were not exported are asked about first.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void MakeRow(const ControlRow& row);
     void BuildPage(int page);
