@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <fstream>
@@ -79,6 +80,7 @@ void BM_PasteAndShow(benchmark::State& state)
         const long before = ResidentKb();
         kelvora::ui::BatchModel model(kelvora::SupervisionFeeCalculator(), nullptr);
         QTableView view;
+        view.horizontalHeader()->setResizeContentsPrecision(0);  // as the batch window fits them
         view.setModel(&model);
         view.resize(900, 480);
         view.show();

@@ -131,7 +131,7 @@ std::string Joined(const std::vector<std::string>& parts, std::string_view separ
 // The yuan of a lot's fee, or nothing.
 std::optional<YuanAmount> YuanOf(const BatchRow& row)
 {
-    return row.amount.empty() ? std::nullopt : YuanFromCaption(row.amount).amount;
+    return row.yuan ? std::optional(YuanFromFen(row.fen)) : std::nullopt;
 }
 
 }  // namespace
@@ -209,8 +209,11 @@ BatchRow CalculateRow(const BatchColumns& columns, Cells cells, ControlValues& s
         row.results.push_back(scratch.Written(step->result).caption);
     }
     if (columns.money) {
-        row.amount = scratch.Written(columns.results.back()->result).amount;
-        if (!YuanOf(row)) {
+        const YuanResult yuan =
+            YuanFromCaption(scratch.Written(columns.results.back()->result).amount);
+        row.yuan = yuan.amount.has_value();
+        row.fen = row.yuan ? FenOf(*yuan.amount) : 0;
+        if (!row.yuan) {
             row.notes.push_back("金额过大，无法写成大写金额");
         }
     }
@@ -310,14 +313,24 @@ BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& row
         }
     }
     total.sums.back() = DecimalSum(figures).value_or("");
-    // the 合计 of 小写 is the sum of the 小写 shown, to the 分
-    figures.clear();
+    // the 合计 of 小写 is the sum of the 小写 shown, to the 分, in whole 分
+    // while it fits, as decimals past that
+    std::int64_t fen = 0;
+    bool fits = true;
     for (const BatchRow& row : rows) {
-        if (const auto yuan = row.state == RowState::Counted ? YuanOf(row) : std::nullopt) {
-            figures.push_back(YuanDecimal(*yuan));
+        if (row.state == RowState::Counted && row.yuan) {
+            fits = fits && !__builtin_add_overflow(fen, row.fen, &fen);
         }
     }
-    if (const YuanResult yuan = YuanFromYuan(DecimalSum(figures).value_or("")); yuan.amount) {
+    figures.clear();
+    for (std::size_t r = 0; !fits && r < rows.size(); ++r) {
+        if (rows[r].state == RowState::Counted && rows[r].yuan) {
+            figures.push_back(YuanDecimal(YuanFromFen(rows[r].fen)));
+        }
+    }
+    const YuanResult yuan = fits ? YuanResult{YuanFromFen(fen), YuanError::NotANumber}
+                                 : YuanFromYuan(DecimalSum(figures).value_or(""));
+    if (yuan.amount && yuan.amount->whole.size() <= kMaxYuanDigits) {
         total.figures = YuanFigures(*yuan.amount);
         total.capitals = YuanCapitals(*yuan.amount);
     }

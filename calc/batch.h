@@ -48,7 +48,8 @@ struct CellMark {
 struct BatchRow {
     Cells given;                     // one per given column, as pasted or typed
     Cells results;                   // a caption per result column; empty when failed
-    std::string amount;              // the fee's amount its yuan come from, for money
+    std::int64_t fen = 0;            // the fee in 分, to the 分 as 小写 shows it
+    bool yuan = false;               // whether there is such an amount (money, not too large)
     std::vector<CellMark> marks;     // the cells with a note, in the columns' order
     std::vector<std::string> notes;  // what is said of the row as a whole
     RowState state = RowState::Counted;

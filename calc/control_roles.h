@@ -15,7 +15,12 @@ class ControlName {
 public:
     explicit constexpr ControlName(std::string_view name) : m_name(name) {}
     constexpr std::string_view str() const { return m_name; }
-    friend constexpr bool operator==(ControlName, ControlName) = default;
+    // The same constant first (its text is one literal), then the same text.
+    friend constexpr bool operator==(ControlName a, ControlName b)
+    {
+        return (a.m_name.data() == b.m_name.data() && a.m_name.size() == b.m_name.size()) ||
+               a.m_name == b.m_name;
+    }
 
 private:
     std::string_view m_name;

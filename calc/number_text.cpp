@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -98,7 +99,7 @@ NumberChars NumberCharacters(std::string_view text)
     return out;
 }
 
-std::size_t SkipDigits(const std::string& s, std::size_t at)
+std::size_t SkipDigits(std::string_view s, std::size_t at)
 {
     while (at < s.size() && IsDigit(s[at])) {
         ++at;
@@ -201,12 +202,14 @@ double ReadNumber(std::string_view text)
     return ReadLeadingNumber(text).value;
 }
 
-LeadingNumber ReadLeadingNumber(std::string_view text)
+namespace {
+
+// The number at the start of `s` (ASCII number characters, blanks gone, the
+// exponent letter e or E); `taken` maps how many of them were read to the
+// bytes of the text they came from.
+template <typename Taken>
+LeadingNumber ReadChars(std::string_view s, const Taken& taken)
 {
-    const NumberChars chars = NumberCharacters(text);
-    std::string s = chars.chars;
-    // The bytes of the text up to the end of the number's last character.
-    const auto taken = [&](std::size_t end) { return end == 0 ? 0 : chars.ends[end - 1]; };
     std::size_t at = 0;
     bool negative = false;
     if (at < s.size() && (s[at] == '+' || s[at] == '-')) {
@@ -228,7 +231,7 @@ LeadingNumber ReadLeadingNumber(std::string_view text)
 
     long long exponent = 0;
     std::size_t numberEnd = at;
-    if (at < s.size() && (s[at] == 'E' || s[at] == 'e' || s[at] == 'D' || s[at] == 'd')) {
+    if (at < s.size() && (s[at] == 'E' || s[at] == 'e')) {
         std::size_t expAt = at + 1;
         bool expNegative = false;
         if (expAt < s.size() && (s[expAt] == '+' || s[expAt] == '-')) {
@@ -244,7 +247,6 @@ LeadingNumber ReadLeadingNumber(std::string_view text)
             if (expNegative) {
                 exponent = -exponent;
             }
-            s[at] = 'e';
             numberEnd = expEnd;
         }
     }
@@ -253,9 +255,8 @@ LeadingNumber ReadLeadingNumber(std::string_view text)
     const auto result = std::from_chars(s.data() + intBegin, s.data() + numberEnd, value,
                                         std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
-        const std::string_view digits(s);
-        const std::string_view intDigits = digits.substr(intBegin, intEnd - intBegin);
-        const std::string_view fracDigits = digits.substr(fracBegin, fracEnd - fracBegin);
+        const std::string_view intDigits = s.substr(intBegin, intEnd - intBegin);
+        const std::string_view fracDigits = s.substr(fracBegin, fracEnd - fracBegin);
         const long long lead = LeadingExponent(intDigits, fracDigits, exponent);
         if (lead <= 0) {
             return {0.0, taken(numberEnd)};  // too small for a double
@@ -266,6 +267,40 @@ LeadingNumber ReadLeadingNumber(std::string_view text)
         value = DBL_MAX;
     }
     return {negative ? -value : value, taken(numberEnd)};
+}
+
+// How many bytes at the start of `text` are ASCII number characters read as
+// they stand, or nothing where a blank, a non-ASCII character or the exponent
+// letter D comes before the number ends (the long way then).
+std::optional<std::size_t> PlainNumberLength(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x80 || c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 'D' || c == 'd') {
+            return std::nullopt;
+        }
+        if (!IsNumberChar(static_cast<char>(c))) {
+            return i;
+        }
+    }
+    return text.size();
+}
+
+}  // namespace
+
+LeadingNumber ReadLeadingNumber(std::string_view text)
+{
+    // Most texts are plain ASCII figures: read where they stand.
+    if (const auto plain = PlainNumberLength(text)) {
+        return ReadChars(text.substr(0, *plain), [](std::size_t end) { return end; });
+    }
+    NumberChars chars = NumberCharacters(text);
+    for (char& c : chars.chars) {
+        c = c == 'D' || c == 'd' ? 'e' : c;  // the exponent letters D and d read as e
+    }
+    // The bytes of the text up to the end of the number's last character.
+    return ReadChars(chars.chars,
+                     [&](std::size_t end) { return end == 0 ? 0 : chars.ends[end - 1]; });
 }
 
 // Rounding is done here on the decimal digits rather than by printf's "%.2f":

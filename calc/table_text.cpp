@@ -20,10 +20,12 @@ std::vector<Cells> ParseTable(std::string_view text, char separator)
     };
     const auto endRow = [&] {
         endCell();
+        const std::size_t width = row.size();
         if (!std::all_of(row.begin(), row.end(), [](const std::string& c) { return IsBlank(c); })) {
             rows.push_back(std::move(row));
         }
         row.clear();
+        row.reserve(width);
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -36,6 +38,18 @@ std::vector<Cells> ParseTable(std::string_view text, char separator)
             } else {
                 cell += c;
             }
+            continue;
+        }
+        if (c != '"' && c != separator && c != '\n' && c != '\r') {
+            // a run of plain characters, taken at once
+            std::size_t end = i + 1;
+            while (end < text.size() && text[end] != separator && text[end] != '\n' &&
+                   text[end] != '\r' && text[end] != '"') {
+                ++end;
+            }
+            cell.append(text.substr(i, end - i));
+            cellStarted = true;
+            i = end - 1;
             continue;
         }
         if (c == '"' && !cellStarted) {

@@ -99,6 +99,28 @@ std::string YuanDecimal(const YuanAmount& amount)
            static_cast<char>('0' + amount.jiao) + static_cast<char>('0' + amount.fen);
 }
 
+std::int64_t FenOf(const YuanAmount& amount)
+{
+    std::int64_t fen = 0;
+    for (char digit : amount.whole) {
+        fen = fen * 10 + (digit - '0');
+    }
+    fen = fen * 100 + amount.jiao * 10 + amount.fen;
+    return amount.negative ? -fen : fen;
+}
+
+YuanAmount YuanFromFen(std::int64_t fen)
+{
+    YuanAmount amount;
+    amount.negative = fen < 0;
+    const std::uint64_t magnitude =
+        fen < 0 ? 0 - static_cast<std::uint64_t>(fen) : static_cast<std::uint64_t>(fen);
+    amount.fen = static_cast<int>(magnitude % 10);
+    amount.jiao = static_cast<int>(magnitude / 10 % 10);
+    amount.whole = std::to_string(magnitude / 100);
+    return amount;
+}
+
 std::string YuanFigures(const YuanAmount& amount)
 {
     std::string out = amount.negative ? "-¥" : "¥";

@@ -9,6 +9,7 @@
 // point moves four places and the yuan are rounded to 分 half away from
 // zero on those digits, so the amount is the figure on screen exactly.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,6 +48,11 @@ YuanResult YuanFromYuan(std::string_view yuan);
 
 // The amount as a plain decimal of 元: "225500.00", "-100.00".
 std::string YuanDecimal(const YuanAmount& amount);
+
+// The amount in whole 分, and back: every amount that can be written in
+// capitals (below 10^16 元) fits.
+std::int64_t FenOf(const YuanAmount& amount);
+YuanAmount YuanFromFen(std::int64_t fen);
 
 // "¥225,500.00", "-¥100.00"
 std::string YuanFigures(const YuanAmount& amount);

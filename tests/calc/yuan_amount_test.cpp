@@ -205,6 +205,11 @@ TEST(YuanCapitals, ReadBackAsTheAmountForManyAmounts)
 
         const YuanResult yuan = YuanFromCaption(caption);
         ASSERT_TRUE(yuan.amount.has_value()) << caption;
+        // whole 分 and back, as the batch adds them
+        ASSERT_EQ(FenOf(*yuan.amount), static_cast<std::int64_t>(expected)) << caption;
+        ASSERT_EQ(YuanDecimal(YuanFromFen(-FenOf(*yuan.amount))),
+                  (expected == 0 ? "" : "-") + YuanDecimal(*yuan.amount))
+            << caption;
         const std::string capitals = YuanCapitals(*yuan.amount);
         ASSERT_EQ(ReadCapitals(capitals), expected) << caption << " " << capitals;
         // one 零 per run: never two in a row, never first or last
