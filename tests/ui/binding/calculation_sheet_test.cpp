@@ -20,7 +20,7 @@
 #include "ui/sheet/sheet_header_dialog.h"
 #include "ui/sheet/sheet_output.h"
 #include "ui/widgets/result_view.h"
-#include "window_driver.h"
+#include "ui/window_driver.h"
 
 namespace kelvora::testing {
 

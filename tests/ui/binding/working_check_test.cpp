@@ -13,7 +13,7 @@
 #include "calc/fake_controls.h"
 #include "calc/supervision_fee.h"
 #include "calc/tender_fee.h"
-#include "window_driver.h"
+#include "ui/window_driver.h"
 
 namespace kelvora::testing {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "calc/coefficient_tables.h"
 #include "ui/layout/control_table.h"
-#include "window_driver.h"
+#include "ui/window_driver.h"
 
 namespace kelvora::testing {
 namespace {

@@ -14,7 +14,7 @@
 #include "ui/binding/calculation_sheet.h"
 #include "ui/widgets/note_mark.h"
 #include "ui/widgets/result_view.h"
-#include "window_driver.h"
+#include "ui/window_driver.h"
 
 namespace kelvora::testing {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "ui/common/error_report.h"
 #include "ui/common/web_link.h"
-#include "window_driver.h"
+#include "ui/window_driver.h"
 
 namespace kelvora::testing {
 

@@ -8,7 +8,7 @@
 #include <QMenu>
 
 #include "ui/widgets/result_copy.h"
-#include "window_driver.h"
+#include "ui/window_driver.h"
 
 namespace kelvora::ui {
 namespace {

@@ -21,7 +21,7 @@
 #include "ui/layout/control_table.h"
 #include "ui/layout/fonts.h"
 #include "ui/widgets/note_mark.h"
-#include "window_driver.h"
+#include "ui/window_driver.h"
 
 namespace kelvora::ui {
 namespace {

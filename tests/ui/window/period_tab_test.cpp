@@ -5,7 +5,7 @@
 #include <QDateEdit>
 
 #include "calc/calendar_days_cases.h"
-#include "window_driver.h"
+#include "ui/window_driver.h"
 
 namespace kelvora::ui {
 namespace {

@@ -22,7 +22,7 @@
 #include "ui/batch/table_files.h"
 #include "ui/binding/calculation_sheet.h"
 #include "ui/layout/control_table.h"
-#include "window_driver.h"
+#include "ui/window_driver.h"
 
 namespace kelvora::testing {
 namespace {

@@ -9,7 +9,7 @@
 #include <QTabBar>
 
 #include "ui/layout/control_table.h"
-#include "window_driver.h"
+#include "ui/window_driver.h"
 
 namespace kelvora::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/tender_fee_cases.h"
-#include "window_driver.h"
+#include "ui/window_driver.h"
 
 namespace kelvora::ui {
 namespace {

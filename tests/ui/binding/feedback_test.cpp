@@ -11,7 +11,7 @@
 #include "ui/layout/control_table.h"
 #include "ui/widgets/note_mark.h"
 #include "ui/widgets/result_view.h"
-#include "window_driver.h"
+#include "ui/window_driver.h"
 
 namespace kelvora::testing {
 namespace {
