@@ -460,6 +460,68 @@ TEST_F(BatchSystemTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
     }
 }
 
+// What a format cannot hold is refused, naming the first such cell, and a
+// writer stopped half-way leaves nothing; in each case the old file stays.
+TEST_F(BatchTest, AnExportThatWouldLoseDataOrIsStoppedKeepsTheOldFile)
+{
+    const auto formats = ui::FormatsOf(ColumnsOf(TenderFeeCalculator()));
+    const std::vector<Cells> lots = ParseTable(CalculateRows("tender", kTenderRows));
+    const auto withLot = [&](std::string name) {
+        std::vector<Cells> table = lots;
+        table[2][0] = std::move(name);
+        return table;
+    };
+    std::vector<Cells> many = lots;  // long enough to be asked about its progress
+    many.insert(many.begin() + 1, 2500, lots[1]);
+    std::string chinese;
+    for (std::size_t i = 0; i < 32767; ++i) {
+        chinese += "标";  // at the limit in characters, three times over it in bytes
+    }
+    const struct {
+        const char* name;
+        bool excel;
+        std::vector<Cells> table;
+        std::size_t stopAt;   // rows written before the progress says stop; 0: never
+        const char* message;  // the start of what is said; "" saved
+    } cases[] = {
+        {"a cell past Excel's characters", true, withLot(std::string(32768, 'x')), 0,
+         "第 2 行“标段”列的单元格有 32768 个字符，超过 Excel 单元格的上限 32767 个"},
+        {"a cell at the limit in characters", true, withLot(chinese), 0, ""},
+        {"a NUL in a cell", true, withLot(std::string("二标\0段", 9)), 0,
+         "第 2 行“标段”列的单元格含有空字符（NUL），Excel 无法保存"},
+        {"the workbook stopped", true, many, 2000, "stopped"},
+        {"the CSV stopped", false, many, 2000, "stopped"},
+        {"a long cell in a CSV", false, withLot(std::string(40000, 'x')), 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(c.excel ? "lots.xlsx" : "lots.csv");
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the file from before");
+        old.close();
+        const ui::Progress progress = [&](std::size_t done, std::size_t) {
+            return c.stopAt == 0 || done < c.stopAt;
+        };
+        const QString message = c.excel ? ui::WriteXlsx(path, c.table, formats, true, progress)
+                                        : ui::WriteCsv(path, c.table, formats, progress);
+        const std::string expected = c.message;
+        if (expected == "stopped") {
+            EXPECT_EQ(message, ui::StoppedWriting());
+        } else if (expected.empty()) {
+            EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+        } else {
+            EXPECT_TRUE(message.contains(QString::fromStdString(expected)))
+                << message.toStdString();
+        }
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll() == "the file from before", !expected.empty());
+        old.close();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+}
+
 TEST_F(BatchSystemTest, TheBatchSheetHoldsEveryRowTheTotalAndItsCapitals)
 {
     BatchWindow* batch = Open(0);
