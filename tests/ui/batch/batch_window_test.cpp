@@ -16,7 +16,9 @@
 
 #include "calc/batch.h"
 #include "calc/calculators.h"
+#include "calc/number_text.h"
 #include "calc/tender_fee.h"
+#include "calc/yuan_amount.h"
 #include "ui/batch/batch_model.h"
 #include "ui/batch/batch_window.h"
 #include "ui/batch/table_files.h"
@@ -544,6 +546,54 @@ TEST_F(BatchSystemTest, TheBatchSheetHoldsEveryRowTheTotalAndItsCapitals)
           "1行有疑问未计入合计：第2行；1行计算失败，未计入合计", "编制人：张三", "第1页共1页"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(piece))) << piece;
     }
+}
+
+// A batch sheet of many pages: the column head on each page, a cell too long
+// for a page cut with a mark, markup shown as typed, figures whole.
+TEST_F(BatchSystemTest, ALongBatchSheetRepeatsItsHeadAndShowsPastedTextAsText)
+{
+    BatchWindow* batch = Open(0);
+    std::string rows = "标段\t中标金额\t服务类型\r\n";
+    for (int lot = 1; lot <= 80; ++lot) {
+        const std::string name = lot == 5   ? "<b>粗体</b>&amp;"
+                                 : lot == 6 ? [] {
+                                       std::string name;
+                                       for (int i = 0; i < 1000; ++i) {
+                                           name += "长";
+                                       }
+                                       return name;
+                                   }()
+                                            : "第" + std::to_string(lot) + "标段";
+        rows += name + "\t" + std::to_string(100000 + lot) + ".37\t工程招标\r\n";
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(rows));
+    batch->Paste();
+    QTemporaryDir folder;
+    const QString path = folder.filePath("lots.pdf");
+    ASSERT_EQ(batch->WriteSheet(path, ui::SheetHeader{}), "");
+    const auto page = [&](int number) {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {"-enc", "UTF-8", "-f", QString::number(number), "-l",
+                         QString::number(number), path, "-"});
+        EXPECT_TRUE(pdftotext.waitForFinished(20000));
+        QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        return text.remove(QRegularExpression(QStringLiteral("\\s")));
+    };
+    const QString first = page(1);
+    const QString second = page(2);
+    const QString pages = first + second + page(3);
+    EXPECT_TRUE(first.contains("<b>粗体</b>&amp;")) << first.toStdString();
+    EXPECT_TRUE(pages.contains("……（此单元格共1000字，以下从略）")) << pages.toStdString();
+    EXPECT_FALSE(pages.contains(QString(401, QChar(u'长'))));
+    EXPECT_TRUE(second.contains("标段中标金额")) << second.toStdString();
+    EXPECT_TRUE(second.contains("第2页")) << second.toStdString();
+    // a lot's fee in one piece
+    EXPECT_TRUE((first + second + page(3))
+                    .contains(QString::fromStdString(YuanFigures(
+                        *YuanFromCaption(FormatGeneral(TenderAgencyFee(
+                                             100040.37, TenderType::Engineering, false)))
+                             .amount))));
 }
 
 }  // namespace
