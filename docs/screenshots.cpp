@@ -6,7 +6,7 @@
 // kelvora-discipline-list.png (the discipline coefficients),
 // kelvora-warning.png (a text not read as typed) and kelvora-stale.png (a
 // result whose input changed), kelvora-supervision-sheet.pdf, and
-// kelvora-batch.png (rows pasted into the supervision page's batch window).
+// kelvora-batch.png (a sheet pasted into the supervision page's batch window).
 
 #include <QAction>
 #include <QApplication>
@@ -163,15 +163,17 @@ int main(int argc, char* argv[])
     }
     std::printf("%s\n", qPrintable(sheet));
 
-    // Many lots pasted into the supervision page's batch window.
-    QGuiApplication::clipboard()->setText(
-        QString::fromUtf8("标段\t计费额\t专业调整系数\t工程复杂程度\t高程调整系数\t浮动幅度值\n"
-                          "第一标段\t35000\t1.2\t较复杂\t1\t-10\n"
-                          "第二标段\t12,800\t1.0\t一般\t1\t0\n"
-                          "第三标段\t8600\t1.1\t复杂\t\t-5\n"
-                          "第四标段\t52000\t1.0\t很复杂\t1\t0\n"));
+    // Many lots pasted into the supervision page's batch window as a
+    // spreadsheet copies them: its own header and order, a 序号 column, an
+    // amount with thousands separators (left out of the 合计 until corrected).
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(
+        "序号\t标段名称\t建安工程费（万元）\t复杂程度\t专业系数\t高程系数\t浮动幅度（%）\n"
+        "1\t第一标段\t35000\t较复杂\t1.2\t1\t-10\n"
+        "2\t第二标段\t12,800\tI级\t1.0\t1\t0\n"
+        "3\t第三标段\t8600\tIII级\t1.1\t1\t-5\n"
+        "4\t第四标段\t52000\t一般\t1.0\t1\t0\n"));
     ui::BatchWindow* batch = ui::OpenBatch(window, kelvora::SupervisionFeeCalculator());
-    batch->resize(980, 300);
+    batch->resize(1040, 330);
     batch->Paste();
     QTest::qWait(20);
     const QString batchShot = QDir::current().filePath(QStringLiteral("kelvora-batch.png"));

@@ -9,7 +9,7 @@ out=build/release/screenshots
 rm -rf "$out" && mkdir -p "$out"
 run=(env QT_QPA_PLATFORM=offscreen)
 if command -v xvfb-run >/dev/null 2>&1; then
-    run=(xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb)
+    run=(xvfb-run -a -s "-screen 0 1600x1024x24" env QT_QPA_PLATFORM=xcb)
 fi
 (cd "$out" && "${run[@]}" "$OLDPWD/build/release/tests/kelvora_screenshots")
 for name in tooltip discipline-list warning stale batch; do

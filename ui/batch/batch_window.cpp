@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStringDecoder>
 #include <QTabWidget>
 #include <QTableView>
@@ -242,8 +244,27 @@ void BatchWindow::FitColumns()
                                    "文件；带标题行时按列名对应，否则列依次为：%1。")
                         .arg(given.join(QStringLiteral("、"))));
     m_view->resizeColumnsToContents();
+    int columns = 0;
     for (int c = 0; c < m_model->columnCount(); ++c) {
         m_view->setColumnWidth(c, std::min(m_view->columnWidth(c), 240));
+        columns += m_view->columnWidth(c);
+    }
+    // the window grows, as far as its screen allows, to show every column
+    // (说明 last among them); a size the user chose is never made smaller
+    const QScreen* shown = screen();
+    if (isMaximized() || isFullScreen() || shown == nullptr || !isVisible()) {
+        return;
+    }
+    const QScrollBar* bar = m_view->verticalScrollBar();
+    const int wanted = width() - m_view->viewport()->width() + columns +
+                       (bar->isVisible() ? 0 : bar->sizeHint().width());
+    const QRect room = shown->availableGeometry();
+    const int grown = std::min(wanted, room.width() - (frameGeometry().width() - width()));
+    if (grown > width()) {
+        resize(grown, height());
+        if (frameGeometry().right() > room.right()) {
+            move(std::max(room.left(), room.right() - frameGeometry().width() + 1), y());
+        }
     }
 }
 

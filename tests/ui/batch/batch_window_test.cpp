@@ -227,6 +227,27 @@ TEST_F(BatchTest, CorrectionsBringDoubtfulLotsIntoTheTotal)
 }
 
 // Ctrl+V pastes wherever the focus is in the window, a button's too.
+// After a paste the window grows to show every column, 说明 too, as far as
+// its screen has room; it never shrinks below the size it had.
+TEST_F(BatchTest, APasteShowsEveryColumnWhereTheScreenHasRoom)
+{
+    BatchWindow* batch = Open(1);
+    ASSERT_NE(batch, nullptr);
+    const int before = batch->width();
+    QGuiApplication::clipboard()->setText(
+        QString::fromUtf8("标段\t计费额\t专业调整系数\t工程复杂程度\t高程调整系数\t浮动幅度值\n"
+                          "一\t12,800\t1\t一般\t1\t0\n"));
+    batch->Paste();
+    QTableView* view = View(batch);
+    const int last = batch->model().columnCount() - 1;
+    const int room = batch->screen()->availableGeometry().width();
+    EXPECT_GE(batch->width(), before);
+    EXPECT_TRUE(view->columnViewportPosition(last) + view->columnWidth(last) <=
+                    view->viewport()->width() ||
+                batch->frameGeometry().width() >= room - 1)
+        << batch->width() << " of " << room;
+}
+
 TEST_F(BatchTest, CtrlVPastesWhereverTheFocusIs)
 {
     BatchWindow* batch = Open(0);
