@@ -171,6 +171,7 @@ HeaderReading ReadHeader(const Calculator& calculator, const Cells& row)
     std::vector<bool> taken(columns.inputs.size(), false);
     bool lot = false;
     std::size_t known = 0;
+    std::size_t inputsNamed = 0;
     std::string problem;
     for (std::size_t cell = 0; cell < row.size(); ++cell) {
         const HeaderName name = SplitUnit(row[cell]);
@@ -198,6 +199,7 @@ HeaderReading ReadHeader(const Calculator& calculator, const Cells& row)
             }
             taken[i] = matched = true;
             ++known;
+            ++inputsNamed;
             columns.list.push_back(InputColumn(input, cell, yuan));
         }
         if (!matched) {
@@ -220,6 +222,12 @@ HeaderReading ReadHeader(const Calculator& calculator, const Cells& row)
         return {true, std::nullopt,
                 "标题行中没有可识别的列；可识别的列有：" + KnownNames(columns) +
                     "（也可不带标题行，按此顺序粘贴）"};
+    }
+    if (inputsNamed == 0) {
+        // 标段 alone: most likely a sheet meant for another page
+        return {true, std::nullopt,
+                "标题行中没有本页的输入列，可能是另一页的表格；本页可识别的列有：" +
+                    KnownNames(columns)};
     }
     if (!problem.empty()) {
         return {true, std::nullopt, problem};

@@ -190,6 +190,8 @@ TEST(ReadHeader, SaysWhyAHeaderCannotBeUsed)
         const char* problem;  // "" for a layout
     } cases[] = {
         {{"序号", "名称", "金额"}, true, "标题行中没有可识别的列"},
+        // the supervision page's sheet pasted on the tender page
+        {{"序号", "标段名称", "计费额", "专业系数"}, true, "标题行中没有本页的输入列"},
         {{"标段", "中标金额（美元）", "服务类型"},
          true,
          "“中标金额（美元）”列的单位“美元”不是元或万元"},
