@@ -6,36 +6,22 @@
 #
 # The DLLs shipped are those kelvora.exe and its plugins import, found in the
 # SDK (Qt's and the MinGW runtime's); the plugins are those the program
-# loads: the windows platform and the windowsvista style. install-manifest.txt
-# in the build folder lists every file.
+# loads: the windows platform and the windowsvista style. The build folder's
+# shipped-dlls.txt names the DLLs, install_manifest.txt every file.
 
 install(TARGETS kelvora RUNTIME DESTINATION .)
+# The plugins and the DLLs, read from the imports of the program and of each plugin.
 set(KELVORA_PLUGINS platforms/qwindows.dll styles/qwindowsvistastyle.dll)
-foreach(plugin ${KELVORA_PLUGINS})
-    get_filename_component(folder ${plugin} DIRECTORY)
-    install(FILES ${KELVORA_WIN_PREFIX}/plugins/${plugin} DESTINATION ${folder})
-endforeach()
-# The DLLs, read from the imports of the program and of each plugin.
 install(CODE "
-    set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
-    set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
-    set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND ${CMAKE_OBJDUMP})
-    set(plugins)
-    foreach(plugin ${KELVORA_PLUGINS})
-        list(APPEND plugins \"${KELVORA_WIN_PREFIX}/plugins/\${plugin}\")
-    endforeach()
-    file(GET_RUNTIME_DEPENDENCIES
-        EXECUTABLES \"$<TARGET_FILE:kelvora>\"
-        MODULES \${plugins}
-        DIRECTORIES \"${KELVORA_WIN_PREFIX}/bin\"
-        PRE_INCLUDE_REGEXES \"^[Qq]t6.*[.]dll$\" \"^lib(stdc[+][+]-6|gcc_s_seh-1|winpthread-1)[.]dll$\"
-        PRE_EXCLUDE_REGEXES \".*\"
-        RESOLVED_DEPENDENCIES_VAR dlls
-        UNRESOLVED_DEPENDENCIES_VAR missing)
-    if(missing)
-        message(FATAL_ERROR \"not in the SDK: \${missing}\")
-    endif()
-    file(INSTALL \${dlls} DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
+    set(KELVORA_OBJDUMP \"${CMAKE_OBJDUMP}\")
+    set(KELVORA_STRIP \"${CMAKE_STRIP}\")
+    set(KELVORA_PROGRAM \"$<TARGET_FILE:kelvora>\")
+    set(KELVORA_PLUGIN_FOLDER \"${KELVORA_WIN_PREFIX}/plugins\")
+    set(KELVORA_PLUGINS \"${KELVORA_PLUGINS}\")
+    set(KELVORA_DLL_FOLDER \"${KELVORA_WIN_PREFIX}/bin\")
+    set(KELVORA_DESTINATION \"\${CMAKE_INSTALL_PREFIX}\")
+    set(KELVORA_DLL_LIST \"${PROJECT_BINARY_DIR}/shipped-dlls.txt\")
+    include(\"${CMAKE_CURRENT_SOURCE_DIR}/windows/runtime_dlls.cmake\")
 ")
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/guide DESTINATION .)
 install(FILES windows/THIRD-PARTY.txt DESTINATION .)
@@ -67,11 +53,13 @@ set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_URL_INFO_ABOUT "https://kelvora.example.org/guide")
 set(CPACK_STRIP_FILES ON)
 
-# CMake's own NSIS template, made to ask for administrator rights only of
+# CMake's own NSIS template, made a 64-bit installer (like the program; no
+# 32-bit layer needed), to ask for administrator rights only of
 # administrators ("highest"), and to install for one user into
 # %LOCALAPPDATA%\Programs rather than into the documents folder.
 file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in template)
 foreach(pair
+        "SetCompressor @CPACK_NSIS_COMPRESSOR@|Target amd64-unicode\n  SetCompressor @CPACK_NSIS_COMPRESSOR@"
         "RequestExecutionLevel admin|RequestExecutionLevel highest"
         "StrCpy $INSTDIR \"$DOCUMENTS\\@CPACK_PACKAGE_INSTALL_DIRECTORY@\"|StrCpy $INSTDIR \"$LOCALAPPDATA\\Programs\\@CPACK_PACKAGE_INSTALL_DIRECTORY@\"")
     string(REPLACE "|" ";" pair "${pair}")

@@ -18,6 +18,14 @@ test_packages=(
     poppler-utils python3-openpyxl lintian devscripts
 )
 
+# The Windows build and its tests under Wine (scripts/windows-tests.sh): the
+# cross compiler, Wine, Ninja, NSIS for the installer, and what takes the
+# pictures of the installed program (xwd, netpbm).
+windows_packages=(
+    g++-mingw-w64-x86-64-posix wine64 libgtest-dev cmake ninja-build nsis
+    libz-mingw-w64-dev xvfb xauth xdotool x11-apps netpbm fontconfig
+)
+
 install_missing() {
     local missing=() p
     for p in "$@"; do

@@ -1,6 +1,7 @@
 #include "ui/common/file_write.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
@@ -29,6 +30,13 @@ QString Reason(const QString& path, const QString& fallback)
     }
     if (target.exists() && !target.isWritable()) {
         return QStringLiteral("原有的文件是只读的");
+    }
+    // On Windows a program that has the file open (a spreadsheet, a PDF
+    // reader) keeps anyone else from replacing it.
+    if (QFile existing(path);
+        target.isFile() && !existing.open(QIODevice::ReadWrite | QIODevice::Append)) {
+        return QStringLiteral(
+            "原有的文件正被其他程序使用（例如在电子表格或 PDF 阅读器中打开着），请关闭它后再试");
     }
     // Whether a file can be made in the folder at all.
     QTemporaryFile probe(folder.absoluteFilePath() + QStringLiteral("/.kelvora-XXXXXX"));
@@ -67,7 +75,7 @@ QString WriteWholeFile(const QString& path, const QByteArray& bytes)
         return CannotWrite(path, QStringLiteral("写入不完整，可能是磁盘空间不足"));
     }
     if (!file.commit()) {
-        return CannotWrite(path, QStringLiteral("写入不完整，可能是磁盘空间不足"));
+        return CannotWrite(path, QStringLiteral("无法替换原有的文件"));
     }
     return {};
 }
