@@ -8,7 +8,7 @@ set -euo pipefail
 wine=$1 program=$2 folder=$3
 wineserver=$(dirname "$wine")/wineserver
 
-"$wine" "$program" >/dev/null 2>&1 &
+("$wine" "$program" >/dev/null 2>&1 &)  # in a subshell: no job to report when it ends
 window=""
 for _ in $(seq 1 60); do
     window=$(xdotool search --name '^Kelvora V2\.0$' 2>/dev/null | head -n 1 || true)
