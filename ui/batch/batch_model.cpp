@@ -85,6 +85,12 @@ BatchModel::BatchModel(const Calculator& calculator, QObject* parent)
     connect(&m_undo, &QUndoStack::indexChanged, this, [this] { Changed(); });
 }
 
+BatchModel::~BatchModel()
+{
+    // The window that listens may be gone already (this model is its child).
+    QObject::disconnect(&m_undo, nullptr, this, nullptr);
+}
+
 const BatchColumn& BatchModel::Column(int column) const
 {
     return m_columns.list[static_cast<std::size_t>(column)];

@@ -24,6 +24,8 @@ public:
     static constexpr std::size_t kMaxBatch = 1000000;
 
     BatchModel(const Calculator& calculator, QObject* parent);
+    // Its undo stack says nothing more as it goes: it clears itself when destroyed.
+    ~BatchModel() override;
 
     const BatchColumns& columns() const { return m_columns; }
     const std::vector<BatchRow>& rows() const { return m_rows; }

@@ -29,7 +29,7 @@ QByteArray Contents(const QString& path)
 
 // Runs `write` while another program holds `path` open without sharing it,
 // as a spreadsheet or a PDF reader on Windows does.
-QString WhileHeldOpen(const QString& path, const std::function<QString()>& write)
+QString WhileHeldOpen([[maybe_unused]] const QString& path, const std::function<QString()>& write)
 {
 #ifdef _WIN32
     const HANDLE held =
