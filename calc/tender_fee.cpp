@@ -45,9 +45,15 @@ TenderFeeSteps TenderAgencyFeeSteps(double amount, TenderType type, bool documen
     checked::RequireFinite(amount);
     const double factor = documentService ? kDocumentServiceFactor : 1.0;
     const auto t = static_cast<std::size_t>(type);
-    TenderFeeSteps steps{
-        amount, type, documentService, &schedule, TenderFeeBandIndex(amount, schedule.bands), 0,
-        0,      0};
+    TenderFeeSteps steps{.amount = amount,
+                         .type = type,
+                         .documentService = documentService,
+                         .schedule = &schedule,
+                         .band = TenderFeeBandIndex(amount, schedule.bands),
+                         .partial = 0,
+                         .banded = 0,
+                         .sum = 0,
+                         .fee = 0};
     const TenderFeeBand& band = schedule.bands[steps.band];
 
     steps.partial = checked::Mul(checked::Sub(amount, band.lower), band.rates[t]);
@@ -55,8 +61,12 @@ TenderFeeSteps TenderAgencyFeeSteps(double amount, TenderType type, bool documen
     for (std::size_t i = 0; i < steps.band; ++i) {
         s = checked::Add(s, schedule.bands[i].bandFees[t]);
     }
-    steps.sum = s;
-    steps.fee = checked::Mul(s, factor);
+    steps.banded = s;
+    // capped where the total as shown (15 digits) passes the cap, not where
+    // the double alone does (at 8,998,750 万元 of works the total is 450 exactly)
+    const double cap = schedule.caps[t];
+    steps.sum = s > cap && ReadNumber(FormatGeneral(s)) > cap ? cap : s;
+    steps.fee = checked::Mul(steps.sum, factor);
     return steps;
 }
 
@@ -115,7 +125,7 @@ std::string TenderFeeWorking(const TenderFeeSteps& steps)
         charges = Plus(charges, Exact(Num(bands[i].bandFees[t])));
     }
     const TenderFeeBand& reached = bands[steps.band];
-    const std::string sum = Num(steps.sum);
+    const std::string sum = Num(steps.banded);
     if (steps.band == 0) {
         // One band only: its line is the total.
         out += BandLine(steps.amount, 0, reached.rates[t], sum, " 万元");
@@ -126,13 +136,17 @@ std::string TenderFeeWorking(const TenderFeeSteps& steps)
         const std::string_view equals = Equals(charges, sum);
         Append(out, {"\n合计 ", equals == "=" ? "" : "≈ ", sum, " 万元"});
     }
+    if (steps.sum < steps.banded) {
+        Append(out, {"\n超过每个招标项目的收费上限，按上限 ", Num(steps.sum), " 万元收取"});
+    }
+    const std::string capped = Num(steps.sum);
     const std::string fee = Num(steps.fee);
     if (steps.documentService) {
         // The standard charges a tender-document service supplied separately
         // at 30 % of its fee; the fee is the band total times 1.3.
         Append(out, {"\n单独提供编制招标文件服务费（按标准的 30%）：",
-                     ProductLine(sum, "30%", steps.sum * 0.3), " 万元\n收费金额：",
-                     ProductLine(sum, Num(kDocumentServiceFactor), steps.fee), " 万元"});
+                     ProductLine(capped, "30%", steps.sum * 0.3), " 万元\n收费金额：",
+                     ProductLine(capped, Num(kDocumentServiceFactor), steps.fee), " 万元"});
     }
     const std::string caption = FormatTwoDecimals(steps.fee);
     if (Compare(Exact(caption), Exact(fee)) != 0) {
@@ -176,6 +190,30 @@ constinit const TenderFeeSchedule kTenderFee2002{
                         "注释另计规定标准的 30%，收费金额为两部分之和（累进合计 × 1.3）。"},
     .bands = kTenderFeeBands,
 };
+
+constinit const TenderFeeSchedule kTenderFee2011{
+    .cited = {.id = "2011",
+              .standard = "《招标代理服务收费管理暂行办法》（计价格〔2002〕1980号），"
+                          "按《关于降低部分建设项目收费标准规范收费行为等有关问题的通知》"
+                          "（发改价格〔2011〕534号）调整",
+              .method = "按差额定率累进法计算：中标金额 5 亿元以下部分按原标准各段费率，"
+                        "5 亿元以上部分各类招标按 0.035%、0.008%、0.006%、0.004% 分段计算，"
+                        "各段累加；每个招标项目的收费不超过工程招标 450 万元、货物招标 350 "
+                        "万元、服务招标 300 万元。单独提供编制招标文件服务的，另计规定标准的 "
+                        "30%（合计 × 1.3）。"},
+    .bands = kTenderFeeBands2011,
+    .caps = {450, 300, 350},
+};
+
+const TenderFeeSchedule* TenderFeeScheduleById(std::string_view id)
+{
+    for (const TenderFeeSchedule* schedule : {&kTenderFee2002, &kTenderFee2011}) {
+        if (schedule->cited.id == id) {
+            return schedule;
+        }
+    }
+    return nullptr;
+}
 
 namespace {
 

@@ -77,17 +77,43 @@ inline constexpr std::array<TenderFeeBand, 8> kTenderFeeBands{{
 }};
 // clang-format on
 
+// The bands of 计价格〔2002〕1980号 as amended by 发改价格〔2011〕534号: the
+// same up to 5 亿元 (50,000 万元), then one rate for all three types.
+// clang-format off
+inline constexpr std::array<TenderFeeBand, 10> kTenderFeeBands2011{{
+    //  from        incl.  to          incl.  L          Engineering / Services / Goods
+    {-kUnbounded,   false, 100,        true,  0,         {0.01,    0.015,   0.015  }, {1,    1.5,  1.5 }},
+    {100,           false, 500,        true,  100,       {0.007,   0.008,   0.011  }, {2.8,  3.2,  4.4 }},
+    {500,           false, 1000,       true,  500,       {0.0055,  0.0045,  0.008  }, {2.75, 2.25, 4   }},
+    {1000,          false, 5000,       true,  1000,      {0.0035,  0.0025,  0.005  }, {14,   10,   20  }},
+    {5000,          false, 10000,      true,  5000,      {0.002,   0.001,   0.0025 }, {10,   5,    12.5}},
+    {10000,         false, 50000,      true,  10000,     {0.0005,  0.0005,  0.0005 }, {20,   20,   20  }},
+    {50000,         false, 100000,     true,  50000,     {0.00035, 0.00035, 0.00035}, {17.5, 17.5, 17.5}},
+    {100000,        false, 500000,     true,  100000,    {0.00008, 0.00008, 0.00008}, {32,   32,   32  }},
+    {500000,        false, 1000000,    true,  500000,    {0.00006, 0.00006, 0.00006}, {30,   30,   30  }},
+    {1000000,       false, kUnbounded, false, 1000000,   {0.00004, 0.00004, 0.00004}, {0,    0,    0   }},
+}};
+// clang-format on
+
 inline constexpr double kDocumentServiceFactor = 1.3;
 
-// A fee schedule of the tender fee: the bands it charges by, and how a sheet
+// A fee schedule of the tender fee: the bands it charges by, the most one
+// tender is charged by type (before the document service), and how a sheet
 // cites it.
 struct TenderFeeSchedule {
     FeeSchedule cited;
     std::span<const TenderFeeBand> bands;
+    std::array<double, kTenderTypeCount> caps{kUnbounded, kUnbounded, kUnbounded};
 };
 
 // The bands of 计价格〔2002〕1980号 (kTenderFeeBands).
 extern const TenderFeeSchedule kTenderFee2002;
+// The same as amended by 发改价格〔2011〕534号 (kTenderFeeBands2011), with its
+// caps of 450 (工程), 300 (服务) and 350 (货物) 万元 per tender.
+extern const TenderFeeSchedule kTenderFee2011;
+
+// The schedule of an id ("2002", "2011"), or nothing.
+const TenderFeeSchedule* TenderFeeScheduleById(std::string_view id);
 
 // Exact, character by character; no trimming or case or width folding.
 std::optional<TenderType> TenderTypeFromText(std::string_view text);
@@ -104,7 +130,8 @@ struct TenderFeeSteps {
     const TenderFeeSchedule* schedule;
     std::size_t band;  // index into the schedule's bands of the band reached
     double partial;    // (amount - L) x rate of that band
-    double sum;        // partial plus the band fees below it, added from band 1 upward
+    double banded;     // partial plus the band fees below it, added from band 1 upward
+    double sum;        // banded, or the schedule's cap where banded passes it
     double fee;        // sum x factor
 };
 
