@@ -176,9 +176,15 @@ BatchRow CalculateRow(const BatchColumns& columns, Cells cells, ControlValues& s
                                 " 万元计算");
         }
     }
+    for (const auto& [control, value] : columns.fixed) {
+        scratch.SetText(control, value);
+    }
     for (const CalculatorStep& step : columns.calculator->steps) {
         if (failed) {
             break;
+        }
+        if (!Applies(step, scratch)) {
+            continue;
         }
         try {
             step.click(scratch);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calc/calculators.h"
+#include "calc/control_values.h"
 #include "calc/decimal_text.h"
 
 namespace kelvora {
@@ -68,7 +69,8 @@ BatchColumn InputColumn(const CalculatorInput* input, std::size_t cell, bool inY
             .inYuan = inYuan};
 }
 
-// The inputs a lot needs: those a person types, and the value of a choice.
+// The inputs a lot needs, once each: those a person types, and the value of
+// a choice; not those the same for every lot.
 std::vector<const CalculatorInput*> LotInputs(const Calculator& calculator)
 {
     std::vector<const CalculatorInput*> inputs;
@@ -76,7 +78,11 @@ std::vector<const CalculatorInput*> LotInputs(const Calculator& calculator)
         for (const CalculatorInput& input : step.inputs) {
             const CalculatorStep* source =
                 input.kind == InputKind::Result ? StepWriting(calculator, input.control) : nullptr;
-            if (input.kind != InputKind::Result || (source && source->kind == StepKind::Choice)) {
+            const bool typed = input.kind != InputKind::Result && input.kind != InputKind::Terms;
+            const bool listed = std::any_of(inputs.begin(), inputs.end(), [&](const auto* known) {
+                return known->control == input.control;
+            });
+            if (!listed && (typed || (source && source->kind == StepKind::Choice))) {
                 inputs.push_back(&input);
             }
         }
@@ -84,11 +90,16 @@ std::vector<const CalculatorInput*> LotInputs(const Calculator& calculator)
     return inputs;
 }
 
-// The columns after the given ones: each result, 小写 and 大写 of the fee, 说明.
+// The columns after the given ones: each result of a step that applies, 小写
+// and 大写 of the fee, 说明.
 void AddWorkedColumns(BatchColumns& columns)
 {
+    ControlValues fixed;
+    for (const auto& [control, value] : columns.fixed) {
+        fixed.SetText(control, value);
+    }
     for (const CalculatorStep& step : columns.calculator->steps) {
-        if (step.kind == StepKind::Calculation) {
+        if (step.kind == StepKind::Calculation && Applies(step, fixed)) {
             columns.results.push_back(&step);
         }
     }
@@ -139,10 +150,27 @@ std::string KnownNames(const BatchColumns& columns)
 
 }  // namespace
 
-BatchColumns ColumnsOf(const Calculator& calculator)
+FixedInputs FixedInputsOf(const Calculator& calculator, const Controls& window)
+{
+    FixedInputs fixed;
+    for (const CalculatorStep& step : calculator.steps) {
+        for (const CalculatorInput& input : step.inputs) {
+            const bool listed = std::any_of(fixed.begin(), fixed.end(), [&](const auto& known) {
+                return known.first == input.control;
+            });
+            if (input.kind == InputKind::Terms && !listed) {
+                fixed.emplace_back(input.control, window.Text(input.control));
+            }
+        }
+    }
+    return fixed;
+}
+
+BatchColumns ColumnsOf(const Calculator& calculator, FixedInputs fixed)
 {
     BatchColumns columns;
     columns.calculator = &calculator;
+    columns.fixed = std::move(fixed);
     columns.inputs = LotInputs(calculator);
     columns.list.push_back(LotColumn(0));
     for (std::size_t i = 0; i < columns.inputs.size(); ++i) {
@@ -163,10 +191,11 @@ Cells HeaderOf(const BatchColumns& columns)
     return header;
 }
 
-HeaderReading ReadHeader(const Calculator& calculator, const Cells& row)
+HeaderReading ReadHeader(const Calculator& calculator, const Cells& row, FixedInputs fixed)
 {
     BatchColumns columns;
     columns.calculator = &calculator;
+    columns.fixed = std::move(fixed);
     columns.inputs = LotInputs(calculator);
     std::vector<bool> taken(columns.inputs.size(), false);
     bool lot = false;

@@ -39,6 +39,10 @@ struct CalculatorInput {
     // Which entry a value written in a spreadsheet means, beyond the entry
     // itself ("II级" for 较复杂), or nullptr.
     std::optional<std::size_t> (*readEntry)(std::string_view text) = nullptr;
+    // How a sheet states the value it holds, empty where it says nothing
+    // (the agency's terms: in words, nothing for the standard ones), or
+    // nullptr for the value as the window shows it.
+    std::string (*shown)(std::string_view value) = nullptr;
 };
 
 // The entry of a choice (or of a choice step's value) that `text` is, character
@@ -70,7 +74,18 @@ struct CalculatorStep {
     // The result's column in a batch of rows ("收费基价（万元）"); empty for a
     // choice, whose value is an input column.
     std::string_view column = {};
+    // Whether the step has a figure of its own with the inputs `window` holds
+    // (the fee to charge, where the agency's terms differ from the standard),
+    // or nullptr for always. A step that has none is not shown, listed or
+    // exported.
+    bool (*applies)(const Controls& window) = nullptr;
 };
+
+// Whether `step` has a figure of its own with the inputs `window` holds.
+inline bool Applies(const CalculatorStep& step, const Controls& window)
+{
+    return step.applies == nullptr || step.applies(window);
+}
 
 // Whether the step's result is an amount in 万元, with yuan lines.
 constexpr bool IsMoney(const CalculatorStep& step)

@@ -1,8 +1,10 @@
 #include "calc/tender_fee.h"
 
+#include <array>
 #include <string>
 
 #include "calc/checked_math.h"
+#include "calc/fee_terms.h"
 #include "calc/number_text.h"
 #include "calc/working_text.h"
 #include "calc/yuan_amount.h"
@@ -157,30 +159,85 @@ std::string TenderFeeWorking(const TenderFeeSteps& steps)
 
 namespace {
 
-// The schedule the tender page follows.
-const TenderFeeSchedule& ScheduleFor(const Controls&)
+// The agency's terms the page holds; the standard ones where it holds none
+// that can be used (the dialog that sets them never writes such a line).
+FeeTerms TermsOf(const Controls& controls)
 {
-    return kTenderFee2002;
+    return ReadFeeTerms(controls.Text(role::kFeeTerms)).terms.value_or(FeeTerms{});
+}
+
+// The schedule the tender page follows: the one its terms name.
+const TenderFeeSchedule& ScheduleFor(const Controls& controls)
+{
+    const TenderFeeSchedule* schedule = TenderFeeScheduleById(TermsOf(controls).schedule);
+    return schedule != nullptr ? *schedule : kTenderFee2002;
+}
+
+// The standard fee of the page's inputs; nothing for a tender type the list lacks.
+std::optional<TenderFeeSteps> StandardFee(const Controls& controls)
+{
+    const auto type = TenderTypeFromText(controls.Text(role::kTenderType));
+    if (!type) {
+        return std::nullopt;
+    }
+    const bool documentService = controls.Checked(role::kDocumentService);
+    const double amount = ReadNumber(controls.Text(role::kTenderAmount));
+    return TenderAgencyFeeSteps(amount, *type, documentService, ScheduleFor(controls));
+}
+
+// A fee as a result: two decimals shown, the yuan of the fee itself.
+template <typename Working>
+Result FeeResult(double fee, const Controls& controls, Working&& working)
+{
+    return {FormatTwoDecimals(fee), controls.WantsWorking() ? working() : std::string(),
+            FormatGeneral(fee)};
 }
 
 }  // namespace
 
 void Command1Click(Controls& controls)
 {
-    const auto type = TenderTypeFromText(controls.Text(role::kTenderType));
-    if (!type) {
+    if (const auto steps = StandardFee(controls)) {
+        controls.WriteResult(role::kTenderFee, FeeResult(steps->fee, controls,
+                                                         [&] { return TenderFeeWorking(*steps); }));
+    }
+}
+
+namespace {
+
+// The fee to charge by the agency's terms, written beside the standard fee
+// by the same button; its working is the standard fee's, then the terms.
+void ChargeClick(Controls& controls)
+{
+    const auto steps = StandardFee(controls);
+    if (!steps) {
         return;
     }
-    const bool documentService = controls.Checked(role::kDocumentService);
-    const double amount = ReadNumber(controls.Text(role::kTenderAmount));
-    const TenderFeeSteps steps =
-        TenderAgencyFeeSteps(amount, *type, documentService, ScheduleFor(controls));
-    // The caption shows two decimals; the yuan are those of the fee itself.
-    controls.WriteResult(role::kTenderFee,
-                         {FormatTwoDecimals(steps.fee),
-                          controls.WantsWorking() ? TenderFeeWorking(steps) : std::string(),
-                          FormatGeneral(steps.fee)});
+    const ChargedFee charged = ChargeByTerms(*steps, TermsOf(controls));
+    controls.WriteResult(role::kTenderCharge, FeeResult(charged.fee, controls, [&] {
+                             return TenderFeeWorking(*steps) + "\n" + charged.working;
+                         }));
 }
+
+bool TermsDiffer(const Controls& controls)
+{
+    return ChargesOtherThanStandard(TermsOf(controls));
+}
+
+std::size_t ScheduleIndexOf(const Controls& controls)
+{
+    return &ScheduleFor(controls) == &kTenderFee2011 ? 1 : 0;
+}
+
+// The terms as a sheet states them; nothing for the standard ones.
+std::string TermsShown(std::string_view text)
+{
+    const TermsReading reading = ReadFeeTerms(text);
+    return reading.terms && ChargesOtherThanStandard(*reading.terms) ? TermsWords(*reading.terms)
+                                                                     : std::string();
+}
+
+}  // namespace
 
 constinit const TenderFeeSchedule kTenderFee2002{
     .cited = {.id = "2002",
@@ -242,6 +299,24 @@ constexpr CalculatorInput kTenderInputs[] = {
      .prompt = role::kNone,
      .aliases = kServiceAliases},
 };
+// The agency's terms choose the schedule of the standard fee and the fee to
+// charge, which follows from the standard fee.
+constexpr CalculatorInput kTermsInput{.control = role::kFeeTerms,
+                                      .kind = InputKind::Terms,
+                                      .name = "收费条件",
+                                      .unit = "",
+                                      .prompt = role::kNone,
+                                      .shown = &TermsShown};
+constexpr std::array<CalculatorInput, 4> kFeeInputs{kTenderInputs[0], kTenderInputs[1],
+                                                    kTenderInputs[2], kTermsInput};
+constexpr CalculatorInput kChargeInputs[] = {
+    {.control = role::kTenderFee,
+     .kind = InputKind::Result,
+     .name = "招标代理服务收费金额",
+     .unit = "万元",
+     .prompt = role::kNone},
+    kTermsInput,
+};
 constexpr ControlName kTenderButtons[] = {role::kTenderCalculate};
 constexpr CalculatorStep kTenderSteps[] = {
     {.kind = StepKind::Calculation,
@@ -252,16 +327,29 @@ constexpr CalculatorStep kTenderSteps[] = {
      .resultPrompt = role::kTenderFeePrompt,
      .click = &Command1Click,
      .value = ValueType::AmountWan,
-     .inputs = kTenderInputs,
+     .inputs = kFeeInputs,
      .column = "招标代理服务收费金额（万元）"},
+    {.kind = StepKind::Calculation,
+     .name = "应收代理费",
+     .buttons = kTenderButtons,
+     .result = role::kTenderCharge,
+     .resultBox = role::kTenderChargeBox,
+     .resultPrompt = role::kTenderChargePrompt,
+     .click = &ChargeClick,
+     .value = ValueType::AmountWan,
+     .inputs = kChargeInputs,
+     .column = "应收代理费（万元）",
+     .applies = &TermsDiffer},
 };
-constinit const FeeSchedule* const kTenderSchedules[] = {&kTenderFee2002.cited};
+constinit const FeeSchedule* const kTenderSchedules[] = {&kTenderFee2002.cited,
+                                                         &kTenderFee2011.cited};
 constinit const Calculator kTenderFee{
     .id = "tender",
     .frame = role::kTenderFrame,
     .title = "招标代理服务费计算书",
     .schedules = kTenderSchedules,
     .steps = kTenderSteps,
+    .scheduleOf = &ScheduleIndexOf,
 };
 
 }  // namespace

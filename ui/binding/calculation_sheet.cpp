@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QTabWidget>
+#include <algorithm>
 #include <vector>
 
 #include "calc/calculators.h"
@@ -43,6 +44,9 @@ std::vector<const CalculatorStep*> ShownSteps(const Calculator& calculator,
                                    [&window](ControlName result) { return window.Shown(result); });
     std::vector<const CalculatorStep*> shown;
     for (std::size_t i = 0; i < states.size(); ++i) {
+        if (!Applies(calculator.steps[i], window)) {
+            continue;
+        }
         if (states[i].state == ResultState::Stale) {
             problem = ToQString(PressFirst(*states[i].press, ResultState::Missing, window));
             return {};
@@ -91,6 +95,9 @@ QString InputValue(const Calculator& calculator, const CalculatorInput& input,
                    const ControlLookup& find)
 {
     const QWidget* widget = find(input.control);
+    if (input.shown != nullptr) {
+        return ToQString(input.shown(ShownText(widget).toStdString()));
+    }
     switch (input.kind) {
         case InputKind::Tick:
             return IsTicked(widget) ? QStringLiteral("是") : QStringLiteral("否");
@@ -161,8 +168,13 @@ SheetDocument PageSheet(const Calculator& calculator,
     for (const CalculatorStep* step : calculations) {
         results.blocks.emplace_back(ResultLines(*step, window));
         for (const CalculatorInput& input : step->inputs) {
-            if (const QString value = InputValue(calculator, input, find); !value.isEmpty()) {
-                inputs.rows.push_back({ToQString(input.name), value});
+            const QString name = ToQString(input.name);
+            const bool listed =
+                std::any_of(inputs.rows.begin(), inputs.rows.end(),
+                            [&](const QStringList& row) { return row.front() == name; });
+            if (const QString value = InputValue(calculator, input, find);
+                !listed && !value.isEmpty()) {
+                inputs.rows.push_back({name, value});
             }
         }
         working.blocks.emplace_back(

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTabWidget>
+#include <algorithm>
 #include <functional>
 #include <iterator>
 
@@ -130,21 +131,38 @@ std::vector<EventBinding> EventBindings()
 
 void WireEvents(int page, const ControlLookup& find, Controls& controls, QWidget* window)
 {
-    for (const EventBinding& binding : EventBindings()) {
-        if (PageOf(binding.control) != page) {
+    // The bindings of one control and event run as one action, in the order
+    // of the table (a button that starts the standard fee and the fee to
+    // charge), stopping at the first that fails: one fault, one report.
+    const std::vector<EventBinding> bindings = EventBindings();
+    for (std::size_t first = 0; first < bindings.size(); ++first) {
+        const EventBinding& binding = bindings[first];
+        const bool seen =
+            std::any_of(bindings.begin(), bindings.begin() + first, [&](const auto& b) {
+                return b.control == binding.control && b.event == binding.event;
+            });
+        if (seen || PageOf(binding.control) != page) {
             continue;
         }
-        QWidget* widget = Lookup(find, binding.control);
+        QWidget* widget = Lookup(find, binding.control);  // builds its page: only this one
         if (widget == nullptr) {
             continue;
         }
-        const Handler handler = binding.handler;
-        const CalculatorStep* step = binding.step;
-        Connect(widget, binding.event, [window, &controls, handler, step, find] {
+        std::vector<EventBinding> same;
+        std::copy_if(bindings.begin() + first, bindings.end(), std::back_inserter(same),
+                     [&](const auto& b) {
+                         return b.control == binding.control && b.event == binding.event;
+                     });
+        Connect(widget, binding.event, [window, &controls, same, find] {
             RunReported(window, [&] {
-                handler(controls);
-                if (step != nullptr) {
-                    OfferUnchosen(*step, find, controls);
+                for (const EventBinding& each : same) {
+                    if (each.step != nullptr && !Applies(*each.step, controls)) {
+                        continue;
+                    }
+                    each.handler(controls);
+                    if (each.step != nullptr) {
+                        OfferUnchosen(*each.step, find, controls);
+                    }
                 }
             });
         });

@@ -6,8 +6,9 @@
 //   widget event --WireEvents--> RunReported(handler(controls))
 //
 // A handler reads its inputs through Controls and writes one caption; if it
-// throws, the error report shows it and the window stays as it was. No other
-// event of any control has a handler.
+// throws, the error report shows it and the window stays as it was. A step
+// that does not apply with the window's inputs is not run. No other event of
+// any control has a handler.
 
 #include <vector>
 

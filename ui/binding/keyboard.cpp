@@ -9,6 +9,7 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -158,6 +159,15 @@ void SetUpEnterKeys(const Calculator& calculator, const ControlLookup& find)
     // Enter in an input presses the button of the step that reads it; the
     // captions a step reads are not inputs one types into, and the options
     // of a choice are pressed themselves.
+    // A control read by two steps (a button that starts both) answers for the first.
+    std::vector<QWidget*> done;
+    const auto once = [&done](QWidget* widget) {
+        if (widget == nullptr || std::find(done.begin(), done.end(), widget) != done.end()) {
+            return false;
+        }
+        done.push_back(widget);
+        return true;
+    };
     for (const CalculatorStep& step : calculator.steps) {
         if (step.kind != StepKind::Calculation) {
             continue;
@@ -168,13 +178,16 @@ void SetUpEnterKeys(const Calculator& calculator, const ControlLookup& find)
         }
         QWidget* result = find(step.result);
         for (const CalculatorInput& input : step.inputs) {
-            if (input.kind != InputKind::Result) {
-                PressOnEnter(find(input.control), button);
-                MenuKeyOpens(find(input.control), result);
+            if (QWidget* widget = find(input.control);
+                input.kind != InputKind::Result && input.kind != InputKind::Terms && once(widget)) {
+                PressOnEnter(widget, button);
+                MenuKeyOpens(widget, result);
             }
         }
-        PressOnEnter(button, button);
-        MenuKeyOpens(button, result);
+        if (once(button)) {
+            PressOnEnter(button, button);
+            MenuKeyOpens(button, result);
+        }
     }
 }
 

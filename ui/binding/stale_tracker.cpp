@@ -107,6 +107,18 @@ void StaleTracker::Evaluate(const Calculator& calculator)
             }
         }
     }
+    // A step with no figure of its own under these inputs (the fee to charge
+    // under the standard terms) is not shown at all.
+    for (const CalculatorStep& step : calculator.steps) {
+        if (step.applies != nullptr) {
+            const bool applies = Applies(step, window);
+            for (ControlName control : {step.result, step.resultBox, step.resultPrompt}) {
+                if (QWidget* widget = m_find(control)) {
+                    widget->setVisible(applies);
+                }
+            }
+        }
+    }
     for (std::size_t i = 0; i < states.size(); ++i) {
         ResultView* view = ResultView::Of(m_find(calculator.steps[i].result));
         if (view == nullptr) {

@@ -19,6 +19,7 @@ constexpr auto kTabCaptions = std::to_array<std::string_view>({
 });
 
 constexpr std::string_view kBatchEntryText = "批量计算（Ctrl+B）…";
+constexpr std::string_view kTermsEntryText = "收费条件（Ctrl+T）…";
 
 // Shapes come before the result labels they frame, so the labels draw on top.
 // clang-format off
@@ -39,7 +40,12 @@ constexpr std::array kControls{
     Row{role::kTenderFeeBox,                K::Shape,       role::kTenderFrame,    -1, 4680, 3480, 1215,  495, "", F::Default, kBlue},
     Row{role::kTenderFee,                   K::ResultLabel, role::kTenderFrame,    -1, 5040, 3600,  120,  240, "", F::Result, kRed},
     Row{role::kTenderCalculate,             K::Button,      role::kTenderFrame,    -1,  600, 4800, 5415,  375, "计算", F::Default, kDefaultColour},
+    Row{role::kTenderChargePrompt,          K::PromptLabel, role::kTenderFrame,    -1,  600, 5640, 1050,  210, "应收代理费", F::Prompt, kDefaultColour},
+    Row{role::kTenderChargeBox,             K::Shape,       role::kTenderFrame,    -1, 4680, 5520, 1215,  495, "", F::Default, kBlue},
+    Row{role::kTenderCharge,                K::ResultLabel, role::kTenderFrame,    -1, 5040, 5640,  120,  240, "", F::Result, kRed},
+    Row{role::kFeeTerms,                    K::Holder,      role::kTenderFrame,    -1,    0,    0,    0,    0, "", F::Default, kDefaultColour},
     Row{role::kTenderBatch,                 K::BatchEntry,  role::kTabs,            0,  240, 6690, 2400,  300, kBatchEntryText, F::Default, kBlue},
+    Row{role::kTermsEntry,                  K::TermsEntry,  role::kTabs,            0, 2520, 6690, 1980,  300, kTermsEntryText, F::Default, kBlue},
 
     // page 1: supervision fee
     Row{role::kSupervisionFrame,            K::Frame,       role::kTabs,            1,  120,  360, 6855, 6255, "(单位:万元)", F::Default, kDefaultColour},

@@ -46,6 +46,8 @@ enum class ControlKind {
     Button,
     DatePicker,
     BatchEntry,  // a flat link to the page's batch window, no Tab stop (Ctrl+B)
+    TermsEntry,  // a flat link to the fee terms' dialog, no Tab stop (Ctrl+T)
+    Holder,      // a line of text the window keeps for its figures, never shown (the fee terms)
 };
 
 enum class FontRole {

@@ -119,12 +119,19 @@ QWidget* Make(const ControlRow& row, QWidget* parent)
         }
         case ControlKind::DatePicker:
             return MakeDatePicker(parent);
-        case ControlKind::BatchEntry: {
+        case ControlKind::BatchEntry:
+        case ControlKind::TermsEntry: {
             auto* entry = new QPushButton(content, parent);
             entry->setFlat(true);
-            entry->setFocusPolicy(Qt::NoFocus);  // Ctrl+B from the keyboard
+            entry->setFocusPolicy(Qt::NoFocus);  // Ctrl+B, Ctrl+T from the keyboard
             entry->setCursor(Qt::PointingHandCursor);
             return entry;
+        }
+        case ControlKind::Holder: {
+            auto* holder = new QLineEdit(parent);
+            holder->setVisible(false);
+            holder->setFocusPolicy(Qt::NoFocus);
+            return holder;
         }
     }
     return new QWidget(parent);
