@@ -7,6 +7,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Kelvora"));  // where settings are kept
     QApplication::setApplicationName(QStringLiteral("Kelvora"));
     QApplication::setApplicationVersion(QStringLiteral(KELVORA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kelvora.Kelvora"));

@@ -181,6 +181,19 @@ BatchColumns ColumnsOf(const Calculator& calculator, FixedInputs fixed)
     return columns;
 }
 
+BatchColumns Refixed(BatchColumns columns, FixedInputs fixed)
+{
+    std::erase_if(columns.list, [](const BatchColumn& column) {
+        return column.source != ColumnSource::Lot && column.source != ColumnSource::Input &&
+               column.source != ColumnSource::Kept;
+    });
+    columns.results.clear();
+    columns.money = false;
+    columns.fixed = std::move(fixed);
+    AddWorkedColumns(columns);
+    return columns;
+}
+
 Cells HeaderOf(const BatchColumns& columns)
 {
     Cells header;

@@ -67,6 +67,10 @@ FixedInputs FixedInputsOf(const Calculator& calculator, const Controls& window);
 // The columns of a lot, results for the steps that apply with `fixed`.
 BatchColumns ColumnsOf(const Calculator& calculator, FixedInputs fixed = {});
 
+// The same given columns with new values of the inputs the same for every
+// lot, and the worked columns that follow from them.
+BatchColumns Refixed(BatchColumns columns, FixedInputs fixed);
+
 Cells HeaderOf(const BatchColumns& columns);
 
 struct HeaderReading {

@@ -110,6 +110,8 @@ struct Calculator {
     // The schedule the inputs choose (an index into `schedules`), or nullptr
     // when the calculator follows its first one alone.
     std::size_t (*scheduleOf)(const Controls&) = nullptr;
+    // Whether its fee is asked for by a fee notice (收费通知书) to the payer.
+    bool notice = false;
 };
 
 // The schedule `calculator` follows with the inputs `window` holds.

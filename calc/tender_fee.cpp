@@ -350,6 +350,7 @@ constinit const Calculator kTenderFee{
     .schedules = kTenderSchedules,
     .steps = kTenderSteps,
     .scheduleOf = &ScheduleIndexOf,
+    .notice = true,
 };
 
 }  // namespace

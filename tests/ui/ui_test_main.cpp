@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 int main(int argc, char* argv[])
 {
@@ -18,5 +20,10 @@ int main(int argc, char* argv[])
     }
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // Settings of the run's own, never the user's: an .ini in a folder of its own.
+    QTemporaryDir settings;
+    QApplication::setOrganizationName(QStringLiteral("Kelvora"));
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     return RUN_ALL_TESTS();
 }

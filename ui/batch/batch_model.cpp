@@ -158,7 +158,8 @@ QString BatchModel::AddRows(std::vector<Cells> cells)
     // A header row names the columns: of an empty batch it sets them, into a
     // batch that has lots its columns are placed by their names.
     std::optional<BatchColumns> named;
-    if (HeaderReading header = ReadHeader(*m_columns.calculator, cells.front()); header.header) {
+    if (HeaderReading header = ReadHeader(*m_columns.calculator, cells.front(), m_columns.fixed);
+        header.header) {
         if (!header.columns) {
             return ToQString(header.problem) + QStringLiteral("；表格未作改动。");
         }
@@ -202,13 +203,31 @@ QString BatchModel::AddRows(std::vector<Cells> cells)
     return {};
 }
 
+void BatchModel::SetFixed(FixedInputs fixed)
+{
+    if (fixed == m_columns.fixed) {
+        return;
+    }
+    beginResetModel();
+    m_columns = Refixed(std::move(m_columns), std::move(fixed));
+    ControlValues scratch;
+    for (BatchRow& row : m_rows) {
+        row = CalculateRow(m_columns, std::move(row.given), scratch);
+    }
+    endResetModel();
+    // the steps before were worked out under other terms
+    m_undo.clear();
+    m_exportedAt = m_rows.empty() ? 0 : -1;
+    Changed();
+}
+
 void BatchModel::Clear()
 {
     if (m_rows.empty()) {
         return;
     }
     m_undo.push(new RowsCommand(*this, QStringLiteral("清空"), 0, m_rows.size(), {},
-                                ColumnsOf(*m_columns.calculator)));
+                                ColumnsOf(*m_columns.calculator, m_columns.fixed)));
 }
 
 int BatchModel::Corrections() const

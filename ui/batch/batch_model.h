@@ -46,6 +46,11 @@ public:
     // How many cells have an evident correction.
     int Corrections() const;
 
+    // New values of the inputs the same for every lot (the agency's terms, as
+    // the window holds them): every lot is worked out again, the result
+    // columns follow, and what was done before cannot be undone past it.
+    void SetFixed(FixedInputs fixed);
+
     // Whether there are lots not exported since they last changed.
     bool HasUnexported() const { return !m_rows.empty() && m_undo.index() != m_exportedAt; }
     void MarkExported() { m_exportedAt = m_undo.index(); }

@@ -11,25 +11,30 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "calc/calculators.h"
+#include "calc/control_values.h"
 #include "ui/batch/batch_model.h"
 #include "ui/batch/file_text.h"
 #include "ui/batch/table_files.h"
+#include "ui/common/agency_settings.h"
 #include "ui/common/error_report.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/save_flow.h"
 #include "ui/common/work_progress.h"
 #include "ui/layout/control_table.h"
 #include "ui/sheet/sheet_output.h"
+#include "ui/terms/fee_notice.h"
 
 namespace kelvora::ui {
 namespace {
@@ -40,6 +45,29 @@ QString BatchName(const Calculator& calculator)
     QString title = ToQString(calculator.title);
     title.remove(QStringLiteral("计算书"));
     return title;
+}
+
+// A column a spreadsheet names the winning bidder by, whom a notice may go to.
+bool IsBidderColumn(const std::string& header)
+{
+    for (const char* name : {"中标人", "中标单位", "成交人", "成交单位", "中标供应商", "供应商"}) {
+        if (header == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The values of the inputs the same for every lot, as the main window holds them.
+FixedInputs FixedOf(const Calculator& calculator, const QWidget* window)
+{
+    FixedInputs fixed = FixedInputsOf(calculator, ControlValues{});
+    for (auto& [control, value] : fixed) {
+        const auto* holder =
+            window != nullptr ? window->findChild<QLineEdit*>(ToQString(control.str())) : nullptr;
+        value = holder != nullptr ? holder->text().toStdString() : std::string();
+    }
+    return fixed;
 }
 
 }  // namespace
@@ -85,6 +113,7 @@ BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
         const char* text;
         QKeySequence keys;
         void (BatchWindow::*run)();
+        bool notice = false;  // offered where the calculator's fee has a notice
     } commands[] = {
         {"粘贴", QKeySequence::Paste, &BatchWindow::Paste},
         {"打开…", QKeySequence::Open, &BatchWindow::Open},
@@ -94,9 +123,13 @@ BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
         {"导出 CSV…", {}, &BatchWindow::ExportCsv},
         {"导出计算书…", QKeySequence::Save, &BatchWindow::ExportSheet},
         {"打印…", QKeySequence::Print, &BatchWindow::Print},
+        {"收费通知书…", QKeySequence(Qt::CTRL | Qt::Key_N), &BatchWindow::ExportNotices, true},
     };
     auto* buttons = new QHBoxLayout;
     for (const auto& command : commands) {
+        if (command.notice && !m_calculator.notice) {
+            continue;
+        }
         auto* button = new QPushButton(QString::fromUtf8(command.text), this);
         button->setAutoDefault(false);
         const auto run = command.run;
@@ -131,6 +164,16 @@ BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
     layout->addLayout(buttons);
 
     m_model->SetChanged([this] { ShowTotal(); });
+    // the agency's terms as the window holds them, now and as they change
+    const auto refix = [this, parent] { m_model->SetFixed(FixedOf(m_calculator, parent)); };
+    for (const auto& [control, value] : FixedInputsOf(calculator, ControlValues{})) {
+        if (auto* holder = parent != nullptr
+                               ? parent->findChild<QLineEdit*>(ToQString(control.str()))
+                               : nullptr) {
+            connect(holder, &QLineEdit::textChanged, this, refix);
+        }
+    }
+    refix();
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { FitColumns(); });
     ShowTotal();
     FitColumns();
@@ -457,6 +500,110 @@ QString BatchWindow::WriteSheet(const QString& path, const SheetHeader& header) 
 void BatchWindow::Print()
 {
     PrintSheet(*this, Draft());
+}
+
+SheetDraft BatchWindow::NoticeDraft() const
+{
+    QSettings settings;
+    const AgencyDetails agency = LoadKept(settings).agency;
+    if (const QString missing = NoticeProblem(agency); !missing.isEmpty()) {
+        return {missing, {}, {}};
+    }
+    const BatchColumns& columns = m_model->columns();
+    // the rows chosen, or all of them
+    std::vector<std::size_t> chosen;
+    for (const QModelIndex& index : m_view->selectionModel()->selectedIndexes()) {
+        const auto row = static_cast<std::size_t>(index.row());
+        if (row < m_model->rows().size() &&
+            std::find(chosen.begin(), chosen.end(), row) == chosen.end()) {
+            chosen.push_back(row);
+        }
+    }
+    if (chosen.empty()) {
+        for (std::size_t row = 0; row < m_model->rows().size(); ++row) {
+            chosen.push_back(row);
+        }
+    }
+    std::sort(chosen.begin(), chosen.end());
+    // the fixed inputs as the lots were worked out under them
+    ControlValues fixed;
+    for (const auto& [control, value] : columns.fixed) {
+        fixed.SetText(control, value);
+    }
+    QString terms;
+    for (const CalculatorStep& step : m_calculator.steps) {
+        for (const CalculatorInput& input : step.inputs) {
+            if (input.kind == InputKind::Terms && input.shown != nullptr) {
+                terms = ToQString(input.shown(fixed.Text(input.control)));
+            }
+        }
+    }
+    const QString basis = ToQString(ScheduleOf(m_calculator, fixed).standard);
+    std::vector<NoticeLot> lots;
+    QStringList left;
+    for (std::size_t r : chosen) {
+        const BatchRow& row = m_model->rows()[r];
+        if (row.state != RowState::Counted || !row.yuan || row.results.empty()) {
+            left << QString::number(r + 1);
+            continue;
+        }
+        NoticeLot lot;
+        lot.fee = ToQString(row.results.back());
+        lot.yuan = YuanFromFen(row.fen);
+        lot.basis = basis;
+        lot.terms = terms;
+        for (const BatchColumn& column : columns.list) {
+            const QString cell = ToQString(CellText(column, row, true));
+            if (column.source == ColumnSource::Lot) {
+                lot.header.lot = cell;
+            } else if (column.source == ColumnSource::Input &&
+                       column.input->kind == InputKind::Amount && lot.amount.isEmpty()) {
+                lot.amount = cell + QStringLiteral(" ") + ToQString(column.input->unit);
+            } else if (column.source == ColumnSource::Kept && IsBidderColumn(column.header)) {
+                lot.payer = cell;
+            }
+        }
+        lots.push_back(std::move(lot));
+    }
+    if (lots.empty()) {
+        return {QStringLiteral("没有可开具收费通知书的标段：有疑问或计算失败的行不开具。"), {}, {}};
+    }
+    const QDate today = QDate::currentDate();
+    return {{},
+            QStringLiteral("招标代理服务费收费通知书-") + today.toString(Qt::ISODate) +
+                QStringLiteral(".pdf"),
+            [lots, agency, today, left](const SheetHeader& header) {
+                std::vector<NoticeLot> headed = lots;
+                const bool bidderPays = agency.payer == QString::fromUtf8(kPayers[1]);
+                for (NoticeLot& lot : headed) {
+                    const QString lotName = lot.header.lot;
+                    lot.header = header;
+                    lot.header.lot = lotName.isEmpty() ? header.lot : lotName;
+                    if (lot.payer.isEmpty()) {
+                        lot.payer = bidderPays ? header.bidder : header.client;
+                    }
+                }
+                SheetDocument notices = FeeNotices(headed, agency, today);
+                if (!left.isEmpty()) {
+                    // said under the last notice
+                    SheetDocument& last =
+                        notices.following.empty() ? notices : notices.following.back();
+                    last.footnote = QStringLiteral("第 %1 行有疑问或计算失败，未开具通知书。")
+                                        .arg(left.join(QStringLiteral("、")));
+                }
+                return notices;
+            }};
+}
+
+void BatchWindow::ExportNotices()
+{
+    ui::ExportSheet(*this, NoticeDraft());
+}
+
+QString BatchWindow::WriteNotices(const QString& path, const SheetHeader& header) const
+{
+    const SheetDraft draft = NoticeDraft();
+    return draft.problem.isEmpty() ? ui::WriteSheet(draft.make(header), path) : draft.problem;
 }
 
 BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator)

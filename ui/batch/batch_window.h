@@ -44,6 +44,9 @@ public:
     void ExportSheet();
     void Print();
     void CorrectAll();
+    // A fee notice for each lot worked out without doubt (those of the rows
+    // chosen, where some are), one per page, through the one sheet pipeline.
+    void ExportNotices();
 
     // Whether the window may go: it asks first when lots were not exported
     // (导出… / 放弃 / 取消); true when there were none or the user chose.
@@ -53,6 +56,9 @@ public:
     // (an empty string, or the message).
     SheetDocument Sheet(const SheetHeader& header) const;
     QString WriteSheet(const QString& path, const SheetHeader& header) const;
+    // The notices under `header` with the agency's saved details, written as
+    // a PDF (an empty string, or the message).
+    QString WriteNotices(const QString& path, const SheetHeader& header) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,6 +72,7 @@ private:
     // Saves the table as .xlsx or CSV through the save dialog; true once saved.
     bool SaveTable(bool excel);
     SheetDraft Draft() const;
+    SheetDraft NoticeDraft() const;
     // The name a file of the batch is proposed under: "工期批量计算-2026-12-07.xlsx".
     QString FileName(const QString& suffix) const;
 

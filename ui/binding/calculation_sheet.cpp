@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPrinter>
+#include <QSettings>
 #include <QTabWidget>
 #include <algorithm>
 #include <vector>
@@ -12,9 +13,11 @@
 #include "calc/yuan_amount.h"
 #include "ui/binding/shown_value.h"
 #include "ui/binding/widget_controls.h"
+#include "ui/common/agency_settings.h"
 #include "ui/common/qt_text.h"
 #include "ui/layout/control_table.h"
 #include "ui/sheet/sheet_render.h"
+#include "ui/terms/fee_notice.h"
 #include "ui/widgets/coefficient_list.h"
 
 namespace kelvora::ui {
@@ -229,6 +232,61 @@ SheetDraft CalculationSheetDraft(QWidget& window)
                 SheetDocument headed = sheet;
                 headed.header = header;
                 return headed;
+            }};
+}
+
+bool HasFeeNotice(QWidget& window)
+{
+    const Calculator* calculator = CurrentCalculator(ChildLookup(window));
+    return calculator != nullptr && calculator->notice;
+}
+
+SheetDraft FeeNoticeDraft(QWidget& window)
+{
+    const ControlLookup find = ChildLookup(window);
+    const Calculator* calculator = CurrentCalculator(find);
+    if (calculator == nullptr || !calculator->notice) {
+        return {QStringLiteral("这一页没有收费通知书"), {}, {}};
+    }
+    const WidgetControls controls(find);
+    QString problem;
+    const auto steps = ShownSteps(*calculator, controls, problem);
+    if (!problem.isEmpty()) {
+        return {problem, {}, {}};
+    }
+    QSettings settings;
+    const AgencyDetails agency = LoadKept(settings).agency;
+    if (const QString missing = NoticeProblem(agency); !missing.isEmpty()) {
+        return {missing, {}, {}};
+    }
+    // the fee asked for: the last money result shown (the fee to charge where
+    // the terms differ from the standard)
+    NoticeLot lot;
+    for (const CalculatorStep* step : steps) {
+        if (IsMoney(*step)) {
+            const Result shown = controls.Shown(step->result);
+            lot.fee = ToQString(shown.caption);
+            lot.yuan = YuanFromCaption(shown.amount).amount;
+        }
+        for (const CalculatorInput& input : step->inputs) {
+            if (input.kind == InputKind::Amount && lot.amount.isEmpty()) {
+                lot.amount = InputValue(*calculator, input, find);
+            } else if (input.kind == InputKind::Terms && input.shown != nullptr) {
+                lot.terms = InputValue(*calculator, input, find);
+            }
+        }
+    }
+    lot.basis = ToQString(ScheduleOf(*calculator, controls).standard);
+    const QDate today = QDate::currentDate();
+    return {{},
+            QStringLiteral("招标代理服务费收费通知书-") + today.toString(Qt::ISODate) +
+                QStringLiteral(".pdf"),
+            [lot, agency, today](const SheetHeader& header) {
+                NoticeLot headed = lot;
+                headed.header = header;
+                headed.payer =
+                    agency.payer == QString::fromUtf8(kPayers[1]) ? header.bidder : header.client;
+                return FeeNotices({headed}, agency, today);
             }};
 }
 

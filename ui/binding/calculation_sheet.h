@@ -32,6 +32,15 @@ bool HasCalculationSheet(QWidget& window);
 // made now, or how to make it under a header.
 SheetDraft CalculationSheetDraft(QWidget& window);
 
+// Whether the current page's fee is asked for by a fee notice (the tender fee).
+bool HasFeeNotice(QWidget& window);
+
+// The fee notice of the current page's fee (the fee to charge where the
+// agency's terms differ from the standard), with the agency's saved details:
+// why it cannot be made now (a grey result, no account), or how to make it
+// under a header (its 招标人 or 中标人 the addressee, as the agency's payer says).
+SheetDraft FeeNoticeDraft(QWidget& window);
+
 // Why the current page's sheet cannot be made now, or an empty string.
 QString SheetProblem(QWidget& window);
 

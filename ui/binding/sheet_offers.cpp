@@ -29,15 +29,34 @@ void Print(QWidget& window)
     });
 }
 
-// The two offers, as menu entries or as the window's own shortcuts.
+void Notice(QWidget& window)
+{
+    RunReported(&window, [&] {
+        if (HasFeeNotice(window)) {  // the tender page alone
+            ExportSheet(window, FeeNoticeDraft(window));
+        }
+    });
+}
+
+QString NoticeText()
+{
+    return QStringLiteral("收费通知书（PDF）…");
+}
+
+// The offers, as menu entries or as the window's own shortcuts; the notice
+// only where the page's fee has one.
 struct Offer {
     QString (*text)();
-    QKeySequence::StandardKey keys;
+    QKeySequence (*keys)();  // made when asked: a standard key needs the application
     void (*run)(QWidget&);
+    bool (*offered)(QWidget&);
 };
 const Offer kOffers[] = {
-    {&ExportSheetText, QKeySequence::Save, &Export},
-    {&PrintSheetText, QKeySequence::Print, &Print},
+    {&ExportSheetText, [] { return QKeySequence(QKeySequence::Save); }, &Export,
+     &HasCalculationSheet},
+    {&PrintSheetText, [] { return QKeySequence(QKeySequence::Print); }, &Print,
+     &HasCalculationSheet},
+    {&NoticeText, [] { return QKeySequence(Qt::CTRL | Qt::Key_N); }, &Notice, &HasFeeNotice},
 };
 
 void AddOffers(QMenu& menu, QWidget& window)
@@ -46,8 +65,11 @@ void AddOffers(QMenu& menu, QWidget& window)
         menu.addSeparator();
     }
     for (const Offer& offer : kOffers) {
+        if (!offer.offered(window)) {
+            continue;
+        }
         QAction* action = menu.addAction(offer.text());
-        action->setShortcut(offer.keys);
+        action->setShortcut(offer.keys());
         const auto run = offer.run;
         QObject::connect(action, &QAction::triggered, &window, [&window, run] { run(window); });
     }
@@ -59,7 +81,7 @@ void SetUpSheetExport(QWidget& window)
 {
     for (const Offer& offer : kOffers) {
         auto* action = new QAction(offer.text(), &window);
-        action->setShortcut(offer.keys);
+        action->setShortcut(offer.keys());
         action->setShortcutContext(Qt::WindowShortcut);
         window.addAction(action);
         const auto run = offer.run;

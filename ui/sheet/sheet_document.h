@@ -29,6 +29,7 @@ struct SheetRun {
 struct SheetLines {
     std::vector<std::vector<SheetRun>> lines;
     bool indented = false;  // every line after the first starts indented
+    bool right = false;     // set to the right (a seal and its date)
 };
 
 // Text that may break anywhere, line by line (a working, a method), under a
@@ -62,7 +63,12 @@ struct SheetDocument {
     bool lotInHeader = true;  // false where each row of a table names its lot
     QDate made;
     std::vector<SheetSection> sections;
-    QString footnote;  // below the lines to sign
+    QString footnote;       // below the lines to sign
+    bool signLines = true;  // 编制人、复核人 and the date to sign (a notice has a seal instead)
+    bool madeAtHead = true;  // "编制日期" under the title (a notice dates its seal)
+    // Documents printed after this one, each from a new page with its own
+    // page numbers (one fee notice per lot).
+    std::vector<SheetDocument> following;
 };
 
 }  // namespace kelvora::ui

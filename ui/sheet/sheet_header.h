@@ -10,6 +10,7 @@ namespace kelvora::ui {
 
 struct SheetHeader {
     QString project, projectNumber, lot, client, agency, preparedBy, checkedBy;
+    QString bidder;  // 中标人, whom a fee notice may be addressed to
 };
 
 // The fields in the order they are asked for and printed.
@@ -19,11 +20,12 @@ struct SheetHeaderField {
     bool signs;  // on the lines to sign rather than at the head
 };
 
-inline constexpr std::array<SheetHeaderField, 7> kSheetHeaderFields{{
+inline constexpr std::array<SheetHeaderField, 8> kSheetHeaderFields{{
     {"项目名称", &SheetHeader::project, false},
     {"项目编号", &SheetHeader::projectNumber, false},
     {"标段", &SheetHeader::lot, false},
     {"招标人（委托人）", &SheetHeader::client, false},
+    {"中标人", &SheetHeader::bidder, false},
     {"代理机构", &SheetHeader::agency, false},
     {"编制人", &SheetHeader::preparedBy, true},
     {"复核人", &SheetHeader::checkedBy, true},

@@ -4,7 +4,10 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
+
+#include "ui/common/agency_settings.h"
 
 namespace kelvora::ui {
 namespace {
@@ -33,6 +36,9 @@ bool AskSheetHeader(QWidget& parent, SheetHeader& header)
     }
     if (memory == nullptr) {
         memory = new HeaderMemory(*window);
+        // the agency as saved in its details, if it was
+        QSettings settings;
+        memory->header.agency = LoadKept(settings).agency.name;
     }
     SheetHeaderDialog dialog(memory->header, &parent);
     if (dialog.exec() != QDialog::Accepted) {

@@ -39,7 +39,9 @@ QString LinesHtml(const SheetLines& block)
             block.indented && !lines.isEmpty() ? QStringLiteral("　　") : QString();
         lines << indent + runs.join(QStringLiteral("　"));
     }
-    return QStringLiteral("<p>%1</p>").arg(lines.join(QStringLiteral("<br/>")));
+    return QStringLiteral("<p%1>%2</p>")
+        .arg(block.right ? QStringLiteral(" align=\"right\"") : QString(),
+             lines.join(QStringLiteral("<br/>")));
 }
 
 QString TextHtml(const SheetText& block)
@@ -235,10 +237,12 @@ QString HeadHtml(const SheetDocument& sheet, std::optional<Place> until)
 {
     QString html = QStringLiteral("<h2 align=\"center\">%1</h2>").arg(Escaped(sheet.title)) +
                    HeaderHtml(sheet);
-    html += QStringLiteral("<p align=\"right\">编制日期：%1年%2月%3日</p>")
-                .arg(sheet.made.year())
-                .arg(sheet.made.month())
-                .arg(sheet.made.day());
+    if (sheet.madeAtHead) {
+        html += QStringLiteral("<p align=\"right\">编制日期：%1年%2月%3日</p>")
+                    .arg(sheet.made.year())
+                    .arg(sheet.made.month())
+                    .arg(sheet.made.day());
+    }
     for (std::size_t s = 0; s < sheet.sections.size(); ++s) {
         if (until && s > until->section) {
             break;
@@ -272,7 +276,9 @@ QString TailHtml(const SheetDocument& sheet, std::optional<Place> after)
             }
         }
     }
-    html += SignatureHtml(sheet);
+    if (sheet.signLines) {
+        html += SignatureHtml(sheet);
+    }
     if (!sheet.footnote.isEmpty()) {
         html += QStringLiteral("<p>%1</p>").arg(Escaped(sheet.footnote));
     }
@@ -361,7 +367,7 @@ private:
 // (the head on the first, the column heads on every one, the rest after the
 // last row), so the time grows with the rows, and it can be stopped.
 bool PaintPaged(const SheetDocument& sheet, Place place, QPagedPaintDevice& device,
-                const SheetProgress& progress)
+                QPainter& painter, const SheetProgress& progress)
 {
     const auto& table = std::get<SheetTable>(sheet.sections[place.section].blocks[place.block]);
     const std::vector<int> widths = FixedWidths(table);
@@ -401,7 +407,6 @@ bool PaintPaged(const SheetDocument& sheet, Place place, QPagedPaintDevice& devi
     const std::size_t lastFrom = ends.size() > 1 ? ends[ends.size() - 2] : 0;
     tailAlone = layout.Pages(page(ends.size() == 1, lastFrom, rows, true)) > 1;
     const int count = static_cast<int>(ends.size()) + (tailAlone ? 1 : 0);
-    QPainter painter(&device);
     std::size_t from = 0;
     for (std::size_t i = 0; i < ends.size(); ++i) {
         if (i > 0) {
@@ -430,11 +435,14 @@ QString SheetHtml(const SheetDocument& sheet)
     return Body(HeadHtml(sheet, std::nullopt) + TailHtml(sheet, std::nullopt));
 }
 
-bool PaintSheet(const SheetDocument& sheet, QPagedPaintDevice& device,
-                const SheetProgress& progress)
+namespace {
+
+// One document from the device's current page on.
+bool PaintOne(const SheetDocument& sheet, QPagedPaintDevice& device, QPainter& painter,
+              const SheetProgress& progress)
 {
     if (const auto place = LongTable(sheet)) {
-        return PaintPaged(sheet, *place, device, progress);
+        return PaintPaged(sheet, *place, device, painter, progress);
     }
     const QString html = SheetHtml(sheet);
     std::optional<PageLayout> layout;
@@ -446,12 +454,32 @@ bool PaintSheet(const SheetDocument& sheet, QPagedPaintDevice& device,
             break;
         }
     }
-    QPainter painter(&device);
     for (int i = 0; i < pages; ++i) {
         if (i > 0) {
             device.newPage();
         }
         layout->Paint(painter, i, i + 1, pages);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool PaintSheet(const SheetDocument& sheet, QPagedPaintDevice& device,
+                const SheetProgress& progress)
+{
+    // one painter for every document: a PDF ends with the painter that drew it
+    QPainter painter(&device);
+    if (!PaintOne(sheet, device, painter, progress)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < sheet.following.size(); ++i) {
+        device.newPage();
+        if (!PaintOne(sheet.following[i], device, painter, progress) ||
+            (progress &&
+             !progress(static_cast<int>(i + 1), static_cast<int>(sheet.following.size())))) {
+            return false;
+        }
     }
     return true;
 }

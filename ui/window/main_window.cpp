@@ -19,6 +19,7 @@
 #include "ui/binding/keyboard.h"
 #include "ui/binding/sheet_offers.h"
 #include "ui/binding/stale_tracker.h"
+#include "ui/binding/terms_binding.h"
 #include "ui/common/qt_text.h"
 #include "ui/widgets/coefficient_list.h"
 #include "ui/widgets/result_view.h"
@@ -99,6 +100,7 @@ MainWindow::MainWindow(QWidget* parent)
     SetUpKeyboard(this, m_find);
     SetUpSheetExport(*this);
     SetUpBatch(*this);
+    SetUpTerms(*this, m_find);
     BuildPage(kInitialTab);
     if (QWidget* first = FirstInputOf(m_find, kInitialTab)) {
         first->setFocus(Qt::OtherFocusReason);
@@ -185,6 +187,7 @@ void MainWindow::AttachPage(int page)
         OfferBatchOnPage(*this, *calculator, m_find);
     }
     AttachInputAids(m_find, page);
+    OfferTermsOnPage(*this, m_find, page);
     WireEvents(page, m_find, *m_controls, this);
     SetFocusOrder();
 }

@@ -1,0 +1,242 @@
+// The agency's fee terms and details through the real window: kept in the
+// settings only when saved (a damaged file set aside, never lost), refused
+// at their field when they cannot be used, changing the figures they rest
+// on; and a fee notice for each lot of a pasted batch, read back with
+// pdftotext.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "calc/calculators.h"
+#include "calc/fee_terms.h"
+#include "calc/tender_fee.h"
+#include "ui/batch/batch_window.h"
+#include "ui/binding/terms_binding.h"
+#include "ui/common/agency_settings.h"
+#include "ui/window_driver.h"
+
+namespace kelvora::testing {
+namespace {
+
+ui::AgencyDetails Agency()
+{
+    ui::AgencyDetails agency;
+    agency.name = "城南招标代理有限公司";
+    agency.contact = "王五";
+    agency.phone = "0571-88888888";
+    agency.accountName = "城南招标代理有限公司";
+    agency.bank = "中国银行城南支行";
+    agency.account = "6222 0000 1111 2222";
+    agency.payment = "领取中标通知书时一次付清";
+    agency.payer = "中标人";
+    return agency;
+}
+
+TEST(AgencySettings, KeptAsSavedAndADamagedFileIsNeverLost)
+{
+    const struct {
+        const char* before;  // the file as it was; nullptr: none
+        bool damaged;
+    } cases[] = {
+        {nullptr, false},
+        {"[terms]\nline=kind=share;percent=80\n", false},
+        {"[agency\nname=damaged\n", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before ? c.before : "none");
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Kelvora.conf");
+        if (c.before != nullptr) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.before);
+        }
+        {
+            QSettings settings(path, QSettings::IniFormat);
+            const ui::KeptSettings read = ui::LoadKept(settings);
+            EXPECT_EQ(read.problem.contains("已损坏"), c.damaged) << read.problem.toStdString();
+            const QString said =
+                ui::SaveKept(settings, Agency(), "schedule=2011;kind=discount;percent=20");
+            EXPECT_EQ(said.isEmpty(), !c.damaged) << said.toStdString();
+            EXPECT_EQ(said.contains(".damaged-"), c.damaged) << said.toStdString();
+        }
+        QSettings again(path, QSettings::IniFormat);
+        const ui::KeptSettings kept = ui::LoadKept(again);
+        EXPECT_EQ(kept.problem, "");
+        EXPECT_EQ(kept.terms, "schedule=2011;kind=discount;percent=20");
+        for (const ui::AgencyField& field : ui::kAgencyFields) {
+            EXPECT_EQ(kept.agency.*field.value, Agency().*field.value) << field.key;
+        }
+        // what could not be read stays beside it, as it was
+        const QStringList copies = QDir(folder.path()).entryList({"Kelvora.conf.damaged-*"});
+        ASSERT_EQ(copies.size(), c.damaged ? 1 : 0);
+        if (c.damaged) {
+            QFile copy(folder.filePath(copies.front()));
+            ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+            EXPECT_EQ(copy.readAll(), c.before);
+        }
+    }
+}
+
+class TermsTest : public WindowTest {
+public:
+    // Opens the terms' dialog and types into it: the schedule and the kind by
+    // their place in the list, the percent and the minimum as text; returns
+    // what the dialog said at its field when saving was refused.
+    QString SetTerms(int schedule, int kind, const QString& percent, const QString& minimum,
+                     bool withAccount = true)
+    {
+        QString refused;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->findChild<QComboBox*>("termsSchedule")->setCurrentIndex(schedule);
+            dialog->findChild<QComboBox*>("termsKind")->setCurrentIndex(kind);
+            dialog->findChild<QLineEdit*>("termsPercent")->setText(percent);
+            dialog->findChild<QLineEdit*>("termsMinimum")->setText(minimum);
+            const ui::AgencyDetails agency = Agency();
+            for (const ui::AgencyField& field : ui::kAgencyFields) {
+                if (auto* edit =
+                        dialog->findChild<QLineEdit*>(QStringLiteral("agency_") + field.key)) {
+                    const bool account = field.value == &ui::AgencyDetails::account;
+                    edit->setText(account && !withAccount ? QString() : agency.*field.value);
+                }
+            }
+            dialog->accept();
+            if (dialog->isVisible()) {
+                refused = dialog->findChild<QLabel*>("termsProblem")->text();
+                dialog->reject();
+            }
+        });
+        ui::EditTerms(window(), [this](ControlName name) { return window().control(name); });
+        return refused;
+    }
+};
+
+TEST_F(TermsTest, TermsSavedInTheDialogChangeTheFiguresTheyRestOn)
+{
+    ShowPage(0);
+    Type(role::kTenderAmount, "60000");
+    Click(role::kTenderCalculate);
+    // no terms: the page as it always was
+    EXPECT_EQ(Caption(role::kTenderFee), "55.55");
+    EXPECT_FALSE(Get(role::kTenderCharge)->isVisible());
+    const struct {
+        int schedule, kind;
+        const char* percent;
+        const char* minimum;
+        const char* refused;  // "" saved
+        const char* fee;      // 招标代理服务收费金额 once calculated again
+        const char* charge;   // 应收代理费, "" hidden
+    } cases[] = {
+        {0, 1, "120", "", "收取比例应大于 0、不超过 100%", "", ""},
+        {0, 3, "12", "", "费率应大于 0、不超过 10%", "", ""},
+        {0, 1, "80%", "", "比例或费率应是一个数", "", ""},
+        {0, 1, "80", "-1", "最低收费不能为负数", "", ""},
+        {0, 1, "80", "", "", "55.55", "44.44"},
+        {0, 2, "10", "", "", "55.55", "50.00"},
+        {0, 3, "1.5", "", "", "55.55", "900.00"},
+        // the 2011 bands alone: the standard fee changes, nothing else to charge
+        {1, 0, "", "", "", "54.05", ""},
+        {1, 1, "50", "", "", "54.05", "27.03"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(
+            QStringLiteral("%1 %2 %3").arg(c.schedule).arg(c.kind).arg(c.percent).toStdString());
+        const QString refused = SetTerms(c.schedule, c.kind, c.percent, c.minimum);
+        if (*c.refused != '\0') {
+            EXPECT_TRUE(refused.startsWith(QString::fromUtf8(c.refused))) << refused.toStdString();
+            continue;
+        }
+        EXPECT_EQ(refused, "");
+        EXPECT_EQ(Get(role::kTenderCharge)->isVisible(), *c.charge != '\0');
+        Click(role::kTenderCalculate);
+        EXPECT_EQ(Caption(role::kTenderFee), c.fee);
+        if (*c.charge != '\0') {
+            EXPECT_EQ(Caption(role::kTenderCharge), c.charge);
+        }
+        // kept as saved, for the next run
+        QSettings settings;
+        const std::string line = ui::LoadKept(settings).terms.toStdString();
+        EXPECT_EQ(ReadFeeTerms(line).terms->schedule, c.schedule == 0 ? "2002" : "2011");
+    }
+}
+
+class NoticeSystemTest : public TermsTest {
+public:
+    static QString PdfPage(const QString& path, int page)
+    {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", "-f", QString::number(page),
+                                                      "-l", QString::number(page), path, "-"});
+        EXPECT_TRUE(pdftotext.waitForFinished(20000)) << "pdftotext (Debian: poppler-utils)";
+        QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        return text.remove(QRegularExpression(QStringLiteral("\\s")));
+    }
+};
+
+// One notice per lot of a pasted batch, a doubtful lot left out and said so;
+// each page holds every field and the fee to the 分 with its 大写.
+TEST_F(NoticeSystemTest, ANoticeForEachLotHoldsEveryFieldAndItsExactCapitals)
+{
+    KELVORA_READ_BACK_ON_LINUX("pdftotext");
+    ShowPage(0);
+    ASSERT_EQ(SetTerms(0, 1, "80", "2000"), "");
+    QGuiApplication::clipboard()->setText(
+        QString::fromUtf8("标段\t中标金额\t服务类型\t中标人\n"
+                          "一标段\t6000\t工程招标\t甲建设有限公司\n"
+                          "二标段\t12,800\t货物招标\t乙贸易有限公司\n"
+                          "三标段\t8600\t服务招标\t丙咨询有限公司\n"
+                          "四标段\t10\t工程招标\t丁工程有限公司\n"));
+    ui::BatchWindow* batch = ui::OpenBatch(window(), TenderFeeCalculator());
+    batch->Paste();
+    QTemporaryDir folder;
+    const QString path = folder.filePath("通知书.pdf");
+    ui::SheetHeader header;
+    header.project = "城南污水处理厂";
+    header.projectNumber = "CN-2026-018";
+    ASSERT_EQ(batch->WriteNotices(path, header), "");
+    const struct {
+        int page;
+        std::vector<const char*> pieces;
+    } pages[] = {
+        {1,
+         {"招标代理服务费收费通知书", "致：甲建设有限公司：", "城南污水处理厂", "CN-2026-018",
+          "一标段", "6000万元", "18.04万元", "¥180,400.00", "人民币壹拾捌万零肆佰元整",
+          "按标准的80%收取；不足2000元的按2000元收取", "6222000011112222", "中国银行城南支行",
+          "领取中标通知书时一次付清", "城南招标代理有限公司（盖章）"}},
+        // 8600 万元 of services: 20.55 万元 by the standard, 80 % of it
+        {2,
+         {"致：丙咨询有限公司：", "三标段", "8600万元", "16.44万元", "¥164,400.00",
+          "人民币壹拾陆万肆仟肆佰元整"}},
+        // 10 万元: 800 元 by the terms, the minimum of 2,000 元
+        {3,
+         {"致：丁工程有限公司：", "四标段", "0.20万元", "¥2,000.00", "人民币贰仟元整",
+          "第2行有疑问或计算失败，未开具通知书。"}},
+    };
+    for (const auto& p : pages) {
+        const QString text = PdfPage(path, p.page);
+        for (const char* piece : p.pieces) {
+            EXPECT_TRUE(text.contains(QString::fromUtf8(piece))) << p.page << ": " << piece;
+        }
+        EXPECT_TRUE(text.contains("第1页共1页")) << p.page;
+    }
+    EXPECT_EQ(PdfPage(path, 4), "");  // the doubtful lot has none
+    // without an account there is no notice, and the window says why
+    ASSERT_EQ(SetTerms(0, 1, "80", "2000", false), "");
+    EXPECT_TRUE(batch->WriteNotices(path, header).contains("账号"));
+}
+
+}  // namespace
+}  // namespace kelvora::testing

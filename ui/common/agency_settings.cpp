@@ -1,0 +1,72 @@
+#include "ui/common/agency_settings.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kelvora::ui {
+namespace {
+
+constexpr const char* kTermsKey = "terms/line";
+
+QString AgencyKey(const AgencyField& field)
+{
+    return QStringLiteral("agency/") + QLatin1String(field.key);
+}
+
+}  // namespace
+
+KeptSettings LoadKept(QSettings& settings)
+{
+    KeptSettings kept;
+    if (settings.status() != QSettings::NoError) {
+        kept.problem = settings.status() == QSettings::FormatError
+                           ? QStringLiteral(
+                                 "设置文件“%1”已损坏，本次按未保存任何设置启动；"
+                                 "再次保存时会把它另存一份。")
+                                 .arg(QDir::toNativeSeparators(settings.fileName()))
+                           : QStringLiteral("无法读取设置“%1”，本次按未保存任何设置启动。")
+                                 .arg(QDir::toNativeSeparators(settings.fileName()));
+        return kept;
+    }
+    for (const AgencyField& field : kAgencyFields) {
+        kept.agency.*field.value = settings.value(AgencyKey(field)).toString();
+    }
+    kept.terms = settings.value(QLatin1String(kTermsKey)).toString();
+    return kept;
+}
+
+QString SaveKept(QSettings& settings, const AgencyDetails& agency, const QString& terms)
+{
+    QString kept;
+    if (settings.status() == QSettings::FormatError) {
+        // what could not be read is not lost: a copy stays beside it
+        const QString damaged =
+            settings.fileName() + QStringLiteral(".damaged-") +
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        if (!QFile::copy(settings.fileName(), damaged)) {
+            return QStringLiteral("设置文件“%1”已损坏，且无法另存一份，未保存。")
+                .arg(QDir::toNativeSeparators(settings.fileName()));
+        }
+        kept = QDir::toNativeSeparators(damaged);
+        settings.clear();
+    }
+    for (const AgencyField& field : kAgencyFields) {
+        settings.setValue(AgencyKey(field), agency.*field.value);
+    }
+    settings.setValue(QLatin1String(kTermsKey), terms);
+    settings.sync();
+    // a settings object keeps the error it was read with: the file is read anew
+    const QSettings::Status status =
+        kept.isEmpty() ? settings.status()
+                       : QSettings(settings.fileName(), settings.format()).status();
+    if (status != QSettings::NoError) {
+        return QStringLiteral("无法保存设置“%1”。")
+            .arg(QDir::toNativeSeparators(settings.fileName()));
+    }
+    return kept.isEmpty() ? QString()
+                          : QStringLiteral("已保存。原来损坏的设置文件另存为“%1”。").arg(kept);
+}
+
+}  // namespace kelvora::ui
