@@ -5,6 +5,7 @@
 
 #include "calc/calculators.h"
 #include "calc/float_error.h"
+#include "calc/number_text.h"
 #include "calc/typed_date.h"
 #include "calc/yuan_amount.h"
 
@@ -308,6 +309,41 @@ BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& row
                 break;
         }
     }
+    // the notes of the steps on their figures over the lots counted
+    ControlValues fixed;
+    for (const auto& [control, value] : columns.fixed) {
+        fixed.SetText(control, value);
+    }
+    for (std::size_t i = 0; i < columns.results.size(); ++i) {
+        const CalculatorStep& step = *columns.results[i];
+        const auto choice =
+            std::find_if(step.inputs.begin(), step.inputs.end(),
+                         [](const auto& input) { return input.kind == InputKind::Choice; });
+        if (step.totalNote == nullptr) {
+            continue;
+        }
+        std::vector<std::string> entries;
+        std::vector<LotFigure> lots;
+        entries.reserve(rows.size());
+        for (const BatchRow& row : rows) {
+            if (row.state != RowState::Counted || row.results.size() <= i) {
+                continue;
+            }
+            std::string entry;
+            for (std::size_t k = 0; choice != step.inputs.end() && k < columns.inputs.size(); ++k) {
+                if (columns.inputs[k]->control == choice->control) {
+                    const auto chosen =
+                        ReadEntry(*choice, row.given[columns.list[columns.inputColumn[k]].index]);
+                    entry = chosen ? std::string(choice->entries[*chosen]) : std::string();
+                }
+            }
+            entries.push_back(std::move(entry));
+            lots.push_back({entries.back(), ReadNumber(row.results[i])});
+        }
+        if (auto note = step.totalNote(fixed, lots)) {
+            total.notes.push_back(std::move(*note));
+        }
+    }
     if (!columns.money) {
         return total;
     }
@@ -358,6 +394,7 @@ std::string TotalNote(const BatchTotal& total)
     if (total.failed > 0) {
         parts.push_back(std::to_string(total.failed) + " 行计算失败，未计入合计");
     }
+    parts.insert(parts.end(), total.notes.begin(), total.notes.end());
     return Joined(parts, "；");
 }
 

@@ -77,6 +77,7 @@ struct BatchTotal {
     std::vector<std::size_t> doubtful;  // the rows left out as doubtful, from 0
     std::size_t failed = 0;             // rows without a figure
     std::size_t counted = 0;
+    std::vector<std::string> notes;  // on what the 合计 passes (a cap per tender)
 };
 
 BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& rows);

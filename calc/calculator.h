@@ -58,6 +58,13 @@ enum class StepKind {
     Choice,       // option buttons; the one ticked writes its value
 };
 
+// A lot's figure of a step, with the entry its first choice holds (the
+// tender type), for a note on the 合计 of many lots.
+struct LotFigure {
+    std::string_view choice;
+    double figure;
+};
+
 struct CalculatorStep {
     StepKind kind;
     std::string_view name;                 // the result's name on the sheet
@@ -79,6 +86,11 @@ struct CalculatorStep {
     // or nullptr for always. A step that has none is not shown, listed or
     // exported.
     bool (*applies)(const Controls& window) = nullptr;
+    // A note on the 合计 of its figures over many lots (the lots of one
+    // tender passing the schedule's cap), with the inputs the same for every
+    // lot, or nullptr.
+    std::optional<std::string> (*totalNote)(const Controls& fixed,
+                                            std::span<const LotFigure> lots) = nullptr;
 };
 
 // Whether `step` has a figure of its own with the inputs `window` holds.

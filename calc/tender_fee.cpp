@@ -219,6 +219,35 @@ void ChargeClick(Controls& controls)
                          }));
 }
 
+// The lots of one tender together past the cap of their type: the rule
+// caps a tender, and how it is shared among its lots is not settled, so the
+// 合计 is marked with the cap and the rule's words, and nothing is shared.
+std::optional<std::string> CapNote(const Controls& fixed, std::span<const LotFigure> lots)
+{
+    const TenderFeeSchedule& schedule = ScheduleFor(fixed);
+    std::array<double, kTenderTypeCount> sums{};
+    for (const LotFigure& lot : lots) {
+        if (const auto type = TenderTypeFromText(lot.choice)) {
+            sums[static_cast<std::size_t>(*type)] += lot.figure;
+        }
+    }
+    std::string passed;
+    for (const TenderTypeText& type : kTenderTypeTexts) {
+        const auto t = static_cast<std::size_t>(type.type);
+        if (sums[t] > schedule.caps[t]) {
+            passed += std::string(passed.empty() ? "" : "、") + std::string(type.text) +
+                      "各标段合计 " + FormatGeneral(sums[t]) + " 万元超过上限 " +
+                      FormatGeneral(schedule.caps[t]) + " 万元";
+        }
+    }
+    if (passed.empty()) {
+        return std::nullopt;
+    }
+    return passed +
+           "（发改价格〔2011〕534号：每个招标项目的收费不超过上限；上限在各标段之间如何分担"
+           "未作规定，请按约定确定）";
+}
+
 bool TermsDiffer(const Controls& controls)
 {
     return ChargesOtherThanStandard(TermsOf(controls));
@@ -328,7 +357,8 @@ constexpr CalculatorStep kTenderSteps[] = {
      .click = &Command1Click,
      .value = ValueType::AmountWan,
      .inputs = kFeeInputs,
-     .column = "招标代理服务收费金额（万元）"},
+     .column = "招标代理服务收费金额（万元）",
+     .totalNote = &CapNote},
     {.kind = StepKind::Calculation,
      .name = "应收代理费",
      .buttons = kTenderButtons,

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/batch.h"
 #include "calc/number_text.h"
+#include "calc/table_text.h"
 
 namespace kelvora {
 namespace {
@@ -123,6 +125,45 @@ TEST(FeeTerms, ReadBackAsWrittenOrRefusedWithAReason)
         if (reading.terms) {
             EXPECT_EQ(TermsWords(*reading.terms), c.words);
             EXPECT_EQ(ReadFeeTerms(WriteFeeTerms(*reading.terms)).terms, reading.terms);
+        }
+    }
+}
+
+// The lots of one tender past the cap of their type: the 合计 says so and
+// by which rule, and shares nothing out.
+TEST(FeeTerms, LotsPastTheCapOfOneTenderMarkTheirTotal)
+{
+    const struct {
+        const char* terms;
+        const char* lots;  // 标段, 中标金额, 服务类型
+        const char* note;  // "" none
+    } cases[] = {
+        // 工程: five lots of 50 亿元, 100.05 万元 each, pass 450 together
+        {"schedule=2011",
+         "1\t500000\t工程招标\n2\t500000\t工程招标\n3\t500000\t工程招标\n4\t500000\t工程招标\n5\t50"
+         "0000\t工程招标\n",
+         "工程招标各标段合计 500.25 万元超过上限 450 万元（发改价格〔2011〕534号"},
+        {"schedule=2011", "1\t500000\t工程招标\n2\t500000\t工程招标\n", ""},
+        // each type against its own cap: 服务 300
+        {"schedule=2011",
+         "1\t500000\t服务招标\n2\t500000\t服务招标\n3\t500000\t服务招标\n4\t500000\t服务招标\n",
+         "服务招标各标段合计 365.8 万元超过上限 300 万元"},
+        {"schedule=2002",
+         "1\t500000\t工程招标\n2\t500000\t工程招标\n3\t500000\t工程招标\n4\t500000\t工程招标\n5\t50"
+         "0000\t工程招标\n",
+         ""},
+    };
+    for (const auto& c : cases) {
+        const BatchColumns columns = ColumnsOf(TenderFeeCalculator(), {{role::kFeeTerms, c.terms}});
+        std::vector<BatchRow> rows;
+        for (Cells& cells : ParseTable(c.lots)) {
+            rows.push_back(CalculateRow(columns, std::move(cells)));
+        }
+        const std::string note = TotalNote(TotalOf(columns, rows));
+        if (*c.note == '\0') {
+            EXPECT_EQ(note, "") << c.lots;
+        } else {
+            EXPECT_NE(note.find(c.note), std::string::npos) << note;
         }
     }
 }
