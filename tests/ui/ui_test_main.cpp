@@ -7,6 +7,17 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+namespace {
+
+// Every test starts from no kept settings, whether the tests run one per
+// process or all in one (as under Wine): terms saved by one test never
+// change the figures of the next.
+class FreshSettings : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { QSettings().clear(); }
+};
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -25,5 +36,6 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Kelvora"));
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshSettings);
     return RUN_ALL_TESTS();
 }
