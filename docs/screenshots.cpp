@@ -6,7 +6,9 @@
 // kelvora-discipline-list.png (the discipline coefficients),
 // kelvora-warning.png (a text not read as typed) and kelvora-stale.png (a
 // result whose input changed), kelvora-supervision-sheet.pdf, and
-// kelvora-batch.png (a sheet pasted into the supervision page's batch window).
+// kelvora-batch.png (a sheet pasted into the supervision page's batch window),
+// kelvora-terms.png (the tender page with the agency's terms) and
+// kelvora-notice.pdf (the fee notice of a lot).
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +20,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <cstdio>
@@ -26,6 +30,7 @@
 #include "calc/supervision_fee.h"
 #include "ui/batch/batch_window.h"
 #include "ui/binding/calculation_sheet.h"
+#include "ui/common/agency_settings.h"
 #include "ui/widgets/note_mark.h"
 #include "ui/window/main_window.h"
 
@@ -77,6 +82,12 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    // settings of its own, never the user's: the agency's details and terms
+    // of the pictures are kept in a folder that goes with the run
+    QTemporaryDir settings;
+    QApplication::setOrganizationName(QStringLiteral("Kelvora"));
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     MainWindow window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
@@ -181,5 +192,44 @@ int main(int argc, char* argv[])
         return 1;
     }
     std::printf("%s\n", qPrintable(batchShot));
+    batch->hide();
+
+    // The agency's terms (80 % of the standard, at least 2,000 元) and the
+    // tender page with its fee to charge, then the fee notice of the lot.
+    ui::AgencyDetails agency;
+    agency.name = agency.accountName = QStringLiteral("某某招标代理有限公司");
+    agency.address = QStringLiteral("城南区建设路 18 号");
+    agency.contact = QStringLiteral("王五");
+    agency.phone = QStringLiteral("0571-88888888");
+    agency.bank = QStringLiteral("中国银行城南支行");
+    agency.account = QStringLiteral("6222 0000 1111 2222");
+    agency.payment = QStringLiteral("领取中标通知书时一次付清");
+    agency.payer = QStringLiteral("中标人");
+    {
+        QSettings kept;
+        ui::SaveKept(kept, agency,
+                     QStringLiteral("schedule=2002;kind=share;percent=80;minimum=2000"));
+    }
+    tabs->setCurrentIndex(0);
+    Control<QLineEdit>(window, role::kFeeTerms)
+        ->setText(QStringLiteral("schedule=2002;kind=share;percent=80;minimum=2000"));
+    Control<QLineEdit>(window, role::kTenderAmount)->setText(QStringLiteral("6000"));
+    QTest::mouseClick(Control<QPushButton>(window, role::kTenderCalculate), Qt::LeftButton);
+    if (!Save(window, QStringLiteral("kelvora-terms.png"))) {
+        return 1;
+    }
+    const QString notice = QDir::current().filePath(QStringLiteral("kelvora-notice.pdf"));
+    const ui::SheetDraft draft = ui::FeeNoticeDraft(window);
+    ui::SheetHeader noticeHeader;
+    noticeHeader.project = QStringLiteral("城南污水处理厂二期工程");
+    noticeHeader.projectNumber = QStringLiteral("CN-2026-018");
+    noticeHeader.lot = QStringLiteral("第二标段");
+    noticeHeader.client = QStringLiteral("城南水务有限公司");
+    noticeHeader.bidder = QStringLiteral("某某建设集团有限公司");
+    if (!draft.problem.isEmpty() || !ui::WriteSheet(draft.make(noticeHeader), notice).isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(draft.problem));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(notice));
     return 0;
 }

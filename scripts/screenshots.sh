@@ -12,8 +12,9 @@ if command -v xvfb-run >/dev/null 2>&1; then
     run=(xvfb-run -a -s "-screen 0 1600x1024x24" env QT_QPA_PLATFORM=xcb)
 fi
 (cd "$out" && "${run[@]}" "$OLDPWD/build/release/tests/kelvora_screenshots")
-for name in tooltip discipline-list warning stale batch; do
+for name in tooltip discipline-list warning stale batch terms; do
     cp "$out/kelvora-$name.png" "docs/guide/images/$name.png"
 done
 pdftoppm -png -r 60 -singlefile "$out/kelvora-supervision-sheet.pdf" docs/guide/images/supervision-sheet
+pdftoppm -png -r 60 -singlefile "$out/kelvora-notice.pdf" docs/guide/images/notice
 echo "docs/guide/images/: the pictures of the README and the guide made anew (the pages as they open: $out/kelvora-tab*.png)"

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kelvora {
 namespace {
 
@@ -178,6 +180,61 @@ TEST(CalculateRows, TheTotalLeavesOutExactlyTheDoubtfulLots)
     // the doubtful lots keep their figures
     EXPECT_FALSE(worked[1].results.empty());
     EXPECT_EQ(worked[3].state, RowState::Counted);
+}
+
+// The agency's terms are the same for every lot: a column 应收代理费 only
+// where they differ from the standard, each lot charged as the page would
+// charge it, the 合计 and its 小写 of the fee charged; new terms work the
+// same lots out again.
+TEST(CalculateRows, TheAgencysTermsAddTheFeeToChargeToEveryLot)
+{
+    const struct {
+        const char* terms;
+        std::vector<const char*> charged;  // per lot, then the 合计; none: no column
+        const char* figures;               // the 合计's 小写
+    } cases[] = {
+        // 6000 工程 22.55; 12 服务 0.18; 100 货物 x 1.3: 1.5 x 1.3 = 1.95
+        {"", {}, "¥246,800.00"},
+        {"schedule=2002;kind=standard", {}, "¥246,800.00"},
+        // 80 %: 18.04, 0.144 (shown 0.14, 1,440 元), 1.56; the 合计 of the figures
+        // shown 19.74, its 小写 the sum of the lots' 小写
+        {"schedule=2002;kind=share;percent=80", {"18.04", "0.14", "1.56", "19.74"}, "¥197,440.00"},
+        // 1.5 % of the winning amount: 90, 0.18, 1.5 x 1.3 = 1.95
+        {"schedule=2002;kind=rate;percent=1.5", {"90.00", "0.18", "1.95", "92.13"}, "¥921,300.00"},
+        // less 20 %, at least 2,000 元: 18.04, 0.144 -> 0.2, 1.56
+        {"schedule=2002;kind=discount;percent=20;minimum=2000",
+         {"18.04", "0.20", "1.56", "19.80"},
+         "¥198,000.00"},
+        // below 5 亿元 the 2011 bands are the 2002 ones: 11.275 (11.28), 0.09, 0.975 (0.98)
+        {"schedule=2011;kind=share;percent=50", {"11.28", "0.09", "0.98", "12.35"}, "¥123,400.00"},
+    };
+    const std::string rows =
+        "一\t6000\t工程招标\t否\n"
+        "二\t12\t服务招标\t否\n"
+        "三\t100\t货物招标\t是\n";
+    const Calculator& tender = TenderFeeCalculator();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.terms);
+        const FixedInputs fixed{{role::kFeeTerms, c.terms}};
+        // worked out under the terms from the start, and again after they change
+        for (const BatchColumns& columns :
+             {ColumnsOf(tender, fixed), Refixed(ColumnsOf(tender), fixed)}) {
+            std::vector<BatchRow> worked;
+            for (const Cells& cells : ParseTable(rows)) {
+                worked.push_back(CalculateRow(columns, cells));
+            }
+            const std::vector<Cells> table = TableOf(columns, worked);
+            const Cells& head = table.front();
+            const auto charged = std::find(head.begin(), head.end(), "应收代理费（万元）");
+            ASSERT_EQ(charged != head.end(), !c.charged.empty());
+            for (std::size_t i = 0; i < c.charged.size(); ++i) {
+                EXPECT_EQ(table[i + 1][charged - head.begin()], c.charged[i]) << "row " << i;
+            }
+            const auto figures = std::find(head.begin(), head.end(), "小写");
+            ASSERT_NE(figures, head.end());
+            EXPECT_EQ(table.back()[figures - head.begin()], c.figures);
+        }
+    }
 }
 
 // A header row that names nothing the calculator knows is a message, not a

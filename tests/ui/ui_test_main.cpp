@@ -16,7 +16,7 @@ class FreshSettings : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override { QSettings().clear(); }
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

@@ -21,6 +21,7 @@
 #include "calc/calculators.h"
 #include "calc/fee_terms.h"
 #include "calc/tender_fee.h"
+#include "ui/batch/batch_model.h"
 #include "ui/batch/batch_window.h"
 #include "ui/binding/terms_binding.h"
 #include "ui/common/agency_settings.h"
@@ -171,6 +172,40 @@ TEST_F(TermsTest, TermsSavedInTheDialogChangeTheFiguresTheyRestOn)
         const std::string line = ui::LoadKept(settings).terms.toStdString();
         EXPECT_EQ(ReadFeeTerms(line).terms->schedule, c.schedule == 0 ? "2002" : "2011");
     }
+}
+
+// An open batch works its lots out again under terms saved while it is open,
+// gaining or losing the column of the fee to charge; the lots stay as pasted.
+TEST_F(TermsTest, AnOpenBatchFollowsTheTermsSaved)
+{
+    ShowPage(0);
+    ui::BatchWindow* batch = ui::OpenBatch(window(), TenderFeeCalculator());
+    ASSERT_EQ(batch->model().PasteRows(QString::fromUtf8("一\t6000\t工程招标\n"
+                                                         "二\t60000\t工程招标\n")),
+              "");
+    const struct {
+        int schedule, kind;
+        const char* percent;
+        std::vector<const char*> lastColumns;  // the last result column, lot by lot, then 合计
+    } cases[] = {
+        {0, 1, "80", {"18.04", "44.44", "62.48"}},
+        {1, 0, "", {"22.55", "54.05", "76.60"}},  // the 2011 bands alone: no fee to charge
+        {0, 0, "", {"22.55", "55.55", "78.10"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        ASSERT_EQ(SetTerms(c.schedule, c.kind, c.percent, ""), "");
+        const std::vector<Cells> table = batch->model().Table();
+        const BatchColumns& columns = batch->model().columns();
+        ASSERT_EQ(table.size(), 4u);                       // the header, two lots, 合计
+        const std::size_t last = columns.list.size() - 4;  // before 小写, 大写, 说明
+        EXPECT_EQ(columns.list[last].source, ColumnSource::Result);
+        for (std::size_t i = 0; i < c.lastColumns.size(); ++i) {
+            EXPECT_EQ(table[i + 1][last], c.lastColumns[i]) << "row " << i;
+        }
+        EXPECT_EQ(table[1][0], "一");
+    }
+    batch->model().MarkExported();
 }
 
 class NoticeSystemTest : public TermsTest {
