@@ -265,12 +265,20 @@ bool BatchModel::Correct(int row, int column)
     if (!correction) {
         return false;
     }
-    Cells cells = lot.given;
-    cells[Column(column).index] = correction->text;
+    ChangeCell(ToQString(correction->offer), static_cast<std::size_t>(row), Column(column).index,
+               correction->text);
+    return true;
+}
+
+void BatchModel::ChangeCell(const QString& text, std::size_t row, std::size_t cell,
+                            std::string value)
+{
+    Cells cells = m_rows[row].given;
+    cells[cell] = std::move(value);
     std::vector<std::pair<std::size_t, BatchRow>> rows;
-    rows.emplace_back(static_cast<std::size_t>(row), CalculateRow(m_columns, std::move(cells)));
+    rows.emplace_back(row, CalculateRow(m_columns, std::move(cells)));
     m_undo.push(new CellsCommand(
-        ToQString(correction->offer),
+        text,
         [this](auto& swapped) {
             SwapRows(m_rows, swapped, [this](std::size_t at) {
                 Q_EMIT dataChanged(index(static_cast<int>(at), 0),
@@ -278,7 +286,6 @@ bool BatchModel::Correct(int row, int column)
             });
         },
         std::move(rows)));
-    return true;
 }
 
 int BatchModel::CorrectAll()
@@ -434,19 +441,7 @@ bool BatchModel::SetCell(const QModelIndex& at, const QString& value)
     if (m_rows[row].given[cell] == value.toStdString()) {
         return false;
     }
-    Cells cells = m_rows[row].given;
-    cells[cell] = value.toStdString();
-    std::vector<std::pair<std::size_t, BatchRow>> rows;
-    rows.emplace_back(row, CalculateRow(m_columns, std::move(cells)));
-    m_undo.push(new CellsCommand(
-        QStringLiteral("输入"),
-        [this](auto& swapped) {
-            SwapRows(m_rows, swapped, [this](std::size_t at) {
-                Q_EMIT dataChanged(index(static_cast<int>(at), 0),
-                                   index(static_cast<int>(at), columnCount() - 1));
-            });
-        },
-        std::move(rows)));
+    ChangeCell(QStringLiteral("输入"), row, cell, value.toStdString());
     return true;
 }
 

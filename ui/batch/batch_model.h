@@ -75,6 +75,9 @@ public:
 private:
     friend class RowsCommand;
     bool SetCell(const QModelIndex& at, const QString& value);
+    // One given cell of a row changed and the lot worked out again, as one
+    // step to undo named `text`.
+    void ChangeCell(const QString& text, std::size_t row, std::size_t cell, std::string value);
     // Puts `rows` in the place of rows [first, first + count) and, when given,
     // `columns` in the place of the columns; the view is told.
     void Replace(std::size_t first, std::size_t count, std::vector<BatchRow> rows,

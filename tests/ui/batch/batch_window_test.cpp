@@ -23,6 +23,7 @@
 #include "ui/batch/table_files.h"
 #include "ui/binding/calculation_sheet.h"
 #include "ui/layout/control_table.h"
+#include "ui/pdf_text.h"
 #include "ui/window_driver.h"
 
 namespace kelvora::testing {
@@ -564,11 +565,7 @@ TEST_F(BatchSystemTest, TheBatchSheetHoldsEveryRowTheTotalAndItsCapitals)
     header.project = "城南污水处理厂";
     header.preparedBy = "张三";
     ASSERT_EQ(batch->WriteSheet(path, header), "");
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", path, "-"});
-    ASSERT_TRUE(pdftotext.waitForFinished(20000));
-    QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    const QString text = PdfText(path);
     for (const char* piece :
          {"招标代理服务费计算书（多标段）", "项目名称：城南污水处理厂", "一标段", "二标段",
           "三标段", "请选择服务类型", "合计", "29.32", "人民币贰拾玖万叁仟壹佰伍拾元整",
@@ -601,15 +598,7 @@ TEST_F(BatchSystemTest, ALongBatchSheetRepeatsItsHeadAndShowsPastedTextAsText)
     QTemporaryDir folder;
     const QString path = folder.filePath("lots.pdf");
     ASSERT_EQ(batch->WriteSheet(path, ui::SheetHeader{}), "");
-    const auto page = [&](int number) {
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"),
-                        {"-enc", "UTF-8", "-f", QString::number(number), "-l",
-                         QString::number(number), path, "-"});
-        EXPECT_TRUE(pdftotext.waitForFinished(20000));
-        QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        return text.remove(QRegularExpression(QStringLiteral("\\s")));
-    };
+    const auto page = [&](int number) { return PdfText(path, number); };
     const QString first = page(1);
     const QString second = page(2);
     const QString pages = first + second + page(3);

@@ -25,6 +25,7 @@
 #include "ui/batch/batch_window.h"
 #include "ui/binding/terms_binding.h"
 #include "ui/common/agency_settings.h"
+#include "ui/pdf_text.h"
 #include "ui/window_driver.h"
 
 namespace kelvora::testing {
@@ -208,18 +209,7 @@ TEST_F(TermsTest, AnOpenBatchFollowsTheTermsSaved)
     batch->model().MarkExported();
 }
 
-class NoticeSystemTest : public TermsTest {
-public:
-    static QString PdfPage(const QString& path, int page)
-    {
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {"-enc", "UTF-8", "-f", QString::number(page),
-                                                      "-l", QString::number(page), path, "-"});
-        EXPECT_TRUE(pdftotext.waitForFinished(20000)) << "pdftotext (Debian: poppler-utils)";
-        QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        return text.remove(QRegularExpression(QStringLiteral("\\s")));
-    }
-};
+using NoticeSystemTest = TermsTest;
 
 // One notice per lot of a pasted batch, a doubtful lot left out and said so;
 // each page holds every field and the fee to the 分 with its 大写.
@@ -261,13 +251,13 @@ TEST_F(NoticeSystemTest, ANoticeForEachLotHoldsEveryFieldAndItsExactCapitals)
           "第2行有疑问或计算失败，未开具通知书。"}},
     };
     for (const auto& p : pages) {
-        const QString text = PdfPage(path, p.page);
+        const QString text = PdfText(path, p.page);
         for (const char* piece : p.pieces) {
             EXPECT_TRUE(text.contains(QString::fromUtf8(piece))) << p.page << ": " << piece;
         }
         EXPECT_TRUE(text.contains("第1页共1页")) << p.page;
     }
-    EXPECT_EQ(PdfPage(path, 4), "");  // the doubtful lot has none
+    EXPECT_EQ(PdfText(path, 4), "");  // the doubtful lot has none
     // without an account there is no notice, and the window says why
     ASSERT_EQ(SetTerms(0, 1, "80", "2000", false), "");
     EXPECT_TRUE(batch->WriteNotices(path, header).contains("账号"));
