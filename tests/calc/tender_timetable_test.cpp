@@ -1,0 +1,279 @@
+// The tender's timetable against dates counted by hand on the published
+// holiday notices of 2024 to 2026, and the calendar file's reader.
+
+#include "calc/tender_timetable.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace kelvora {
+namespace {
+
+Day D(const char* iso)
+{
+    return MakeDay(std::atoi(iso), std::atoi(iso + 5), std::atoi(iso + 8));
+}
+
+const Milestone* Find(const Timetable& timetable, std::string_view work)
+{
+    const auto found = std::find_if(timetable.rows.begin(), timetable.rows.end(),
+                                    [&](const Milestone& row) { return row.work == work; });
+    return found == timetable.rows.end() ? nullptr : &*found;
+}
+
+std::string DayOf(const Timetable& timetable, std::string_view work)
+{
+    const Milestone* row = Find(timetable, work);
+    return row != nullptr && row->day ? FormatDay(*row->day) : "none";
+}
+
+TEST(HolidayCalendar, KnowsHolidaysAdjustedWorkingDaysAndWeekends)
+{
+    const HolidayCalendar calendar;
+    const struct {
+        const char* day;
+        DayKind kind;
+    } cases[] = {
+        {"2024-10-01", DayKind::Holiday},
+        {"2024-10-06", DayKind::Holiday},  // a Sunday in the break
+        {"2024-10-12", DayKind::Working},
+        {"2024-10-13", DayKind::Rest},
+        {"2024-02-09", DayKind::Working},
+        {"2025-01-26", DayKind::Working},
+        {"2025-10-08", DayKind::Holiday},
+        {"2026-01-03", DayKind::Holiday},
+        {"2026-02-28", DayKind::Working},
+        {"2026-06-22", DayKind::Working},
+        {"2027-01-01", DayKind::Working},  // not yet published: a Friday
+        {"2027-01-02", DayKind::Rest},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(calendar.KindOf(D(c.day)), c.kind) << c.day;
+    }
+    EXPECT_TRUE(calendar.Knows(2026));
+    EXPECT_FALSE(calendar.Knows(2027));
+}
+
+// The earliest bid deadline (20 日 from the first issue) over each kind of
+// break; by default the deadline comes the day after the period ends.
+TEST(TenderTimetable, TheEarliestDeadlineMovesPastEveryBreak)
+{
+    const HolidayCalendar calendar;
+    const struct {
+        const char* start;
+        const char* moreTime;  // X + 21, moved
+        const char* literal;   // X + 20, moved
+    } cases[] = {
+        {"2024-09-11", "2024-10-08", "2024-10-08"},  // 10-01 / 10-02 in National Day
+        {"2024-01-20", "2024-02-18", "2024-02-09"},  // into the Spring Festival: a Sunday worked
+        {"2025-01-08", "2025-02-05", "2025-02-05"},
+        {"2025-05-11", "2025-06-03", "2025-06-03"},  // the Dragon Boat break
+        {"2026-01-24", "2026-02-14", "2026-02-13"},  // a Saturday worked
+        {"2026-09-10", "2026-10-08", "2026-09-30"},
+        {"2026-11-20", "2026-12-11", "2026-12-10"},  // no break
+        {"2027-03-01", "2027-03-22", "2027-03-22"},  // weekends only
+    };
+    for (const auto& c : cases) {
+        for (const Procedure procedure : {Procedure::Engineering, Procedure::Procurement}) {
+            TimetablePlan plan;
+            plan.procedure = procedure;
+            plan.start = D(c.start);
+            const Timetable moreTime = WorkOutTimetable(plan, calendar);
+            plan.reading = Reading::Literal;
+            const Timetable literal = WorkOutTimetable(plan, calendar);
+            EXPECT_EQ(DayOf(moreTime, "投标截止、开标（最早）"), c.moreTime) << c.start;
+            EXPECT_EQ(DayOf(literal, "投标截止、开标（最早）"), c.literal) << c.start;
+            // each shows the other reading's day
+            EXPECT_NE(Find(moreTime, "投标截止、开标（最早）")->rule.find(c.literal),
+                      std::string::npos);
+        }
+    }
+    TimetablePlan plan;
+    plan.start = D("2027-03-01");
+    const Timetable weekendsOnly = WorkOutTimetable(plan, calendar);
+    const Milestone* unknown = Find(weekendsOnly, "投标截止、开标（最早）");
+    ASSERT_EQ(unknown->marks.size(), 1u);
+    EXPECT_EQ(unknown->marks[0], "2027 年节假日安排尚未公布，按周末计算");
+}
+
+// 工作日 count adjusted working days and skip holidays.
+TEST(TenderTimetable, WorkingDayPeriodsCountAdjustedWorkingDays)
+{
+    const HolidayCalendar calendar;
+    const struct {
+        const char* start;
+        const char* offeredUntil;  // 5 个工作日
+    } cases[] = {
+        {"2024-09-11", "2024-09-19"},  // 09-14 worked, 09-15..17 off
+        {"2024-02-06", "2024-02-19"},  // 02-18 worked
+        {"2025-09-24", "2025-09-30"},  // 09-28 worked
+        {"2026-04-29", "2026-05-09"},  // 05-01..05 off, 05-09 worked
+    };
+    for (const auto& c : cases) {
+        TimetablePlan plan;
+        plan.procedure = Procedure::Procurement;
+        plan.start = D(c.start);
+        EXPECT_EQ(DayOf(WorkOutTimetable(plan, calendar), "招标文件提供期满（最早）"),
+                  c.offeredUntil)
+            << c.start;
+    }
+}
+
+// Counting back from the deadline, and forward from the planned days.
+TEST(TenderTimetable, EachMilestoneFromThePlannedDays)
+{
+    const HolidayCalendar calendar;
+    TimetablePlan plan;
+    plan.start = D("2024-09-11");
+    plan.deadline = D("2024-10-15");
+    plan.reportReceived = D("2024-10-17");
+    plan.awardNotice = D("2024-10-25");
+    const struct {
+        Procedure procedure;
+        bool prequalification;
+        const char* work;
+        const char* day;
+    } cases[] = {
+        {Procedure::Engineering, false, "招标文件停止发售（最早）", "2024-09-18"},
+        {Procedure::Engineering, false, "招标文件澄清或修改（最迟）", "2024-09-29"},  // 15-16
+        {Procedure::Engineering, false, "对招标文件提出异议（最迟）", "2024-10-04"},  // 15-11
+        {Procedure::Engineering, false, "中标候选人公示开始（最迟）", "2024-10-21"},  // 10-20 Sun
+        {Procedure::Engineering, false, "订立书面合同（最迟）", "2024-11-25"},        // 11-24 Sun
+        {Procedure::Engineering, false, "向有关行政监督部门提交书面报告（最迟）", "2024-11-11"},
+        {Procedure::Engineering, false, "退还投标保证金及利息（最迟）", "2024-12-02"},
+        {Procedure::Engineering, true, "资格预审文件停止发售（最早）", "2024-09-18"},
+        {Procedure::Engineering, true, "资格预审申请文件提交截止（最早）", "2024-09-23"},
+        {Procedure::Engineering, true, "资格预审文件澄清或修改（最迟）", "2024-09-19"},
+        {Procedure::Engineering, true, "对资格预审文件提出异议（最迟）", "2024-09-20"},
+        {Procedure::Engineering, true, "投标截止、开标（最早）", "2024-10-14"},  // 09-23 + 21
+        {Procedure::Procurement, false, "采购人确定中标人（最迟）", "2024-10-24"},
+        {Procedure::Procurement, false, "供应商提出质疑（最迟）", "2024-11-05"},
+        {Procedure::Procurement, false, "合同报同级财政部门备案（最迟）", "2024-12-04"},
+    };
+    for (const auto& c : cases) {
+        plan.procedure = c.procedure;
+        plan.prequalification = c.prequalification;
+        EXPECT_EQ(DayOf(WorkOutTimetable(plan, calendar), c.work), c.day) << c.work;
+    }
+}
+
+// A planned day that breaks a rule is marked with the rule and the first day
+// that keeps it; a deadline on a rest day is allowed but marked.
+TEST(TenderTimetable, APlannedDayThatBreaksARuleSaysWhichAndWhen)
+{
+    const HolidayCalendar calendar;
+    const struct {
+        Procedure procedure;
+        const char* deadline;
+        const char* report;
+        const char* notice;
+        const char* work;
+        const char* mark;  // "" none
+        bool breaks;
+    } cases[] = {
+        {Procedure::Engineering, "2024-09-30", "", "", "投标截止、开标（拟定）",
+         "不符合“不少于 20 日”：最早为 2024-10-08", true},
+        {Procedure::Engineering, "2024-10-12", "", "", "投标截止、开标（拟定）", "", false},
+        {Procedure::Engineering, "2024-10-13", "", "", "投标截止、开标（拟定）",
+         "投标截止、开标日为休息日（法律未禁止，请确认）", false},
+        {Procedure::Engineering, "2024-09-02", "", "", "投标截止、开标（拟定）",
+         "早于开始日期（2024-09-11）", true},
+        {Procedure::Engineering, "2024-10-15", "2024-10-14", "", "收到评标报告",
+         "早于投标截止（2024-10-15）", true},
+        {Procedure::Engineering, "2024-10-15", "2024-10-17", "2024-10-16", "发出中标通知书",
+         "早于收到评标报告（2024-10-17）", true},
+        {Procedure::Procurement, "2024-10-15", "2024-10-21", "", "评审报告送交采购人（拟定）",
+         "不符合“评审结束后 2 个工作日内”：最迟为 2024-10-17", true},
+        {Procedure::Procurement, "2024-10-15", "2024-10-17", "2024-10-30",
+         "发出中标通知书、公告中标结果（拟定）",
+         "不符合“确定中标人后 2 个工作日内”：最迟为 2024-10-28", true},
+    };
+    for (const auto& c : cases) {
+        TimetablePlan plan;
+        plan.procedure = c.procedure;
+        plan.start = D("2024-09-11");
+        plan.deadline = D(c.deadline);
+        if (*c.report != '\0') {
+            plan.reportReceived = D(c.report);
+        }
+        if (*c.notice != '\0') {
+            plan.awardNotice = D(c.notice);
+        }
+        const Timetable timetable = WorkOutTimetable(plan, calendar);
+        const Milestone* row = Find(timetable, c.work);
+        ASSERT_NE(row, nullptr) << c.work;
+        if (*c.mark == '\0') {
+            EXPECT_TRUE(row->marks.empty()) << c.work << " " << c.deadline;
+        } else {
+            ASSERT_EQ(row->marks.size(), 1u) << c.work << " " << c.deadline;
+            EXPECT_EQ(row->marks[0], c.mark);
+        }
+        EXPECT_EQ(row->breaks, c.breaks) << c.work;
+    }
+}
+
+TEST(CalendarFile, ReadsGoodLinesAndSaysWhichLineIsBad)
+{
+    const struct {
+        const char* text;
+        const char* problem;  // "" read
+        std::size_t holidays, workingDays;
+    } cases[] = {
+        {"\xEF\xBB\xBF# 来源：国务院办公厅关于2027年部分节假日安排的通知\r\n"
+         "2027-01-01 休\r\n\r\n2027-02-06\t班\r\n2027-02-07 休\n",
+         "", 2, 1},
+        {"2027-01-01 休\n2027-02-30 休\n", "第 2 行：“2027-02-30”不是 YYYY-MM-DD 形式的有效日期", 0,
+         0},
+        {"2027-01-01 放\n", "第 1 行：“放”应为“休”（放假）或“班”（调休上班）", 0, 0},
+        {"2027-01-04 班\n", "第 1 行：2027-01-04 是工作日，不必写作调休上班", 0, 0},
+        {"2027-01-01 休\n2027-01-01 休\n", "第 2 行：2027-01-01 已经写过一次", 0, 0},
+        {"2027-01-01\n", "第 1 行：应为“日期 休”或“日期 班”，例如“2027-01-01 休”", 0, 0},
+        {"# 只有说明\n", "文件中没有任何日期", 0, 0},
+    };
+    for (const auto& c : cases) {
+        const CalendarReading reading = ReadCalendarFile(c.text);
+        EXPECT_EQ(reading.problem, c.problem);
+        if (*c.problem == '\0') {
+            ASSERT_EQ(reading.years.size(), 1u);
+            EXPECT_EQ(reading.years[0].holidays.size(), c.holidays);
+            EXPECT_EQ(reading.years[0].workingDays.size(), c.workingDays);
+            EXPECT_EQ(reading.years[0].source, "国务院办公厅关于2027年部分节假日安排的通知");
+            // written back, it reads the same
+            const CalendarReading again = ReadCalendarFile(CalendarFileText(reading.years[0]));
+            EXPECT_EQ(again.years[0].holidays, reading.years[0].holidays);
+        } else {
+            EXPECT_TRUE(reading.years.empty());
+        }
+    }
+}
+
+// A loaded year moves the deadlines; a year that contradicts a built-in one
+// is refused with the days that differ, and nothing is added.
+TEST(CalendarFile, ALoadedYearCountsAndAContradictionIsRefused)
+{
+    HolidayCalendar calendar;
+    TimetablePlan plan;
+    plan.start = D("2027-09-10");
+    EXPECT_EQ(DayOf(WorkOutTimetable(plan, calendar), "投标截止、开标（最早）"), "2027-10-01");
+    const CalendarReading contradiction =
+        ReadCalendarFile("2027-10-01 休\n2024-10-01 休\n2024-10-08 休\n");
+    ASSERT_EQ(contradiction.problem, "");
+    const std::string refused = calendar.AddYears(contradiction.years);
+    EXPECT_EQ(refused.rfind("2024 年的安排与国务院办公厅关于2024年部分节假日安排的通知不同（"
+                            "2024-01-01、2024-02-10、",
+                            0),
+              0u)
+        << refused;
+    EXPECT_TRUE(refused.ends_with(" 等），未导入")) << refused;
+    EXPECT_FALSE(calendar.Knows(2027));
+    const CalendarReading national =
+        ReadCalendarFile("2027-10-01 休\n2027-10-02 休\n2027-10-03 休\n2027-10-04 休\n");
+    EXPECT_EQ(calendar.AddYears(national.years), "");
+    const Timetable moved = WorkOutTimetable(plan, calendar);
+    EXPECT_EQ(DayOf(moved, "投标截止、开标（最早）"), "2027-10-05");
+    EXPECT_TRUE(Find(moved, "投标截止、开标（最早）")->marks.empty());
+}
+
+}  // namespace
+}  // namespace kelvora
