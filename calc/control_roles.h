@@ -51,6 +51,7 @@ inline constexpr ControlName kTenderBatch{"Command5"};
 // The agency's fee terms: the link to their dialog, the line of text that
 // holds them, and the fee to charge by them.
 inline constexpr ControlName kTermsEntry{"Command8"};
+inline constexpr ControlName kTimetableEntry{"Command9"};
 inline constexpr ControlName kFeeTerms{"Text6"};
 inline constexpr ControlName kTenderChargePrompt{"Label25"};
 inline constexpr ControlName kTenderChargeBox{"Shape7"};

@@ -152,8 +152,7 @@ CalendarReading ReadCalendarFile(std::string_view text)
         }
         if (line[0] == '#') {
             constexpr std::string_view kSource = "来源：";
-            if (const std::size_t at = line.find(kSource);
-                source.empty() && at != std::string::npos) {
+            if (const std::size_t at = line.find(kSource); at != std::string::npos) {
                 source = std::string{Trimmed(std::string_view{line}.substr(at + kSource.size()))};
             }
             continue;
@@ -175,6 +174,9 @@ CalendarReading ReadCalendarFile(std::string_view text)
         }
         CalendarYear& year = years[static_cast<int>(year_month_day{*day}.year())];
         year.year = static_cast<int>(year_month_day{*day}.year());
+        if (year.source.empty()) {
+            year.source = source;  // the source named above the year's first day
+        }
         std::vector<Day>& list = kind == "休" ? year.holidays : year.workingDays;
         std::vector<Day>& other = kind == "休" ? year.workingDays : year.holidays;
         if (std::find(list.begin(), list.end(), *day) != list.end() ||
@@ -191,7 +193,9 @@ CalendarReading ReadCalendarFile(std::string_view text)
     for (auto& [number, year] : years) {
         std::sort(year.holidays.begin(), year.holidays.end());
         std::sort(year.workingDays.begin(), year.workingDays.end());
-        year.source = source.empty() ? "自行导入的节假日安排" : source;
+        if (year.source.empty()) {
+            year.source = "自行导入的节假日安排";
+        }
         reading.years.push_back(std::move(year));
     }
     return reading;

@@ -8,8 +8,8 @@
 //   HolidayCalendar --KindOf(day)--> working / rest / holiday, and whether its year is known
 //
 // The file: one day a line, "2027-01-01 休" or "2027-02-07 班"; blank lines
-// and lines starting with # are left out; the first "# 来源：…" line names
-// where the days come from.
+// and lines starting with # are left out; a "# 来源：…" line names
+// where the days below it come from.
 
 #include <chrono>
 #include <map>

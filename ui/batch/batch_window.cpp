@@ -25,7 +25,7 @@
 #include "calc/calculators.h"
 #include "calc/control_values.h"
 #include "ui/batch/batch_model.h"
-#include "ui/batch/file_text.h"
+#include "ui/common/file_text.h"
 #include "ui/batch/table_files.h"
 #include "ui/common/agency_settings.h"
 #include "ui/common/error_report.h"

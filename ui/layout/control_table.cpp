@@ -20,6 +20,7 @@ constexpr auto kTabCaptions = std::to_array<std::string_view>({
 
 constexpr std::string_view kBatchEntryText = "批量计算（Ctrl+B）…";
 constexpr std::string_view kTermsEntryText = "收费条件（Ctrl+T）…";
+constexpr std::string_view kTimetableEntryText = "招标时间安排（Ctrl+D）…";
 
 // Shapes come before the result labels they frame, so the labels draw on top.
 // clang-format off
@@ -87,6 +88,7 @@ constexpr std::array kControls{
     Row{role::kPeriod,                      K::ResultLabel, role::kPeriodFrame,    -1, 3360, 2880,  120,  240, "", F::Result, kRed},
     Row{role::kPeriodCalculate,             K::Button,      role::kPeriodFrame,    -1,  960, 4320, 3735,  375, "计算", F::Default, kDefaultColour},
     Row{role::kPeriodBatch,                 K::BatchEntry,  role::kTabs,            2,  240, 6690, 2400,  300, kBatchEntryText, F::Default, kBlue},
+    Row{role::kTimetableEntry,              K::TimetableEntry, role::kTabs,         2, 2520, 6690, 2520,  300, kTimetableEntryText, F::Default, kBlue},
 
     // page 3: about
     Row{role::kAboutFrame,                  K::Frame,       role::kTabs,            3,  360,  840, 6375, 5295, "关于 " KELVORA_TITLE, F::Default, kDefaultColour},

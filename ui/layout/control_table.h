@@ -47,6 +47,7 @@ enum class ControlKind {
     DatePicker,
     BatchEntry,  // a flat link to the page's batch window, no Tab stop (Ctrl+B)
     TermsEntry,  // a flat link to the fee terms' dialog, no Tab stop (Ctrl+T)
+    TimetableEntry,  // a flat link to the tender's timetable, no Tab stop (Ctrl+D)
     Holder,      // a line of text the window keeps for its figures, never shown (the fee terms)
 };
 

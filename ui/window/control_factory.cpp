@@ -120,10 +120,11 @@ QWidget* Make(const ControlRow& row, QWidget* parent)
         case ControlKind::DatePicker:
             return MakeDatePicker(parent);
         case ControlKind::BatchEntry:
-        case ControlKind::TermsEntry: {
+        case ControlKind::TermsEntry:
+        case ControlKind::TimetableEntry: {
             auto* entry = new QPushButton(content, parent);
             entry->setFlat(true);
-            entry->setFocusPolicy(Qt::NoFocus);  // Ctrl+B, Ctrl+T from the keyboard
+            entry->setFocusPolicy(Qt::NoFocus);  // Ctrl+B, Ctrl+T, Ctrl+D from the keyboard
             entry->setCursor(Qt::PointingHandCursor);
             return entry;
         }

@@ -20,6 +20,7 @@
 #include "ui/binding/sheet_offers.h"
 #include "ui/binding/stale_tracker.h"
 #include "ui/binding/terms_binding.h"
+#include "ui/binding/timetable_entry.h"
 #include "ui/common/qt_text.h"
 #include "ui/widgets/coefficient_list.h"
 #include "ui/widgets/result_view.h"
@@ -101,6 +102,7 @@ MainWindow::MainWindow(QWidget* parent)
     SetUpSheetExport(*this);
     SetUpBatch(*this);
     SetUpTerms(*this, m_find);
+    SetUpTimetable(*this);
     BuildPage(kInitialTab);
     if (QWidget* first = FirstInputOf(m_find, kInitialTab)) {
         first->setFocus(Qt::OtherFocusReason);
@@ -188,6 +190,7 @@ void MainWindow::AttachPage(int page)
     }
     AttachInputAids(m_find, page);
     OfferTermsOnPage(*this, m_find, page);
+    OfferTimetableOnPage(*this, m_find, page);
     WireEvents(page, m_find, *m_controls, this);
     SetFocusOrder();
 }

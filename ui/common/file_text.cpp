@@ -1,4 +1,4 @@
-#include "ui/batch/file_text.h"
+#include "ui/common/file_text.h"
 
 #include <QStringDecoder>
 #include <limits>
