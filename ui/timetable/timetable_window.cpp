@@ -25,6 +25,7 @@
 #include "ui/common/qt_text.h"
 #include "ui/sheet/sheet_output.h"
 #include "ui/timetable/kept_calendar.h"
+#include "ui/widgets/date_picker.h"
 
 namespace kelvora::ui {
 namespace {
@@ -47,13 +48,11 @@ Day ToDay(const QDate& date)
     return MakeDay(date.year(), date.month(), date.day());
 }
 
+// A date box that takes a whole date typed or pasted as people write it.
 QDateEdit* MakeDateBox(QWidget* parent)
 {
-    auto* box = new QDateEdit(QDate::currentDate(), parent);
-    box->setCalendarPopup(true);
-    box->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    box->setMinimumDate(QDate(1990, 1, 1));
-    box->setMaximumDate(QDate(2099, 12, 31));
+    auto* box = new DatePicker(parent);
+    box->setDate(QDate::currentDate());
     return box;
 }
 
@@ -83,10 +82,10 @@ TimetableWindow::TimetableWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* procedureRow = new QHBoxLayout;
     procedureRow->addWidget(m_procedure, 1);
     procedureRow->addWidget(m_prequalification);
-    form->addRow(QStringLiteral("招标方式(&M)："), procedureRow);
+    form->addRow(QStringLiteral("招标方式："), procedureRow);
     m_start = MakeDateBox(this);
     m_start->setObjectName(QStringLiteral("timetableStart"));
-    form->addRow(QStringLiteral("公告发布、文件开始发售日(&S)："), m_start);
+    form->addRow(QStringLiteral("公告发布、文件开始发售日："), m_start);
     for (std::size_t i = 0; i < kPlannedRows.size(); ++i) {
         auto* tick =
             new QCheckBox(QString::fromUtf8(kPlannedRows[i].prompt) + QStringLiteral("："), this);
@@ -104,7 +103,7 @@ TimetableWindow::TimetableWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     for (const Reading reading : {Reading::MoreTime, Reading::Literal}) {
         m_reading->addItem(QString::fromUtf8(ReadingName(reading)), static_cast<int>(reading));
     }
-    form->addRow(QStringLiteral("两可条文的读法(&R)："), m_reading);
+    form->addRow(QStringLiteral("两可条文的读法："), m_reading);
 
     m_table = new QTableWidget(this);
     m_table->setObjectName(QStringLiteral("timetableTable"));
@@ -152,6 +151,7 @@ TimetableWindow::TimetableWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     }
     resize(1100, 720);
     WorkOut();
+    m_start->setFocus(Qt::OtherFocusReason);
 }
 
 TimetablePlan TimetableWindow::Plan() const
@@ -199,11 +199,16 @@ void TimetableWindow::WorkOut()
             m_table->setItem(static_cast<int>(r - 1), static_cast<int>(c), item);
         }
     }
+    // the rule takes what is left; the article and the marks wrap in a width of their own
     QHeaderView* header = m_table->horizontalHeader();
     for (int c = 0; c < m_table->columnCount(); ++c) {
-        header->setSectionResizeMode(
-            c, c == 4 || c == 6 ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(c, c == 4   ? QHeaderView::Stretch
+                                        : c >= 5 ? QHeaderView::Interactive
+                                                 : QHeaderView::ResizeToContents);
     }
+    const int em = fontMetrics().horizontalAdvance(QChar(0x5B57));
+    header->resizeSection(5, 14 * em);
+    header->resizeSection(6, 14 * em);
     m_table->resizeRowsToContents();
     m_calendarNote->setText(ToQString(m_timetable.calendar));
 }
