@@ -8,11 +8,14 @@
 // result whose input changed), kelvora-supervision-sheet.pdf, and
 // kelvora-batch.png (a sheet pasted into the supervision page's batch window),
 // kelvora-terms.png (the tender page with the agency's terms) and
-// kelvora-notice.pdf (the fee notice of a lot).
+// kelvora-notice.pdf (the fee notice of a lot) and kelvora-timetable.png
+// (the tender's timetable).
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QDateEdit>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +34,7 @@
 #include "ui/batch/batch_window.h"
 #include "ui/binding/calculation_sheet.h"
 #include "ui/common/agency_settings.h"
+#include "ui/timetable/timetable_window.h"
 #include "ui/widgets/note_mark.h"
 #include "ui/window/main_window.h"
 
@@ -166,7 +170,7 @@ int main(int argc, char* argv[])
     const QString sheet = QDir::current().filePath(QStringLiteral("kelvora-supervision-sheet.pdf"));
     const ui::SheetHeader header{
         "城南污水处理厂二期工程", "CN-2026-018", "第二标段", "城南水务有限公司",
-        "某某招标代理有限公司",   "张三",        "李四"};
+        "某某招标代理有限公司",   "张三",        "李四",     ""};
     if (const QString message = ui::WriteCalculationSheet(window, sheet, header);
         !message.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(message));
@@ -231,5 +235,19 @@ int main(int argc, char* argv[])
         return 1;
     }
     std::printf("%s\n", qPrintable(notice));
+
+    // The tender's timetable: documents first issued 2024-09-11, a deadline
+    // planned too early.
+    ui::TimetableWindow* timetable = ui::OpenTimetable(window);
+    timetable->resize(1100, 640);
+    timetable->start()->setDate(QDate(2024, 9, 11));
+    timetable->planned(ui::kDeadline)->setChecked(true);
+    timetable->plannedDay(ui::kDeadline)->setDate(QDate(2024, 9, 30));
+    QTest::qWait(50);
+    const QString timetableShot = QDir::current().filePath(QStringLiteral("kelvora-timetable.png"));
+    if (!timetable->grab().save(timetableShot)) {
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(timetableShot));
     return 0;
 }

@@ -12,7 +12,7 @@ if command -v xvfb-run >/dev/null 2>&1; then
     run=(xvfb-run -a -s "-screen 0 1600x1024x24" env QT_QPA_PLATFORM=xcb)
 fi
 (cd "$out" && "${run[@]}" "$OLDPWD/build/release/tests/kelvora_screenshots")
-for name in tooltip discipline-list warning stale batch terms; do
+for name in tooltip discipline-list warning stale batch terms timetable; do
     cp "$out/kelvora-$name.png" "docs/guide/images/$name.png"
 done
 pdftoppm -png -r 60 -singlefile "$out/kelvora-supervision-sheet.pdf" docs/guide/images/supervision-sheet

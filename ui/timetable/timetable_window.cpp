@@ -52,7 +52,10 @@ Day ToDay(const QDate& date)
 QDateEdit* MakeDateBox(QWidget* parent)
 {
     auto* box = new DatePicker(parent);
+    box->setDateRange(QDate(1990, 1, 1), QDate(2099, 12, 31));
     box->setDate(QDate::currentDate());
+    box->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    box->setCalendarPopup(true);
     return box;
 }
 
