@@ -224,8 +224,8 @@ std::string HolidayCalendar::AddYears(const std::vector<CalendarYear>& years)
 {
     for (const CalendarYear& year : years) {
         const auto known = m_years.find(year.year);
-        if (known == m_years.end()) {
-            continue;
+        if (known == m_years.end() || !known->second.builtIn) {
+            continue;  // new, or imported before and now corrected
         }
         std::vector<std::string> differ = Differences(known->second.holidays, year.holidays);
         const std::vector<std::string> working =
@@ -241,7 +241,10 @@ std::string HolidayCalendar::AddYears(const std::vector<CalendarYear>& years)
         }
     }
     for (const CalendarYear& year : years) {
-        m_years.try_emplace(year.year, year);
+        if (const auto known = m_years.find(year.year);
+            known == m_years.end() || !known->second.builtIn) {
+            m_years.insert_or_assign(year.year, year);
+        }
     }
     return {};
 }

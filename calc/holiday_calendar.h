@@ -52,9 +52,9 @@ public:
     // The built-in years (2024 to 2026).
     HolidayCalendar();
 
-    // Adds the years read from a file. A year the calendar already has is
-    // refused unless its days are the same; the problem names the days that
-    // differ. Nothing is added when anything is refused.
+    // Adds the years read from a file. A built-in year is refused unless its
+    // days are the same; the problem names the days that differ, and nothing
+    // is added then. A year imported before is replaced (a corrected file).
     std::string AddYears(const std::vector<CalendarYear>& years);
 
     DayKind KindOf(Day day) const;

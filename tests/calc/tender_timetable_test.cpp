@@ -273,6 +273,11 @@ TEST(CalendarFile, ALoadedYearCountsAndAContradictionIsRefused)
     const Timetable moved = WorkOutTimetable(plan, calendar);
     EXPECT_EQ(DayOf(moved, "投标截止、开标（最早）"), "2027-10-05");
     EXPECT_TRUE(Find(moved, "投标截止、开标（最早）")->marks.empty());
+    // a corrected file for a year imported before replaces it
+    const CalendarReading corrected = ReadCalendarFile(
+        "2027-10-01 休\n2027-10-02 休\n2027-10-03 休\n2027-10-04 休\n2027-10-05 休\n");
+    EXPECT_EQ(calendar.AddYears(corrected.years), "");
+    EXPECT_EQ(DayOf(WorkOutTimetable(plan, calendar), "投标截止、开标（最早）"), "2027-10-06");
 }
 
 }  // namespace
