@@ -255,7 +255,10 @@ std::optional<Correction> SuggestCorrection(std::string_view text, InputKind kin
         const std::string plain = fraction.empty() ? whole : whole + "." + fraction;
         return Correction{"改为 " + plain, plain};
     }
-    if (!tenThousands && ReadNumber(whole) >= kLikelyYuan) {
+    // 100 亿元 and more, told by the digits (no double: a whole of 309 digits
+    // and more is past its range, and still an amount typed in yuan)
+    const std::size_t significant = whole.size() - std::min(whole.find_first_not_of('0'), whole.size());
+    if (!tenThousands && significant >= kLikelyYuanDigits) {
         // 100 亿元 and more: most likely an amount in yuan typed as it stands
         const std::string amount = TenThousandths(whole, fraction);
         return Correction{"按元换算为 " + amount + " 万元", amount};

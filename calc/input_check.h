@@ -39,6 +39,8 @@ std::optional<std::string> InputNote(std::string_view text, InputKind kind, bool
 
 // An amount from 1,000,000 万元 (100 亿元) on is very likely one in yuan.
 inline constexpr double kLikelyYuan = 1'000'000;
+// The same told by the whole number's digits: 7 and more.
+inline constexpr std::size_t kLikelyYuanDigits = 7;
 
 // The note for a typed input of a calculator (a number box or a choice from
 // a list) holding `text`: "请选择服务类型" for a choice none of whose

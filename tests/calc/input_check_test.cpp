@@ -158,6 +158,11 @@ TEST(SuggestCorrection, OffersTheAmountMeantByGroupedOrYuanTexts)
         {"60000000万元", "", ""},
         {"1e8", "", ""},
     };
+    // past the double range: still digits in yuan, never an overflow
+    const std::string nines(310, '9');
+    const std::string ninesWan = std::string(306, '9') + ".9999";
+    EXPECT_EQ(SuggestCorrection(nines, InputKind::Amount)->text, ninesWan);
+    EXPECT_FALSE(SuggestCorrection("0000001", InputKind::Amount).has_value());
     for (const auto& c : cases) {
         const auto correction = SuggestCorrection(c.text, InputKind::Amount);
         EXPECT_EQ(correction ? correction->offer : "", c.offer) << c.text;

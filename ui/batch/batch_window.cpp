@@ -163,7 +163,8 @@ BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
     layout->addWidget(m_total);
     layout->addLayout(buttons);
 
-    m_model->SetChanged([this] { ShowTotal(); });
+    // a model callback: whatever goes wrong is reported, never left to escape into Qt
+    m_model->SetChanged([this] { RunReported(this, [this] { ShowTotal(); }); });
     // the agency's terms as the window holds them, now and as they change
     const auto refix = [this, parent] { m_model->SetFixed(FixedOf(m_calculator, parent)); };
     for (const auto& [control, value] : FixedInputsOf(calculator, ControlValues{})) {

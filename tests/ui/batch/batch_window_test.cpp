@@ -333,6 +333,32 @@ TEST_F(BatchTest, OpenReadsTheFilesSpreadsheetsWrite)
               "一标段");
 }
 
+// An amount past the double range (309 digits and more) is a marked cell like
+// 1e400, pasted, opened or brought back by undo; nothing ends the program.
+TEST_F(BatchTest, AnAmountPastTheDoubleRangeIsAMarkedCell)
+{
+    BatchWindow* batch = Open(0);
+    ui::BatchModel& model = batch->model();
+    const QString nines(310, QLatin1Char('9'));
+    QGuiApplication::clipboard()->setText("第1标段\t" + nines + "\t工程招标\r\n");
+    QTest::keySequence(View(batch), QKeySequence::Paste);
+    QTemporaryDir folder;
+    QFile file(folder.filePath("long.csv"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(("第2标段," + nines + ",工程招标\n").toUtf8());
+    file.close();
+    EXPECT_EQ(batch->ReadFile(file.fileName()), QString());
+    QTest::keyClick(View(batch), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(View(batch), Qt::Key_Y, Qt::ControlModifier);
+    ASSERT_EQ(model.rows().size(), 2u);
+    for (const BatchRow& row : model.rows()) {
+        EXPECT_NE(row.state, RowState::Counted);
+        ASSERT_FALSE(row.marks.empty());
+        EXPECT_EQ(row.marks.front().note.text, "数值超出范围，计算时将报告溢出");
+    }
+    EXPECT_EQ(model.Corrections(), 2);
+}
+
 // Files read back with Python's openpyxl and csv and with pdftotext, or
 // written under a limit on file sizes.
 class BatchSystemTest : public BatchTest {};
