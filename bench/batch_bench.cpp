@@ -78,7 +78,7 @@ void BM_PasteAndShow(benchmark::State& state)
     long grown = 0;
     for (auto _ : state) {
         const long before = ResidentKb();
-        kelvora::ui::BatchModel model(kelvora::SupervisionFeeCalculator(), nullptr);
+        kelvora::ui::BatchModel model(kelvora::SupervisionFeeCalculator(), {}, nullptr);
         QTableView view;
         view.horizontalHeader()->setResizeContentsPrecision(0);  // as the batch window fits them
         view.setModel(&model);
@@ -107,11 +107,8 @@ void BM_Export(benchmark::State& state, const std::string& calculator, bool xlsx
 {
     const auto* found = kelvora::CalculatorById(calculator);
     const kelvora::BatchColumns columns = kelvora::ColumnsOf(*found);
-    std::vector<kelvora::BatchRow> rows;
-    for (const kelvora::Cells& cells :
-         kelvora::ParseTable(Rows(calculator, static_cast<int>(state.range(0))))) {
-        rows.push_back(kelvora::CalculateRow(columns, cells));
-    }
+    const std::vector<kelvora::BatchRow> rows = kelvora::CalculateRows(
+        columns, kelvora::ParseTable(Rows(calculator, static_cast<int>(state.range(0)))));
     QTemporaryDir folder;
     const QString path = folder.filePath(xlsx ? "lots.xlsx" : "lots.csv");
     for (auto _ : state) {

@@ -1,12 +1,14 @@
-// The click path of each calculator: read the inputs' texts, calculate,
-// format the caption and the working, write them. The controls are a small
-// fixed table, so what is timed is the calculator's own work.
+// The press of each step through its page's model: read the inputs, work
+// the figure out, format the caption and the working, keep them with what
+// they were computed from, and tell who listens. The page's inputs are set
+// once, so what is timed is the calculator's own work.
 
 #include <benchmark/benchmark.h>
 
 #include <string>
 #include <vector>
 
+#include "calc/calculator_model.h"
 #include "calc/calendar_days.h"
 #include "calc/number_text.h"
 #include "calc/supervision_fee.h"
@@ -15,90 +17,67 @@
 namespace kelvora {
 namespace {
 
-class TableControls : public Controls {
-public:
-    struct Entry {
-        ControlName name;
-        std::string text;
-    };
-
-    explicit TableControls(std::vector<Entry> entries) : m_entries(std::move(entries)) {}
-
-    std::string Text(ControlName control) const override { return Find(control).text; }
-    bool Checked(ControlName control) const override { return Find(control).text == "1"; }
-    DateTime Date(ControlName control) const override
-    {
-        using namespace std::chrono;
-        return local_days{year{2009} / 2 / 6} + days{control == role::kCompletionDate ? 365 : 0};
-    }
-    void WriteResult(ControlName control, const Result& result) override
-    {
-        Find(control).text = result.caption;
-        m_working = result.working;
-    }
-
-private:
-    Entry& Find(ControlName control) const
-    {
-        for (auto& entry : m_entries) {
-            if (entry.name == control) {
-                return entry;
-            }
-        }
-        return m_entries.back();
-    }
-
-    mutable std::vector<Entry> m_entries;
-    std::string m_working;
-};
-
-TableControls SupervisionControls()
-{
-    return TableControls({{role::kFeeBasis, "35000"},
-                          {role::kBasePrice, "629.5"},
-                          {role::kDiscipline, "1.2"},
-                          {role::kComplexityCoefficient, "1.15"},
-                          {role::kElevation, "1"},
-                          {role::kBenchmark, "868.71"},
-                          {role::kRange, "-10"},
-                          {role::kChargedFee, ""}});
-}
-
 void BM_TenderFeeClick(benchmark::State& state)
 {
-    TableControls controls({{role::kTenderType, "工程招标"},
-                            {role::kDocumentService, "1"},
-                            {role::kTenderAmount, "6000"},
-                            {role::kTenderFee, ""}});
+    CalculatorModel page(TenderFeeCalculator());
+    page.SetText(role::kTenderType, "工程招标");
+    page.SetTicked(role::kDocumentService, true);
+    page.SetText(role::kTenderAmount, "6000");
     for (auto _ : state) {
-        Command1Click(controls);
-        benchmark::DoNotOptimize(controls.Text(role::kTenderFee));
+        Command1Click(page);
+        benchmark::DoNotOptimize(page.Shown(role::kTenderFee)->caption);
     }
 }
 BENCHMARK(BM_TenderFeeClick);
 
-// One click of a supervision step on the controls of SupervisionControls().
-void BM_SupervisionClick(benchmark::State& state, void (*click)(Controls&))
+// One press of a supervision step on a page whose earlier steps were pressed.
+void BM_SupervisionClick(benchmark::State& state, void (*click)(CalculatorModel&))
 {
-    TableControls controls = SupervisionControls();
+    CalculatorModel page(SupervisionFeeCalculator());
+    page.SetText(role::kFeeBasis, "35000");
+    page.SetText(role::kDiscipline, "1.2");
+    page.SetTicked(role::kComplexityHigh, true);
+    page.SetText(role::kElevation, "1");
+    page.SetText(role::kRange, "-10");
+    for (auto* earlier : {&Command10Click, &ComplexityOptionClick, &Command2Click}) {
+        earlier(page);
+    }
     for (auto _ : state) {
-        click(controls);
+        click(page);
     }
 }
 BENCHMARK_CAPTURE(BM_SupervisionClick, BasePrice, &Command10Click);
-BENCHMARK_CAPTURE(BM_SupervisionClick, Complexity,
-                  [](Controls& c) { ComplexityCoefficient(c, 2); });
+BENCHMARK_CAPTURE(BM_SupervisionClick, Complexity, &ComplexityOptionClick);
 BENCHMARK_CAPTURE(BM_SupervisionClick, BenchmarkPrice, &Command2Click);
 BENCHMARK_CAPTURE(BM_SupervisionClick, ChargedFee, &Command3Click);
 
 void BM_PeriodClick(benchmark::State& state)
 {
-    TableControls controls({{role::kPeriod, ""}});
+    using namespace std::chrono;
+    CalculatorModel page(CalendarDaysCalculator());
+    page.SetDate(role::kStartDate, DateTime{local_days{year{2009} / 2 / 6}});
+    page.SetDate(role::kCompletionDate, DateTime{local_days{year{2010} / 2 / 6}});
     for (auto _ : state) {
-        Command4Click(controls);
+        Command4Click(page);
     }
 }
 BENCHMARK(BM_PeriodClick);
+
+// What a keystroke costs the page: whether each result is current.
+void BM_SupervisionStates(benchmark::State& state)
+{
+    CalculatorModel page(SupervisionFeeCalculator());
+    page.SetText(role::kFeeBasis, "35000");
+    page.SetText(role::kDiscipline, "1.2");
+    page.SetTicked(role::kComplexityHigh, true);
+    for (auto* click : {&Command10Click, &ComplexityOptionClick, &Command2Click, &Command3Click}) {
+        click(page);
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(page.States());
+    }
+}
+BENCHMARK(BM_SupervisionStates);
 
 // The caption alone, without the working: read, calculate, format.
 void BM_TenderFeeCaptionOnly(benchmark::State& state)

@@ -5,9 +5,9 @@
 
 #include "calc/calculators.h"
 #include "calc/float_error.h"
+#include "calc/money.h"
 #include "calc/number_text.h"
 #include "calc/typed_date.h"
-#include "calc/yuan_amount.h"
 
 namespace kelvora {
 namespace {
@@ -54,9 +54,9 @@ struct InputReading {
     bool fails = false;
 };
 
-// Sets one input of a lot from its cell.
+// Sets one input of a lot from its cell; an amount given in 元 is set as its 万元.
 InputReading SetInput(const BatchColumns& columns, const BatchColumn& column, std::string_view cell,
-                      std::string& converted, ControlValues& values)
+                      InputValues& values)
 {
     const CalculatorInput& input = *column.input;
     const std::string name(input.name);
@@ -101,16 +101,17 @@ InputReading SetInput(const BatchColumns& columns, const BatchColumn& column, st
             const auto entry = ReadEntry(input, cell);
             values.SetText(input.control, entry ? input.entries[*entry] : Trimmed(cell));
             if (!entry) {
-                return {Note{"请选择" + name, true}, true};  // the click would write nothing
+                return {Note{"请选择" + name, true}, true};  // the step would give nothing
             }
             return {};
         }
         default: {
             std::string_view text = Trimmed(cell);
+            std::string converted;
             if (column.inYuan) {
                 // the column's header says 元: the figure is the amount in 万元
-                if (const auto tenThousandth = TenThousandth(text)) {
-                    converted = *tenThousandth;
+                if (auto tenThousandth = TenThousandth(text)) {
+                    converted = std::move(*tenThousandth);
                     text = converted;
                 }
             }
@@ -129,12 +130,6 @@ std::string Joined(const std::vector<std::string>& parts, std::string_view separ
     return out;
 }
 
-// The yuan of a lot's fee, or nothing.
-std::optional<YuanAmount> YuanOf(const BatchRow& row)
-{
-    return row.yuan ? std::optional(YuanFromFen(row.fen)) : std::nullopt;
-}
-
 }  // namespace
 
 bool IsHeaderRow(const BatchColumns& columns, const Cells& row)
@@ -142,7 +137,7 @@ bool IsHeaderRow(const BatchColumns& columns, const Cells& row)
     return ReadHeader(*columns.calculator, row).header;
 }
 
-BatchRow CalculateRow(const BatchColumns& columns, Cells cells, ControlValues& scratch)
+BatchRow CalculateRow(const BatchColumns& columns, Cells cells, RowScratch& scratch)
 {
     BatchRow row;
     row.given = std::move(cells);
@@ -154,16 +149,15 @@ BatchRow CalculateRow(const BatchColumns& columns, Cells cells, ControlValues& s
         }
     }
     row.given.resize(columns.givenCells);
-    scratch.Clear();
-    std::string converted[8];  // amounts in 元 turned into 万元, alive while the clicks read them
-    std::size_t conversions = 0;
+    const Calculator& calculator = *columns.calculator;
+    scratch.inputs.Clear();
+    scratch.results.assign(calculator.steps.size(), std::nullopt);
     bool failed = false;
     bool doubtful = false;
     for (std::size_t i = 0; i < columns.inputs.size(); ++i) {
         const BatchColumn& column = columns.list[columns.inputColumn[i]];
-        std::string& room = converted[std::min(conversions, std::size(converted) - 1)];
-        InputReading reading = SetInput(columns, column, row.given[column.index], room, scratch);
-        conversions += column.inYuan ? 1 : 0;
+        const std::string& cell = row.given[column.index];
+        InputReading reading = SetInput(columns, column, cell, scratch.inputs);
         if (reading.note) {
             failed = failed || reading.fails;
             doubtful = doubtful || reading.note->doubtful;
@@ -171,38 +165,34 @@ BatchRow CalculateRow(const BatchColumns& columns, Cells cells, ControlValues& s
                                    ? reading.note->text
                                    : std::string(column.input->name) + "：" + reading.note->text;
             row.marks.push_back({column.index, std::move(*reading.note), std::move(said)});
-        } else if (column.inYuan && !IsBlank(row.given[column.index])) {
-            row.notes.push_back(std::string(column.input->name) + " " +
-                                std::string(Trimmed(row.given[column.index])) + " 元按 " + room +
+        } else if (column.inYuan && !IsBlank(cell)) {
+            row.notes.push_back(std::string(column.input->name) + " " + std::string(Trimmed(cell)) +
+                                " 元按 " + std::string(scratch.inputs.Text(column.input->control)) +
                                 " 万元计算");
         }
     }
-    for (const auto& [control, value] : columns.fixed) {
-        scratch.SetText(control, value);
-    }
-    for (const CalculatorStep& step : columns.calculator->steps) {
-        if (failed) {
-            break;
-        }
-        if (!Applies(step, scratch)) {
+    for (std::size_t i = 0; i < calculator.steps.size() && !failed; ++i) {
+        const CalculatorStep& step = calculator.steps[i];
+        if (!Applies(step, columns.terms)) {
             continue;
         }
+        const StepArgs args{calculator, scratch.inputs, scratch.results, columns.terms, false};
         try {
-            step.click(scratch);
+            scratch.results[i] = step.work(args);
         } catch (const FloatingPointError& error) {
             failed = true;
             row.notes.push_back(std::string(step.name) + "：" + FloatFaultText(error.fault()));
             break;
         }
-        if (scratch.Written(step.result).caption.empty()) {
-            const CalculatorInput* unchosen = UnchosenInput(step, scratch);
+        if (!scratch.results[i]) {
+            const CalculatorInput* unchosen = UnchosenInput(step, scratch.inputs);
             failed = true;
             row.notes.push_back(unchosen != nullptr ? "请选择" + std::string(unchosen->name)
                                                     : std::string(step.name) + "未能计算");
             break;
         }
         if (step.check != nullptr) {
-            if (auto note = step.check(scratch)) {
+            if (auto note = step.check(scratch.inputs)) {
                 row.notes.push_back(std::move(*note));
             }
         }
@@ -211,16 +201,16 @@ BatchRow CalculateRow(const BatchColumns& columns, Cells cells, ControlValues& s
     if (failed) {
         return row;
     }
-    row.results.reserve(columns.results.size());
     for (const CalculatorStep* step : columns.results) {
-        row.results.push_back(scratch.Written(step->result).caption);
+        const auto& outcome = scratch.results[StepIndex(calculator, *step)];
+        row.figures[row.worked++] = outcome->value;
+        if (outcome->capped && !row.capped) {
+            row.capped = outcome->capped;
+        }
     }
     if (columns.money) {
-        const YuanResult yuan =
-            YuanFromCaption(scratch.Written(columns.results.back()->result).amount);
-        row.yuan = yuan.amount.has_value();
-        row.fen = row.yuan ? FenOf(*yuan.amount) : 0;
-        if (!row.yuan) {
+        row.money = scratch.results[StepIndex(calculator, *columns.results.back())]->money;
+        if (!row.money) {
             row.notes.push_back("金额过大，无法写成大写金额");
         }
     }
@@ -229,8 +219,19 @@ BatchRow CalculateRow(const BatchColumns& columns, Cells cells, ControlValues& s
 
 BatchRow CalculateRow(const BatchColumns& columns, Cells cells)
 {
-    ControlValues scratch;
+    RowScratch scratch;
     return CalculateRow(columns, std::move(cells), scratch);
+}
+
+std::vector<BatchRow> CalculateRows(const BatchColumns& columns, std::vector<Cells> cells)
+{
+    std::vector<BatchRow> rows;
+    rows.reserve(cells.size());
+    RowScratch scratch;
+    for (Cells& row : cells) {
+        rows.push_back(CalculateRow(columns, std::move(row), scratch));
+    }
+    return rows;
 }
 
 std::string CellText(const BatchColumn& column, const BatchRow& row, bool words)
@@ -249,15 +250,12 @@ std::string CellText(const BatchColumn& column, const BatchRow& row, bool words)
             return given;
         }
         case ColumnSource::Result:
-            return column.index < row.results.size() ? row.results[column.index] : std::string();
-        case ColumnSource::Figures: {
-            const auto yuan = YuanOf(row);
-            return yuan ? YuanFigures(*yuan) : std::string();
-        }
-        case ColumnSource::Capitals: {
-            const auto yuan = YuanOf(row);
-            return yuan ? YuanCapitals(*yuan) : std::string();
-        }
+            return column.index < row.worked ? column.step->format(row.figures[column.index])
+                                             : std::string();
+        case ColumnSource::Figures:
+            return row.money ? row.money->Figures() : std::string();
+        case ColumnSource::Capitals:
+            return row.money ? row.money->Capitals() : std::string();
         case ColumnSource::Notes: {
             std::vector<std::string> lines;
             for (const CellMark& mark : row.marks) {
@@ -310,37 +308,32 @@ BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& row
         }
     }
     // the notes of the steps on their figures over the lots counted
-    ControlValues fixed;
-    for (const auto& [control, value] : columns.fixed) {
-        fixed.SetText(control, value);
-    }
     for (std::size_t i = 0; i < columns.results.size(); ++i) {
         const CalculatorStep& step = *columns.results[i];
-        const auto choice =
-            std::find_if(step.inputs.begin(), step.inputs.end(),
-                         [](const auto& input) { return input.kind == InputKind::Choice; });
         if (step.totalNote == nullptr) {
             continue;
         }
-        std::vector<std::string> entries;
+        const auto choice =
+            std::find_if(step.inputs.begin(), step.inputs.end(),
+                         [](const auto& input) { return input.kind == InputKind::Choice; });
         std::vector<LotFigure> lots;
-        entries.reserve(rows.size());
         for (const BatchRow& row : rows) {
-            if (row.state != RowState::Counted || row.results.size() <= i) {
+            if (row.state != RowState::Counted || row.worked <= i) {
                 continue;
             }
-            std::string entry;
+            std::string_view entry;
             for (std::size_t k = 0; choice != step.inputs.end() && k < columns.inputs.size(); ++k) {
                 if (columns.inputs[k]->control == choice->control) {
                     const auto chosen =
                         ReadEntry(*choice, row.given[columns.list[columns.inputColumn[k]].index]);
-                    entry = chosen ? std::string(choice->entries[*chosen]) : std::string();
+                    entry = chosen ? choice->entries[*chosen] : std::string_view();
                 }
             }
-            entries.push_back(std::move(entry));
-            lots.push_back({entries.back(), ReadNumber(row.results[i])});
+            lots.push_back(
+                {entry,
+                 StepOutcome{.value = row.figures[i], .money = row.money, .capped = row.capped}});
         }
-        if (auto note = step.totalNote(fixed, lots)) {
+        if (auto note = step.totalNote(columns.terms, lots)) {
             total.notes.push_back(std::move(*note));
         }
     }
@@ -349,32 +342,28 @@ BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& row
     }
     std::vector<std::string> figures;
     figures.reserve(total.counted);
+    const BatchColumn* last = nullptr;
+    for (const BatchColumn& column : columns.list) {
+        if (column.source == ColumnSource::Result) {
+            last = &column;
+        }
+    }
     for (const BatchRow& row : rows) {
         if (row.state == RowState::Counted) {
-            figures.push_back(row.results.back());
+            figures.push_back(CellText(*last, row));
         }
     }
     total.sums.back() = DecimalSum(figures).value_or("");
-    // the 合计 of 小写 is the sum of the 小写 shown, to the 分, in whole 分
-    // while it fits, as decimals past that
-    std::int64_t fen = 0;
-    bool fits = true;
+    // the 合计 of 小写 is the sum of the 小写 shown, to the 分
+    std::optional<Money> sum = Money();
     for (const BatchRow& row : rows) {
-        if (row.state == RowState::Counted && row.yuan) {
-            fits = fits && !__builtin_add_overflow(fen, row.fen, &fen);
+        if (row.state == RowState::Counted && row.money && sum) {
+            sum = Sum(*sum, *row.money);
         }
     }
-    figures.clear();
-    for (std::size_t r = 0; !fits && r < rows.size(); ++r) {
-        if (rows[r].state == RowState::Counted && rows[r].yuan) {
-            figures.push_back(YuanDecimal(YuanFromFen(rows[r].fen)));
-        }
-    }
-    const YuanResult yuan = fits ? YuanResult{YuanFromFen(fen), YuanError::NotANumber}
-                                 : YuanFromYuan(DecimalSum(figures).value_or(""));
-    if (yuan.amount && yuan.amount->whole.size() <= kMaxYuanDigits) {
-        total.figures = YuanFigures(*yuan.amount);
-        total.capitals = YuanCapitals(*yuan.amount);
+    if (sum) {
+        total.figures = sum->Figures();
+        total.capitals = sum->Capitals();
     }
     return total;
 }
@@ -458,13 +447,7 @@ std::string CalculateRows(std::string_view calculator, std::string_view rows)
             cells.erase(cells.begin());
         }
     }
-    std::vector<BatchRow> worked;
-    worked.reserve(cells.size());
-    ControlValues scratch;
-    for (Cells& row : cells) {
-        worked.push_back(CalculateRow(columns, std::move(row), scratch));
-    }
-    return FormatTable(TableOf(columns, worked));
+    return FormatTable(TableOf(columns, CalculateRows(columns, std::move(cells))));
 }
 
 }  // namespace kelvora

@@ -1,10 +1,10 @@
 #pragma once
 // Many lots at once: rows as a spreadsheet copies them, each worked out by
-// the calculator's own clicks exactly as the window would, the supervision
+// the calculator's own steps exactly as its page would, the supervision
 // steps chained through the captions they show, and given back as a table
 // that pastes into a spreadsheet cell by cell.
 //
-//   text --ParseTable--> cells --CalculateRow--> captions, marks, the fee's amount
+//   text --ParseTable--> cells --CalculateRow--> figures, marks, the fee in 分
 //   rows --TotalOf--> 合计: the exact sum of the figures of the lots it covers
 //   columns + rows --TableOf--> header, a row per lot, 合计 --FormatTable--> text
 //
@@ -15,6 +15,7 @@
 // or exported. Every reader of a batch goes through the column list
 // (calc/batch_columns.h): none computes a column from its position.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,7 +23,6 @@
 #include <vector>
 
 #include "calc/batch_columns.h"
-#include "calc/control_values.h"
 #include "calc/decimal_text.h"
 #include "calc/input_check.h"
 #include "calc/table_text.h"
@@ -45,20 +45,34 @@ struct CellMark {
     std::string said;  // with the input's name before it where the row still has a figure
 };
 
+// The results a row can have (the supervision fee's three steps).
+inline constexpr std::size_t kMaxRowResults = 3;
+
 struct BatchRow {
-    Cells given;                     // one per given column, as pasted or typed
-    Cells results;                   // a caption per result column; empty when failed
-    std::int64_t fen = 0;            // the fee in 分, to the 分 as 小写 shows it
-    bool yuan = false;               // whether there is such an amount (money, not too large)
+    Cells given;  // one per given column, as pasted or typed
+    // The figure of each result column; `worked` of them are set (none when failed).
+    std::array<double, kMaxRowResults> figures{};
+    std::uint8_t worked = 0;
+    RowState state = RowState::Counted;
+    std::optional<Money> money;      // the fee to the 分 (money, not too large)
+    std::optional<Money> capped;     // the part of it a cap per tender applies to
     std::vector<CellMark> marks;     // the cells with a note, in the columns' order
     std::vector<std::string> notes;  // what is said of the row as a whole
-    RowState state = RowState::Counted;
 };
 
-// Works a lot out through the calculator's clicks; `scratch` is reused from
-// lot to lot. The cells are taken, not copied.
-BatchRow CalculateRow(const BatchColumns& columns, Cells cells, ControlValues& scratch);
+// What a lot is worked out with, kept from lot to lot so that its room is reused.
+struct RowScratch {
+    InputValues inputs;
+    std::vector<std::optional<StepOutcome>> results;
+};
+
+// Works a lot out through the calculator's steps. The cells are taken, not copied.
+BatchRow CalculateRow(const BatchColumns& columns, Cells cells, RowScratch& scratch);
 BatchRow CalculateRow(const BatchColumns& columns, Cells cells);
+
+// Every lot of `cells` worked out: the one way a batch is worked out, for the
+// window, the files and the benchmark.
+std::vector<BatchRow> CalculateRows(const BatchColumns& columns, std::vector<Cells> cells);
 
 // The text of a row's cell in a column; a tick reads 是 or 否 on a sheet
 // (`words`), and as given elsewhere.

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "calc/calculators.h"
-#include "calc/control_values.h"
 #include "calc/decimal_text.h"
 
 namespace kelvora {
@@ -78,7 +77,7 @@ std::vector<const CalculatorInput*> LotInputs(const Calculator& calculator)
         for (const CalculatorInput& input : step.inputs) {
             const CalculatorStep* source =
                 input.kind == InputKind::Result ? StepWriting(calculator, input.control) : nullptr;
-            const bool typed = input.kind != InputKind::Result && input.kind != InputKind::Terms;
+            const bool typed = input.kind != InputKind::Result;
             const bool listed = std::any_of(inputs.begin(), inputs.end(), [&](const auto* known) {
                 return known->control == input.control;
             });
@@ -94,12 +93,8 @@ std::vector<const CalculatorInput*> LotInputs(const Calculator& calculator)
 // and 大写 of the fee, 说明.
 void AddWorkedColumns(BatchColumns& columns)
 {
-    ControlValues fixed;
-    for (const auto& [control, value] : columns.fixed) {
-        fixed.SetText(control, value);
-    }
     for (const CalculatorStep& step : columns.calculator->steps) {
-        if (step.kind == StepKind::Calculation && Applies(step, fixed)) {
+        if (step.kind == StepKind::Calculation && Applies(step, columns.terms)) {
             columns.results.push_back(&step);
         }
     }
@@ -150,27 +145,11 @@ std::string KnownNames(const BatchColumns& columns)
 
 }  // namespace
 
-FixedInputs FixedInputsOf(const Calculator& calculator, const Controls& window)
-{
-    FixedInputs fixed;
-    for (const CalculatorStep& step : calculator.steps) {
-        for (const CalculatorInput& input : step.inputs) {
-            const bool listed = std::any_of(fixed.begin(), fixed.end(), [&](const auto& known) {
-                return known.first == input.control;
-            });
-            if (input.kind == InputKind::Terms && !listed) {
-                fixed.emplace_back(input.control, window.Text(input.control));
-            }
-        }
-    }
-    return fixed;
-}
-
-BatchColumns ColumnsOf(const Calculator& calculator, FixedInputs fixed)
+BatchColumns ColumnsOf(const Calculator& calculator, const FeeTerms& terms)
 {
     BatchColumns columns;
     columns.calculator = &calculator;
-    columns.fixed = std::move(fixed);
+    columns.terms = terms;
     columns.inputs = LotInputs(calculator);
     columns.list.push_back(LotColumn(0));
     for (std::size_t i = 0; i < columns.inputs.size(); ++i) {
@@ -181,7 +160,7 @@ BatchColumns ColumnsOf(const Calculator& calculator, FixedInputs fixed)
     return columns;
 }
 
-BatchColumns Refixed(BatchColumns columns, FixedInputs fixed)
+BatchColumns WithTerms(BatchColumns columns, const FeeTerms& terms)
 {
     std::erase_if(columns.list, [](const BatchColumn& column) {
         return column.source != ColumnSource::Lot && column.source != ColumnSource::Input &&
@@ -189,7 +168,7 @@ BatchColumns Refixed(BatchColumns columns, FixedInputs fixed)
     });
     columns.results.clear();
     columns.money = false;
-    columns.fixed = std::move(fixed);
+    columns.terms = terms;
     AddWorkedColumns(columns);
     return columns;
 }
@@ -204,11 +183,11 @@ Cells HeaderOf(const BatchColumns& columns)
     return header;
 }
 
-HeaderReading ReadHeader(const Calculator& calculator, const Cells& row, FixedInputs fixed)
+HeaderReading ReadHeader(const Calculator& calculator, const Cells& row, const FeeTerms& terms)
 {
     BatchColumns columns;
     columns.calculator = &calculator;
-    columns.fixed = std::move(fixed);
+    columns.terms = terms;
     columns.inputs = LotInputs(calculator);
     std::vector<bool> taken(columns.inputs.size(), false);
     bool lot = false;

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "calc/calculator.h"
+#include "calc/fee_terms.h"
 #include "calc/table_text.h"
 #include "calc/value_type.h"
 
@@ -32,8 +33,6 @@ enum class ColumnSource {
     Capitals,  // 大写 of the fee
     Notes,     // 说明: the marks the window would show, or why a row failed
 };
-
-using FixedInputs = std::vector<std::pair<ControlName, std::string>>;
 
 struct BatchColumn {
     std::string header;  // "中标金额", "收费基价（万元）", "序号"
@@ -57,19 +56,15 @@ struct BatchColumns {
     std::size_t givenCells = 0;   // given cells of a row (标段, inputs, kept columns)
     std::size_t pastedCells = 0;  // of those, the ones a pasted row fills; more are not read
     bool money = false;           // the last result is an amount in 万元
-    // Inputs the same for every lot (the agency's terms), with their values.
-    FixedInputs fixed;
+    // The agency's terms, the same for every lot.
+    FeeTerms terms;
 };
 
-// The values of the inputs that are the same for every lot, as `window` holds them.
-FixedInputs FixedInputsOf(const Calculator& calculator, const Controls& window);
+// The columns of a lot, results for the steps that apply under `terms`.
+BatchColumns ColumnsOf(const Calculator& calculator, const FeeTerms& terms = {});
 
-// The columns of a lot, results for the steps that apply with `fixed`.
-BatchColumns ColumnsOf(const Calculator& calculator, FixedInputs fixed = {});
-
-// The same given columns with new values of the inputs the same for every
-// lot, and the worked columns that follow from them.
-BatchColumns Refixed(BatchColumns columns, FixedInputs fixed);
+// The same given columns under other terms, and the worked columns that follow from them.
+BatchColumns WithTerms(BatchColumns columns, const FeeTerms& terms);
 
 Cells HeaderOf(const BatchColumns& columns);
 
@@ -80,7 +75,8 @@ struct HeaderReading {
 };
 
 // Whether `row` is a header row, and the layout of the columns it names.
-HeaderReading ReadHeader(const Calculator& calculator, const Cells& row, FixedInputs fixed = {});
+HeaderReading ReadHeader(const Calculator& calculator, const Cells& row,
+                         const FeeTerms& terms = {});
 
 // The cells of a row pasted under `from`'s columns, placed in `to`'s given
 // cells; nothing when `from` has a given column `to` lacks.

@@ -2,24 +2,30 @@
 // One calculator of the window as data: the frame its page holds, its title
 // for the calculation sheet, the fee schedules it can follow, and its steps
 // in order. A step has the button that starts it (for a choice, its option
-// buttons), the result label it writes, the click that writes it and the
-// inputs it reads. Every feature that works per step (wiring, Enter keys,
-// marks, stale results, the sheet, the batch, screen-reader names) is
-// derived from these rows.
+// buttons), the result label it shows in, the typed function that works its
+// outcome out and the inputs it reads. Every feature that works per step
+// (wiring, Enter keys, marks, current results, the documents, the batch,
+// screen-reader names) is derived from these rows.
 //
-//   inputs of step i (boxes, choices, dates, results of steps before i)
-//       --step.click--> result caption + working (+ the amount its yuan come from)
+//   inputs as typed + earlier outcomes + the agency's terms --step.work--> StepOutcome
+//   a page's model keeps the outcome last written; a batch works each lot alike
 
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "calc/controls.h"
+#include "calc/control_roles.h"
 #include "calc/input_kind.h"
+#include "calc/input_values.h"
+#include "calc/step_outcome.h"
 #include "calc/value_type.h"
 
 namespace kelvora {
+
+struct Calculator;
+struct FeeTerms;
+class CalculatorModel;
 
 struct CalculatorInput {
     ControlName control;
@@ -39,10 +45,6 @@ struct CalculatorInput {
     // Which entry a value written in a spreadsheet means, beyond the entry
     // itself ("II级" for 较复杂), or nullptr.
     std::optional<std::size_t> (*readEntry)(std::string_view text) = nullptr;
-    // How a sheet states the value it holds, empty where it says nothing
-    // (the agency's terms: in words, nothing for the standard ones), or
-    // nullptr for the value as the window shows it.
-    std::string (*shown)(std::string_view value) = nullptr;
 };
 
 // The entry of a choice (or of a choice step's value) that `text` is, character
@@ -62,41 +64,64 @@ enum class StepKind {
 // tender type), for a note on the 合计 of many lots.
 struct LotFigure {
     std::string_view choice;
-    double figure;
+    StepOutcome outcome;
+};
+
+// What a step reads when it works its outcome out.
+struct StepArgs {
+    const Calculator& calculator;
+    const InputValues& inputs;
+    // The outcome each step of the calculator shows now (its last written), by step.
+    std::span<const std::optional<StepOutcome>> results;
+    const FeeTerms& terms;
+    bool working = true;  // whether the working is asked for (a batch asks for figures alone)
+
+    std::string_view Text(ControlName control) const { return inputs.Text(control); }
+    bool Ticked(ControlName control) const { return inputs.Ticked(control); }
+    DateTime Date(ControlName control) const { return inputs.Date(control); }
+    // The caption of the result label `result` as it shows now, "" for none.
+    std::string_view Caption(ControlName result) const;
 };
 
 struct CalculatorStep {
     StepKind kind;
     std::string_view name;                 // the result's name on the sheet
     std::span<const ControlName> buttons;  // the button, or the options in order
-    ControlName result;                    // the label it writes
+    ControlName result;                    // the label it shows in
     ControlName resultBox;                 // the blue box behind the label
     ControlName resultPrompt;              // the control whose text names the result
-    void (*click)(Controls&);              // what pressing it now writes
-    ValueType value;                       // what its caption holds
+    // The handler of its button (named after the control): it tells the
+    // page's model which step was pressed.
+    void (*click)(CalculatorModel&);
+    // What pressing it now gives: nothing where it writes nothing (no option
+    // ticked, a tender type that is none of the three); throws
+    // FloatingPointError where the arithmetic fails.
+    std::optional<StepOutcome> (*work)(const StepArgs&);
+    ValueType value;                      // what its caption holds
+    std::string (*format)(double value);  // how its caption shows its figure
     std::span<const CalculatorInput> inputs;
     // A note on the figure from its inputs as a whole (a completion date
     // before the start), or nullptr.
-    std::optional<std::string> (*check)(const Controls&) = nullptr;
+    std::optional<std::string> (*check)(const InputValues&) = nullptr;
     // The result's column in a batch of rows ("收费基价（万元）"); empty for a
     // choice, whose value is an input column.
     std::string_view column = {};
-    // Whether the step has a figure of its own with the inputs `window` holds
-    // (the fee to charge, where the agency's terms differ from the standard),
-    // or nullptr for always. A step that has none is not shown, listed or
-    // exported.
-    bool (*applies)(const Controls& window) = nullptr;
-    // A note on the 合计 of its figures over many lots (the lots of one
-    // tender passing the schedule's cap), with the inputs the same for every
-    // lot, or nullptr.
-    std::optional<std::string> (*totalNote)(const Controls& fixed,
+    // Whether the step has a figure of its own under the agency's terms (the
+    // fee to charge, where they differ from the standard), or nullptr for
+    // always. A step that has none is not shown, listed or exported.
+    bool (*applies)(const FeeTerms& terms) = nullptr;
+    // Whether its figure rests on the agency's terms (the schedule, the fee to charge).
+    bool followsTerms = false;
+    // A note on the 合计 of its figures over many lots under the same terms
+    // (the lots of one tender passing the schedule's cap), or nullptr.
+    std::optional<std::string> (*totalNote)(const FeeTerms& terms,
                                             std::span<const LotFigure> lots) = nullptr;
 };
 
-// Whether `step` has a figure of its own with the inputs `window` holds.
-inline bool Applies(const CalculatorStep& step, const Controls& window)
+// Whether `step` has a figure of its own under `terms`.
+inline bool Applies(const CalculatorStep& step, const FeeTerms& terms)
 {
-    return step.applies == nullptr || step.applies(window);
+    return step.applies == nullptr || step.applies(terms);
 }
 
 // Whether the step's result is an amount in 万元, with yuan lines.
@@ -119,17 +144,17 @@ struct Calculator {
     // The schedules it can follow; the first is the one it starts with.
     std::span<const FeeSchedule* const> schedules;
     std::span<const CalculatorStep> steps;
-    // The schedule the inputs choose (an index into `schedules`), or nullptr
-    // when the calculator follows its first one alone.
-    std::size_t (*scheduleOf)(const Controls&) = nullptr;
+    // The schedule the agency's terms choose (an index into `schedules`), or
+    // nullptr when the calculator follows its first one alone.
+    std::size_t (*scheduleOf)(const FeeTerms&) = nullptr;
     // Whether its fee is asked for by a fee notice (收费通知书) to the payer.
     bool notice = false;
 };
 
-// The schedule `calculator` follows with the inputs `window` holds.
-inline const FeeSchedule& ScheduleOf(const Calculator& calculator, const Controls& window)
+// The schedule `calculator` follows under `terms`.
+inline const FeeSchedule& ScheduleOf(const Calculator& calculator, const FeeTerms& terms)
 {
-    const std::size_t chosen = calculator.scheduleOf != nullptr ? calculator.scheduleOf(window) : 0;
+    const std::size_t chosen = calculator.scheduleOf != nullptr ? calculator.scheduleOf(terms) : 0;
     return *calculator.schedules[chosen < calculator.schedules.size() ? chosen : 0];
 }
 

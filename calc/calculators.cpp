@@ -1,7 +1,6 @@
 #include "calc/calculators.h"
 
 #include <array>
-#include <exception>
 
 #include "calc/calendar_days.h"
 #include "calc/decimal_text.h"
@@ -14,22 +13,6 @@ namespace {
 // In the order of the window's pages.
 const std::array kCalculators{&TenderFeeCalculator(), &SupervisionFeeCalculator(),
                               &CalendarDaysCalculator()};
-
-// Reads the window as it is and keeps what a click would write instead of
-// writing it.
-class Recording : public Controls {
-public:
-    explicit Recording(const Controls& window) : m_window(window) {}
-    std::string Text(ControlName c) const override { return m_window.Text(c); }
-    bool Checked(ControlName c) const override { return m_window.Checked(c); }
-    DateTime Date(ControlName c) const override { return m_window.Date(c); }
-    void WriteResult(ControlName, const Result& result) override { m_written = result; }
-    std::optional<Result>& written() { return m_written; }
-
-private:
-    const Controls& m_window;
-    std::optional<Result> m_written;
-};
 
 bool Holds(const CalculatorStep& step, ControlName control)
 {
@@ -101,82 +84,48 @@ const CalculatorStep* StepWriting(ControlName result)
     return nullptr;
 }
 
-std::optional<Result> PressNow(const CalculatorStep& step, const Controls& window)
+std::size_t StepIndex(const Calculator& calculator, const CalculatorStep& step)
 {
-    Recording again(window);
-    try {
-        step.click(again);
-    } catch (const std::exception&) {
-        return std::nullopt;  // the click would report an error and write nothing
-    }
-    return std::move(again.written());
+    return static_cast<std::size_t>(&step - calculator.steps.data());
 }
 
-const CalculatorInput* UnchosenInput(const CalculatorStep& step, const Controls& window)
+std::string_view StepArgs::Caption(ControlName result) const
+{
+    const CalculatorStep* step = StepWriting(calculator, result);
+    if (step == nullptr) {
+        return {};
+    }
+    const std::size_t i = StepIndex(calculator, *step);
+    return i < results.size() && results[i] ? std::string_view(results[i]->caption)
+                                            : std::string_view();
+}
+
+const CalculatorInput* UnchosenInput(const CalculatorStep& step, const InputValues& inputs)
 {
     for (const CalculatorInput& input : step.inputs) {
         if (input.kind != InputKind::Choice || input.entries.empty()) {
             continue;
         }
-        if (!ChosenEntry(input, window.Text(input.control))) {
+        if (!ChosenEntry(input, inputs.Text(input.control))) {
             return &input;
         }
     }
     return nullptr;
 }
 
-std::vector<StepState> StepStates(const Calculator& calculator, const Controls& window,
-                                  const std::function<Result(ControlName)>& shown)
-{
-    const auto indexOf = [&](const CalculatorStep* step) {
-        return static_cast<std::size_t>(step - calculator.steps.data());
-    };
-    std::vector<StepState> states(calculator.steps.size());
-    for (std::size_t i = 0; i < calculator.steps.size(); ++i) {
-        const CalculatorStep& step = calculator.steps[i];
-        StepState& state = states[i];
-        const Result result = shown(step.result);
-        if (result.caption.empty()) {
-            state = {ResultState::Missing, &step};
-            continue;
-        }
-        // The earliest step to press among the earlier results it reads.
-        const CalculatorStep* first = nullptr;
-        for (const CalculatorInput& input : step.inputs) {
-            const CalculatorStep* source =
-                input.kind == InputKind::Result ? StepWriting(calculator, input.control) : nullptr;
-            if (source == nullptr || indexOf(source) >= i) {
-                continue;
-            }
-            const StepState& before = states[indexOf(source)];
-            if (before.press != nullptr && (first == nullptr || before.press < first)) {
-                first = before.press;
-            }
-        }
-        if (first != nullptr) {
-            state = {ResultState::Stale, first};
-            continue;
-        }
-        const bool same = PressNow(step, window) == result;
-        state =
-            same ? StepState{ResultState::Current, nullptr} : StepState{ResultState::Stale, &step};
-    }
-    return states;
-}
-
-std::string PressFirst(const CalculatorStep& press, ResultState state, const Controls& window)
+std::string PressFirst(const CalculatorStep& press, ResultState state, const InputValues& inputs,
+                       std::string_view button)
 {
     // A missing result is asked for; a stale one is said to have changed.
     const bool changed = state == ResultState::Stale;
     const std::string_view lead = changed ? "输入已更改，请" : "请先";
-    if (const CalculatorInput* unchosen = UnchosenInput(press, window)) {
+    if (const CalculatorInput* unchosen = UnchosenInput(press, inputs)) {
         return std::string(lead) + "选择" + std::string(unchosen->name);
     }
     if (press.kind == StepKind::Choice) {
         return std::string(lead) + (changed ? "重新选择" : "选择") + std::string(press.name);
     }
-    return std::string(lead) + "点击“" + window.Text(press.buttons.front()) + "”" +
-           (changed ? "重新计算" : "");
+    return std::string(lead) + "点击“" + std::string(button) + "”" + (changed ? "重新计算" : "");
 }
 
 std::optional<std::size_t> ChosenEntry(const CalculatorInput& input, std::string_view text)

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "calc/calculator_model.h"
 #include "calc/float_error.h"
 #include "calc/number_text.h"
 #include "calc/working_text.h"
@@ -41,15 +42,31 @@ std::string CalendarDaysWorking(DateTime start, DateTime completion, std::int32_
                          " 天"});
 }
 
-void Command4Click(Controls& controls)
+namespace {
+
+std::string WholeCaption(double days)
 {
-    const DateTime start = controls.Date(role::kStartDate);
-    const DateTime completion = controls.Date(role::kCompletionDate);
+    return FormatWhole(static_cast<std::int32_t>(days));
+}
+
+std::optional<StepOutcome> PeriodWork(const StepArgs& args)
+{
+    const DateTime start = args.Date(role::kStartDate);
+    const DateTime completion = args.Date(role::kCompletionDate);
     const std::int32_t count = CalendarDays(start, completion);
-    controls.WriteResult(
-        role::kPeriod,
-        {FormatWhole(count),
-         controls.WantsWorking() ? CalendarDaysWorking(start, completion, count) : std::string()});
+    return StepOutcome{
+        .value = static_cast<double>(count),
+        .caption = FormatWhole(count),
+        .working = args.working ? WorkingLines(CalendarDaysWorking(start, completion, count))
+                                : std::vector<std::string>(),
+    };
+}
+
+}  // namespace
+
+void Command4Click(CalculatorModel& page)
+{
+    page.Press(role::kPeriodCalculate);
 }
 
 namespace {
@@ -73,9 +90,9 @@ constexpr CalculatorInput kPeriodInputs[] = {
 };
 constexpr ControlName kPeriodButtons[] = {role::kPeriodCalculate};
 
-std::optional<std::string> CompletionBeforeStart(const Controls& controls)
+std::optional<std::string> CompletionBeforeStart(const InputValues& inputs)
 {
-    if (controls.Date(role::kCompletionDate) < controls.Date(role::kStartDate)) {
+    if (inputs.Date(role::kCompletionDate) < inputs.Date(role::kStartDate)) {
         return "竣工日期早于开工日期，工期为负数";
     }
     return std::nullopt;
@@ -89,7 +106,9 @@ constexpr CalculatorStep kPeriodSteps[] = {
      .resultBox = role::kPeriodBox,
      .resultPrompt = role::kPeriodPrompt,
      .click = &Command4Click,
+     .work = &PeriodWork,
      .value = ValueType::Days,
+     .format = &WholeCaption,
      .inputs = kPeriodInputs,
      .check = &CompletionBeforeStart,
      .column = "工期（日历天）"},

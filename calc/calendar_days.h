@@ -2,7 +2,7 @@
 // Construction period in calendar days.
 //
 //   DTPicker1, DTPicker2 --Date--> start, completion
-//   --CalendarDays--> day count --FormatWhole--> Label16 caption, working --> its tooltip
+//   --CalendarDays--> day count --FormatWhole--> Label16 caption, with its working
 //
 // The count is the number of midnights passed from the start to the
 // completion: the start day is not counted, the same day gives 0, and a
@@ -13,7 +13,6 @@
 #include <string>
 
 #include "calc/calculator.h"
-#include "calc/controls.h"
 
 namespace kelvora {
 
@@ -28,8 +27,8 @@ std::string FormatDate(DateTime date);
 // both the start and the completion day are counted.
 std::string CalendarDaysWorking(DateTime start, DateTime completion, std::int32_t count);
 
-// Click of Command4: reads DTPicker1 and DTPicker2, writes Label16.
-void Command4Click(Controls& controls);
+// Click of Command4: DTPicker1, DTPicker2 -> Label16.
+void Command4Click(CalculatorModel& page);
 
 // The construction period as a calculator of the window: one step, Command4.
 const Calculator& CalendarDaysCalculator();

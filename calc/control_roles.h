@@ -48,11 +48,9 @@ inline constexpr ControlName kTenderFeeBox{"Shape1"};
 inline constexpr ControlName kTenderFee{"Label5"};
 inline constexpr ControlName kTenderCalculate{"Command1"};
 inline constexpr ControlName kTenderBatch{"Command5"};
-// The agency's fee terms: the link to their dialog, the line of text that
-// holds them, and the fee to charge by them.
+// The agency's fee terms: the link to their dialog, and the fee to charge by them.
 inline constexpr ControlName kTermsEntry{"Command8"};
 inline constexpr ControlName kTimetableEntry{"Command9"};
-inline constexpr ControlName kFeeTerms{"Text6"};
 inline constexpr ControlName kTenderChargePrompt{"Label25"};
 inline constexpr ControlName kTenderChargeBox{"Shape7"};
 inline constexpr ControlName kTenderCharge{"Label26"};

@@ -155,12 +155,12 @@ std::string TermsWords(const FeeTerms& terms)
     return words;
 }
 
-ChargedFee ChargeByTerms(const TenderFeeSteps& standard, const FeeTerms& terms)
+FeeByTerms ChargeByTerms(const TenderFeeSteps& standard, const FeeTerms& terms)
 {
     using namespace working;
     const std::string percent = FormatGeneral(terms.percent) + "%";
     const double fraction = checked::Div(terms.percent, 100);
-    ChargedFee charged{standard.fee, {}};
+    FeeByTerms charged{standard.fee, {}};
     // "label：a×b=c 万元", after "≈" where c is rounded from the figures shown.
     const auto product = [&](std::string_view label, std::string_view a, std::string_view b,
                              double value) {

@@ -53,13 +53,13 @@ std::string WriteFeeTerms(const FeeTerms& terms);
 // "按标准的 80% 收取；不足 2000 元的按 2000 元收取".
 std::string TermsWords(const FeeTerms& terms);
 
-struct ChargedFee {
+struct FeeByTerms {
     double fee;           // in 万元
     std::string working;  // one line per term applied
 };
 
 // The fee to charge for a standard fee worked out by `terms.schedule`.
 // Throws FloatingPointError on overflow.
-ChargedFee ChargeByTerms(const TenderFeeSteps& standard, const FeeTerms& terms);
+FeeByTerms ChargeByTerms(const TenderFeeSteps& standard, const FeeTerms& terms);
 
 }  // namespace kelvora

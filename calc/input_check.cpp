@@ -130,18 +130,18 @@ std::optional<std::string> InputNote(const CalculatorInput& input, std::string_v
     return checked ? std::optional(std::move(checked->text)) : std::nullopt;
 }
 
-std::vector<std::string> StepNotes(const CalculatorStep& step, const Controls& window)
+std::vector<std::string> StepNotes(const CalculatorStep& step, const InputValues& inputs)
 {
     std::vector<std::string> notes;
     for (const CalculatorInput& input : step.inputs) {
         if (IsNumberKind(input.kind) || input.kind == InputKind::Choice) {
-            if (const auto note = InputNote(input, window.Text(input.control), true)) {
+            if (const auto note = InputNote(input, inputs.Text(input.control), true)) {
                 notes.push_back(std::string(input.name) + "：" + *note);
             }
         }
     }
     if (step.check != nullptr) {
-        if (auto note = step.check(window)) {
+        if (auto note = step.check(inputs)) {
             notes.push_back(std::move(*note));
         }
     }
@@ -257,7 +257,8 @@ std::optional<Correction> SuggestCorrection(std::string_view text, InputKind kin
     }
     // 100 亿元 and more, told by the digits (no double: a whole of 309 digits
     // and more is past its range, and still an amount typed in yuan)
-    const std::size_t significant = whole.size() - std::min(whole.find_first_not_of('0'), whole.size());
+    const std::size_t significant =
+        whole.size() - std::min(whole.find_first_not_of('0'), whole.size());
     if (!tenThousands && significant >= kLikelyYuanDigits) {
         // 100 亿元 and more: most likely an amount in yuan typed as it stands
         const std::string amount = TenThousandths(whole, fraction);

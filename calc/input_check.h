@@ -53,7 +53,7 @@ std::optional<std::string> InputNote(const CalculatorInput& input, std::string_v
 // The notes a step's figure rests on, as its inputs read now: each marked
 // input by its name ("中标金额：按 12 计算，“,345.67”未被读取"), then the
 // step's own check of its inputs as a whole (a completion before the start).
-std::vector<std::string> StepNotes(const CalculatorStep& step, const Controls& window);
+std::vector<std::string> StepNotes(const CalculatorStep& step, const InputValues& inputs);
 
 // An evident correction of an amount typed with thousands separators or in
 // yuan (with ¥ or 元, or 100 亿元 and more as plain digits): what the offer

@@ -14,7 +14,6 @@ enum class InputKind {
     Date,         // a date picker
     Tick,         // a check box
     Result,       // the caption of an earlier step's result
-    Terms,        // the agency's fee terms, one line for the page and every lot
 };
 
 // Whether the input is a number box read with ReadNumber.
@@ -40,8 +39,6 @@ constexpr ValueType ValueTypeOf(InputKind kind)
         case InputKind::Tick:
         case InputKind::Result:
             return ValueType::Choice;
-        case InputKind::Terms:
-            return ValueType::Text;
     }
     return ValueType::Text;
 }

@@ -1,5 +1,6 @@
 #include "calc/supervision_fee.h"
 
+#include "calc/calculator_model.h"
 #include "calc/checked_math.h"
 #include "calc/number_text.h"
 #include "calc/working_text.h"
@@ -160,60 +161,90 @@ std::string ComplexityWorking(std::size_t grade)
         {"工程复杂程度：", g.caption, "\n调整系数 ", FormatTwoDecimals(g.coefficient)});
 }
 
-void ComplexityCoefficient(Controls& controls, std::size_t grade)
+namespace {
+
+// An amount in 万元 as an outcome: the caption of 15 significant digits, whose
+// digits its yuan are rounded from.
+template <typename Working>
+StepOutcome AmountOutcome(double value, const StepArgs& args, Working&& working)
 {
-    controls.WriteResult(role::kComplexityCoefficient,
-                         {FormatTwoDecimals(kComplexityGrades.at(grade).coefficient),
-                          controls.WantsWorking() ? ComplexityWorking(grade) : std::string()});
+    std::string caption = FormatGeneral(value);
+    std::optional<Money> money = MoneyFromWan(caption);
+    return {.value = value,
+            .caption = std::move(caption),
+            .working = args.working ? WorkingLines(working()) : std::vector<std::string>(),
+            .money = money,
+            .capped = std::nullopt,
+            .notes = {}};
 }
 
-void Command10Click(Controls& controls)
+std::optional<StepOutcome> BasePriceWork(const StepArgs& args)
 {
-    const double amount = ReadNumber(controls.Text(role::kFeeBasis));
+    const double amount = ReadNumber(args.Text(role::kFeeBasis));
     const BasePriceSteps steps = SupervisionBasePriceSteps(amount);
-    controls.WriteResult(
-        role::kBasePrice,
-        MoneyResult(FormatGeneral(steps.price),
-                    controls.WantsWorking() ? BasePriceWorking(steps) : std::string()));
+    return AmountOutcome(steps.price, args, [&] { return BasePriceWorking(steps); });
 }
 
-void Command2Click(Controls& controls)
-{
-    const double discipline = ReadNumber(controls.Text(role::kDiscipline));
-    const double complexity = ReadNumber(controls.Text(role::kComplexityCoefficient));
-    const double elevation = ReadNumber(controls.Text(role::kElevation));
-    const double base = ReadNumber(controls.Text(role::kBasePrice));
-    const double benchmark = BenchmarkPrice(base, discipline, complexity, elevation);
-    controls.WriteResult(
-        role::kBenchmark,
-        MoneyResult(FormatGeneral(benchmark),
-                    controls.WantsWorking()
-                        ? BenchmarkWorking(base, discipline, complexity, elevation, benchmark)
-                        : std::string()));
-}
-
-void Command3Click(Controls& controls)
-{
-    const double benchmark = ReadNumber(controls.Text(role::kBenchmark));
-    const double range = ReadNumber(controls.Text(role::kRange));
-    const double fee = ChargedFee(benchmark, range);
-    controls.WriteResult(
-        role::kChargedFee,
-        MoneyResult(FormatGeneral(fee), controls.WantsWorking()
-                                            ? ChargedFeeWorking(benchmark, range, fee)
-                                            : std::string()));
-}
-
-void ComplexityOptionClick(Controls& controls)
+// The coefficient of the option ticked; nothing when none is.
+std::optional<StepOutcome> ComplexityWork(const StepArgs& args)
 {
     const ControlName options[] = {role::kComplexityGeneral, role::kComplexityModerate,
                                    role::kComplexityHigh};
     for (std::size_t grade = 0; grade < std::size(options); ++grade) {
-        if (controls.Checked(options[grade])) {
-            ComplexityCoefficient(controls, grade);
-            return;
+        if (args.Ticked(options[grade])) {
+            const double coefficient = kComplexityGrades[grade].coefficient;
+            return StepOutcome{
+                .value = coefficient,
+                .caption = FormatTwoDecimals(coefficient),
+                .working = args.working ? WorkingLines(ComplexityWorking(grade))
+                                        : std::vector<std::string>(),
+            };
         }
     }
+    return std::nullopt;
+}
+
+// Each factor as its box or the caption before shows it.
+std::optional<StepOutcome> BenchmarkWork(const StepArgs& args)
+{
+    const double discipline = ReadNumber(args.Text(role::kDiscipline));
+    const double complexity = ReadNumber(args.Caption(role::kComplexityCoefficient));
+    const double elevation = ReadNumber(args.Text(role::kElevation));
+    const double base = ReadNumber(args.Caption(role::kBasePrice));
+    const double benchmark = BenchmarkPrice(base, discipline, complexity, elevation);
+    return AmountOutcome(benchmark, args, [&] {
+        return BenchmarkWorking(base, discipline, complexity, elevation, benchmark);
+    });
+}
+
+std::optional<StepOutcome> ChargedFeeWork(const StepArgs& args)
+{
+    const double benchmark = ReadNumber(args.Caption(role::kBenchmark));
+    const double range = ReadNumber(args.Text(role::kRange));
+    const double fee = ChargedFee(benchmark, range);
+    return AmountOutcome(fee, args, [&] { return ChargedFeeWorking(benchmark, range, fee); });
+}
+
+}  // namespace
+
+void Command10Click(CalculatorModel& page)
+{
+    page.Press(role::kBasePriceCalculate);
+}
+
+void Command2Click(CalculatorModel& page)
+{
+    page.Press(role::kBenchmarkCalculate);
+}
+
+void Command3Click(CalculatorModel& page)
+{
+    page.Press(role::kChargedFeeCalculate);
+}
+
+void ComplexityOptionClick(CalculatorModel& page)
+{
+    page.Press(role::kComplexityGeneral);  // any option of the choice presses it
 }
 
 namespace {
@@ -317,7 +348,9 @@ constexpr CalculatorStep kSupervisionSteps[] = {
      .resultBox = role::kBasePriceBox,
      .resultPrompt = role::kBasePricePrompt,
      .click = &Command10Click,
+     .work = &BasePriceWork,
      .value = ValueType::AmountWan,
+     .format = &FormatGeneral,
      .inputs = kBasePriceInputs,
      .column = "收费基价（万元）"},
     {.kind = StepKind::Choice,
@@ -327,7 +360,9 @@ constexpr CalculatorStep kSupervisionSteps[] = {
      .resultBox = role::kComplexityCoefficientBox,
      .resultPrompt = role::kComplexityCoefficientPrompt,
      .click = &ComplexityOptionClick,
+     .work = &ComplexityWork,
      .value = ValueType::Coefficient,
+     .format = &FormatTwoDecimals,
      .inputs = {}},
     {.kind = StepKind::Calculation,
      .name = "工程监理服务收费基准价",
@@ -336,7 +371,9 @@ constexpr CalculatorStep kSupervisionSteps[] = {
      .resultBox = role::kBenchmarkBox,
      .resultPrompt = role::kBenchmarkCalculate,
      .click = &Command2Click,
+     .work = &BenchmarkWork,
      .value = ValueType::AmountWan,
+     .format = &FormatGeneral,
      .inputs = kBenchmarkInputs,
      .column = "基准价（万元）"},
     {.kind = StepKind::Calculation,
@@ -346,7 +383,9 @@ constexpr CalculatorStep kSupervisionSteps[] = {
      .resultBox = role::kChargedFeeBox,
      .resultPrompt = role::kChargedFeeCalculate,
      .click = &Command3Click,
+     .work = &ChargedFeeWork,
      .value = ValueType::AmountWan,
+     .format = &FormatGeneral,
      .inputs = kChargedFeeInputs,
      .column = "监理取费（万元）"},
 };

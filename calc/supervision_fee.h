@@ -6,8 +6,7 @@
 //   Label15, Text4, Label10, Text3 --BenchmarkPrice--> Label11 (FormatGeneral)
 //   Label11, Text5 --ChargedFee--> Label14 (FormatGeneral)
 //
-// Each result label also gets the working behind its figure: one text, its
-// lines separated by "\n".
+// Each result also has the working behind its figure, line by line.
 // Each step reads the previous step's caption as shown, so it computes with
 // the rounded figure on screen, and nothing is recomputed until its own
 // button is pressed.
@@ -18,7 +17,6 @@
 #include <string_view>
 
 #include "calc/calculator.h"
-#include "calc/controls.h"
 
 namespace kelvora {
 
@@ -115,17 +113,13 @@ std::string ChargedFeeWorking(double benchmark, double rangePercent, double fee)
 // The grade and its coefficient.
 std::string ComplexityWorking(std::size_t grade);
 
-// Click of option button `grade` (0 for Option1): writes the coefficient of
-// kComplexityGrades[grade] into Label10.
-void ComplexityCoefficient(Controls& controls, std::size_t grade);
+// Click of any of the options: the choice writes the coefficient of the
+// option ticked into Label10, nothing when none is.
+void ComplexityOptionClick(CalculatorModel& page);
 
-// Click of any of the options: writes the coefficient of the option ticked,
-// nothing when none is.
-void ComplexityOptionClick(Controls& controls);
-
-void Command10Click(Controls& controls);  // Text2 -> Label15
-void Command2Click(Controls& controls);   // Text4, Label10, Text3, Label15 -> Label11
-void Command3Click(Controls& controls);   // Label11, Text5 -> Label14
+void Command10Click(CalculatorModel& page);  // Text2 -> Label15
+void Command2Click(CalculatorModel& page);   // Text4, Label10, Text3, Label15 -> Label11
+void Command3Click(CalculatorModel& page);   // Label11, Text5 -> Label14
 
 // The supervision fee as a calculator of the window: base price, the grade's
 // coefficient (a choice), benchmark price, charged fee.

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "calc/calculator_model.h"
 #include "calc/checked_math.h"
 #include "calc/fee_terms.h"
 #include "calc/number_text.h"
@@ -159,85 +160,94 @@ std::string TenderFeeWorking(const TenderFeeSteps& steps)
 
 namespace {
 
-// The agency's terms the page holds; the standard ones where it holds none
-// that can be used (the dialog that sets them never writes such a line).
-FeeTerms TermsOf(const Controls& controls)
+// The schedule the tender page follows: the one the agency's terms name.
+const TenderFeeSchedule& ScheduleFor(const FeeTerms& terms)
 {
-    return ReadFeeTerms(controls.Text(role::kFeeTerms)).terms.value_or(FeeTerms{});
-}
-
-// The schedule the tender page follows: the one its terms name.
-const TenderFeeSchedule& ScheduleFor(const Controls& controls)
-{
-    const TenderFeeSchedule* schedule = TenderFeeScheduleById(TermsOf(controls).schedule);
+    const TenderFeeSchedule* schedule = TenderFeeScheduleById(terms.schedule);
     return schedule != nullptr ? *schedule : kTenderFee2002;
 }
 
-// The standard fee of the page's inputs; nothing for a tender type the list lacks.
-std::optional<TenderFeeSteps> StandardFee(const Controls& controls)
+// The standard fee of the inputs; nothing for a tender type the list lacks.
+std::optional<TenderFeeSteps> StandardFee(const StepArgs& args)
 {
-    const auto type = TenderTypeFromText(controls.Text(role::kTenderType));
+    const auto type = TenderTypeFromText(args.Text(role::kTenderType));
     if (!type) {
         return std::nullopt;
     }
-    const bool documentService = controls.Checked(role::kDocumentService);
-    const double amount = ReadNumber(controls.Text(role::kTenderAmount));
-    return TenderAgencyFeeSteps(amount, *type, documentService, ScheduleFor(controls));
+    const bool documentService = args.Ticked(role::kDocumentService);
+    const double amount = ReadNumber(args.Text(role::kTenderAmount));
+    return TenderAgencyFeeSteps(amount, *type, documentService, ScheduleFor(args.terms));
 }
 
-// A fee as a result: two decimals shown, the yuan of the fee itself.
+// A fee as an outcome: two decimals shown, the yuan of the fee itself (its
+// 15 significant digits), the working where it is asked for.
 template <typename Working>
-Result FeeResult(double fee, const Controls& controls, Working&& working)
+StepOutcome FeeOutcome(double fee, const StepArgs& args, Working&& working)
 {
-    return {FormatTwoDecimals(fee), controls.WantsWorking() ? working() : std::string(),
-            FormatGeneral(fee)};
-}
-
-}  // namespace
-
-void Command1Click(Controls& controls)
-{
-    if (const auto steps = StandardFee(controls)) {
-        controls.WriteResult(role::kTenderFee, FeeResult(steps->fee, controls,
-                                                         [&] { return TenderFeeWorking(*steps); }));
+    StepOutcome outcome{.value = fee,
+                        .caption = FormatTwoDecimals(fee),
+                        .working = {},
+                        .money = MoneyFromWan(FormatGeneral(fee)),
+                        .capped = std::nullopt,
+                        .notes = {}};
+    if (args.working) {
+        outcome.working = WorkingLines(working());
     }
+    return outcome;
 }
 
-namespace {
+std::optional<StepOutcome> StandardFeeWork(const StepArgs& args)
+{
+    const auto steps = StandardFee(args);
+    if (!steps) {
+        return std::nullopt;
+    }
+    StepOutcome outcome = FeeOutcome(steps->fee, args, [&] { return TenderFeeWorking(*steps); });
+    outcome.capped = MoneyFromWan(FormatGeneral(steps->sum));
+    return outcome;
+}
 
 // The fee to charge by the agency's terms, written beside the standard fee
 // by the same button; its working is the standard fee's, then the terms.
-void ChargeClick(Controls& controls)
+std::optional<StepOutcome> ChargeWork(const StepArgs& args)
 {
-    const auto steps = StandardFee(controls);
+    const auto steps = StandardFee(args);
     if (!steps) {
-        return;
+        return std::nullopt;
     }
-    const ChargedFee charged = ChargeByTerms(*steps, TermsOf(controls));
-    controls.WriteResult(role::kTenderCharge, FeeResult(charged.fee, controls, [&] {
-                             return TenderFeeWorking(*steps) + "\n" + charged.working;
-                         }));
+    const FeeByTerms charged = ChargeByTerms(*steps, args.terms);
+    return FeeOutcome(charged.fee, args,
+                      [&] { return TenderFeeWorking(*steps) + "\n" + charged.working; });
 }
 
 // The lots of one tender together past the cap of their type: the rule
 // caps a tender, and how it is shared among its lots is not settled, so the
 // 合计 is marked with the cap and the rule's words, and nothing is shared.
-std::optional<std::string> CapNote(const Controls& fixed, std::span<const LotFigure> lots)
+// The lots' band totals are added to the 分 and held against the cap before
+// the document service, as the page holds one lot's.
+std::optional<std::string> CapNote(const FeeTerms& terms, std::span<const LotFigure> lots)
 {
-    const TenderFeeSchedule& schedule = ScheduleFor(fixed);
-    std::array<double, kTenderTypeCount> sums{};
+    const TenderFeeSchedule& schedule = ScheduleFor(terms);
+    std::array<std::optional<Money>, kTenderTypeCount> sums{};
     for (const LotFigure& lot : lots) {
-        if (const auto type = TenderTypeFromText(lot.choice)) {
-            sums[static_cast<std::size_t>(*type)] += lot.figure;
+        const auto type = TenderTypeFromText(lot.choice);
+        if (!type || !lot.outcome.capped) {
+            continue;
         }
+        auto& sum = sums[static_cast<std::size_t>(*type)];
+        sum = sum ? Sum(*sum, *lot.outcome.capped) : lot.outcome.capped;
     }
     std::string passed;
     for (const TenderTypeText& type : kTenderTypeTexts) {
         const auto t = static_cast<std::size_t>(type.type);
-        if (sums[t] > schedule.caps[t]) {
+        if (schedule.caps[t] == kUnbounded || !sums[t]) {
+            continue;
+        }
+        const auto cap = MoneyFromWan(FormatGeneral(schedule.caps[t]));
+        if (cap && *sums[t] > *cap) {
             passed += std::string(passed.empty() ? "" : "、") + std::string(type.text) +
-                      "各标段合计 " + FormatGeneral(sums[t]) + " 万元超过上限 " +
-                      FormatGeneral(schedule.caps[t]) + " 万元";
+                      "各标段合计 " + sums[t]->WanText() + " 万元超过上限 " + cap->WanText() +
+                      " 万元";
         }
     }
     if (passed.empty()) {
@@ -248,25 +258,22 @@ std::optional<std::string> CapNote(const Controls& fixed, std::span<const LotFig
            "未作规定，请按约定确定）";
 }
 
-bool TermsDiffer(const Controls& controls)
+bool TermsDiffer(const FeeTerms& terms)
 {
-    return ChargesOtherThanStandard(TermsOf(controls));
+    return ChargesOtherThanStandard(terms);
 }
 
-std::size_t ScheduleIndexOf(const Controls& controls)
+std::size_t ScheduleIndexOf(const FeeTerms& terms)
 {
-    return &ScheduleFor(controls) == &kTenderFee2011 ? 1 : 0;
-}
-
-// The terms as a sheet states them; nothing for the standard ones.
-std::string TermsShown(std::string_view text)
-{
-    const TermsReading reading = ReadFeeTerms(text);
-    return reading.terms && ChargesOtherThanStandard(*reading.terms) ? TermsWords(*reading.terms)
-                                                                     : std::string();
+    return &ScheduleFor(terms) == &kTenderFee2011 ? 1 : 0;
 }
 
 }  // namespace
+
+void Command1Click(CalculatorModel& page)
+{
+    page.Press(role::kTenderCalculate);
+}
 
 constinit const TenderFeeSchedule kTenderFee2002{
     .cited = {.id = "2002",
@@ -328,23 +335,13 @@ constexpr CalculatorInput kTenderInputs[] = {
      .prompt = role::kNone,
      .aliases = kServiceAliases},
 };
-// The agency's terms choose the schedule of the standard fee and the fee to
-// charge, which follows from the standard fee.
-constexpr CalculatorInput kTermsInput{.control = role::kFeeTerms,
-                                      .kind = InputKind::Terms,
-                                      .name = "收费条件",
-                                      .unit = "",
-                                      .prompt = role::kNone,
-                                      .shown = &TermsShown};
-constexpr std::array<CalculatorInput, 4> kFeeInputs{kTenderInputs[0], kTenderInputs[1],
-                                                    kTenderInputs[2], kTermsInput};
+// The fee to charge follows from the standard fee and the agency's terms.
 constexpr CalculatorInput kChargeInputs[] = {
     {.control = role::kTenderFee,
      .kind = InputKind::Result,
      .name = "招标代理服务收费金额",
      .unit = "万元",
      .prompt = role::kNone},
-    kTermsInput,
 };
 constexpr ControlName kTenderButtons[] = {role::kTenderCalculate};
 constexpr CalculatorStep kTenderSteps[] = {
@@ -355,9 +352,12 @@ constexpr CalculatorStep kTenderSteps[] = {
      .resultBox = role::kTenderFeeBox,
      .resultPrompt = role::kTenderFeePrompt,
      .click = &Command1Click,
+     .work = &StandardFeeWork,
      .value = ValueType::AmountWan,
-     .inputs = kFeeInputs,
+     .format = &FormatTwoDecimals,
+     .inputs = kTenderInputs,
      .column = "招标代理服务收费金额（万元）",
+     .followsTerms = true,
      .totalNote = &CapNote},
     {.kind = StepKind::Calculation,
      .name = "应收代理费",
@@ -365,11 +365,14 @@ constexpr CalculatorStep kTenderSteps[] = {
      .result = role::kTenderCharge,
      .resultBox = role::kTenderChargeBox,
      .resultPrompt = role::kTenderChargePrompt,
-     .click = &ChargeClick,
+     .click = &Command1Click,
+     .work = &ChargeWork,
      .value = ValueType::AmountWan,
+     .format = &FormatTwoDecimals,
      .inputs = kChargeInputs,
      .column = "应收代理费（万元）",
-     .applies = &TermsDiffer},
+     .applies = &TermsDiffer,
+     .followsTerms = true},
 };
 constinit const FeeSchedule* const kTenderSchedules[] = {&kTenderFee2002.cited,
                                                          &kTenderFee2011.cited};

@@ -3,8 +3,8 @@
 //
 //   Combo1 text --TenderTypeFromText--> TenderType (none: nothing happens)
 //   Check1 ticked                    --> document service factor 1.3
-//   Text1 text --ReadNumber--> amount --TenderAgencyFee--> fee
-//   fee --FormatTwoDecimals--> Label5 caption, TenderFeeWorking --> its tooltip
+//   Text1 text --ReadNumber--> amount --TenderAgencyFee--> fee (schedule from the agency's terms)
+//   fee --FormatTwoDecimals--> Label5 caption, TenderFeeWorking --> its working
 //
 // The fee is progressive over eight bands; each band has a rate per tender
 // type, and the fee is the rate times the part of the amount inside the
@@ -19,7 +19,6 @@
 #include <string_view>
 
 #include "calc/calculator.h"
-#include "calc/controls.h"
 
 namespace kelvora {
 
@@ -147,8 +146,9 @@ double TenderAgencyFee(double amount, TenderType type, bool documentService,
 // "100×1%=1\n(500−100)×0.7%=2.8\n…\n合计 22.55 万元".
 std::string TenderFeeWorking(const TenderFeeSteps& steps);
 
-// Click of Command1: reads Combo1, Check1 and Text1, writes Label5.
-void Command1Click(Controls& controls);
+// Click of Command1: presses the standard fee (Text1, Combo1, Check1 -> Label5)
+// and, where the agency's terms differ from the standard, the fee to charge (Label26).
+void Command1Click(CalculatorModel& page);
 
 // The tender fee as a calculator of the window: one step, Command1.
 const Calculator& TenderFeeCalculator();

@@ -183,24 +183,4 @@ std::string YuanCapitals(const YuanAmount& amount)
     return out;
 }
 
-std::string YuanLines(std::string_view amount)
-{
-    const YuanResult yuan = YuanFromCaption(amount);
-    if (!yuan.amount) {
-        return {};
-    }
-    return "\n小写：" + YuanFigures(*yuan.amount) + "\n大写：" + YuanCapitals(*yuan.amount);
-}
-
-Result MoneyResult(std::string caption, std::string working)
-{
-    std::string amount = caption;
-    return {std::move(caption), std::move(working), std::move(amount)};
-}
-
-std::string ShownWorking(const Result& result)
-{
-    return result.amount.empty() ? result.working : result.working + YuanLines(result.amount);
-}
-
 }  // namespace kelvora

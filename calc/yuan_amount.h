@@ -14,8 +14,6 @@
 #include <string>
 #include <string_view>
 
-#include "calc/controls.h"
-
 namespace kelvora {
 
 // An amount of yuan to the 分.
@@ -59,16 +57,5 @@ std::string YuanFigures(const YuanAmount& amount);
 
 // "人民币贰拾贰万伍仟伍佰元整", "人民币负壹佰元整", "人民币零元整"
 std::string YuanCapitals(const YuanAmount& amount);
-
-// The two lines a money result's working ends with where it is shown, each
-// after a line feed: "\n小写：¥225,500.00\n大写：人民币贰拾贰万伍仟伍佰元整";
-// empty when the amount cannot be written in capitals.
-std::string YuanLines(std::string_view amount);
-
-// A money result in 万元 whose yuan are the caption's own.
-Result MoneyResult(std::string caption, std::string working);
-
-// The working as a result shows it: its own lines, then the YuanLines of its amount.
-std::string ShownWorking(const Result& result);
 
 }  // namespace kelvora

@@ -32,8 +32,8 @@
 
 #include "calc/supervision_fee.h"
 #include "ui/batch/batch_window.h"
-#include "ui/binding/calculation_sheet.h"
 #include "ui/common/agency_settings.h"
+#include "ui/documents/fee_notice.h"
 #include "ui/timetable/timetable_window.h"
 #include "ui/widgets/note_mark.h"
 #include "ui/window/main_window.h"
@@ -209,21 +209,16 @@ int main(int argc, char* argv[])
     agency.account = QStringLiteral("6222 0000 1111 2222");
     agency.payment = QStringLiteral("领取中标通知书时一次付清");
     agency.payer = QStringLiteral("中标人");
-    {
-        QSettings kept;
-        ui::SaveKept(kept, agency,
-                     QStringLiteral("schedule=2002;kind=share;percent=80;minimum=2000"));
-    }
+    window.settings().Save(
+        agency, *kelvora::ReadFeeTerms("schedule=2002;kind=share;percent=80;minimum=2000").terms);
     tabs->setCurrentIndex(0);
-    Control<QLineEdit>(window, role::kFeeTerms)
-        ->setText(QStringLiteral("schedule=2002;kind=share;percent=80;minimum=2000"));
     Control<QLineEdit>(window, role::kTenderAmount)->setText(QStringLiteral("6000"));
     QTest::mouseClick(Control<QPushButton>(window, role::kTenderCalculate), Qt::LeftButton);
     if (!Save(window, QStringLiteral("kelvora-terms.png"))) {
         return 1;
     }
     const QString notice = QDir::current().filePath(QStringLiteral("kelvora-notice.pdf"));
-    const ui::SheetDraft draft = ui::FeeNoticeDraft(window);
+    const ui::SheetDraft draft = ui::PageNoticeDraft(*window.CurrentSource());
     ui::SheetHeader noticeHeader;
     noticeHeader.project = QStringLiteral("城南污水处理厂二期工程");
     noticeHeader.projectNumber = QStringLiteral("CN-2026-018");

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "calc/calendar_days_cases.h"
-#include "calc/fake_controls.h"
+#include "calc/test_page.h"
 #include "test_support.h"
 
 namespace kelvora {
@@ -27,11 +27,11 @@ class PeriodClickTest : public ::testing::TestWithParam<PeriodCase> {};
 
 TEST_P(PeriodClickTest, ShowsTheDayCountInLabel16)
 {
-    testing::FakeControls controls;
-    controls.SetDate(role::kStartDate, At(GetParam().start));
-    controls.SetDate(role::kCompletionDate, At(GetParam().completion));
-    Command4Click(controls);
-    EXPECT_EQ(controls.Text(role::kPeriod), GetParam().shown);
+    testing::TestPage page(CalendarDaysCalculator());
+    page.SetDate(role::kStartDate, At(GetParam().start));
+    page.SetDate(role::kCompletionDate, At(GetParam().completion));
+    Command4Click(page);
+    EXPECT_EQ(page.Caption(role::kPeriod), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, PeriodClickTest, ::testing::ValuesIn(testing::PeriodCases()));

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "calc/fake_controls.h"
 #include "calc/tender_fee.h"
+#include "calc/test_page.h"
 #include "calc/yuan_amount.h"
 
 namespace kelvora {
@@ -85,17 +85,17 @@ TEST(ExactYuan, TheFeeInYuanToTheFenWhateverItsCaptionRoundsTo)
                 const std::string amount = std::to_string(cents / 100) + "." +
                                            std::to_string(cents % 100 / 10) +
                                            std::to_string(cents % 10);
-                testing::FakeControls controls;
-                controls.SetText(role::kTenderType, types[type]);
-                controls.SetText(role::kTenderAmount, amount);
-                controls.SetChecked(role::kDocumentService, service);
-                Command1Click(controls);
-                const std::string working = controls.Working(role::kTenderFee);
+                testing::TestPage page(TenderFeeCalculator());
+                page.SetText(role::kTenderType, types[type]);
+                page.SetText(role::kTenderAmount, amount);
+                page.SetChecked(role::kDocumentService, service);
+                Command1Click(page);
+                const std::string working = page.Working(role::kTenderFee);
                 const std::string expected = Figures(FeeUnits(cents, type, service));
                 SCOPED_TRACE(std::string(types[type]) + " " + amount + (service ? " +30%" : ""));
                 EXPECT_NE(working.find("小写：" + expected), std::string::npos) << working;
                 // the caption's own yuan differ here: the working says it is rounded
-                const YuanResult shown = YuanFromCaption(controls.Text(role::kTenderFee));
+                const YuanResult shown = YuanFromCaption(page.Caption(role::kTenderFee));
                 if (YuanFigures(*shown.amount) != expected) {
                     ++captionDiffers;
                     EXPECT_NE(working.find("按两位小数显示为"), std::string::npos) << working;

@@ -92,7 +92,7 @@ TEST(FeeTerms, EachKindOfTermAgainstItsOwnComputation)
     };
     for (const auto& c : cases) {
         const TenderFeeSteps standard = TenderAgencyFeeSteps(c.amount, T::Engineering, c.service);
-        const ChargedFee charged = ChargeByTerms(standard, c.terms);
+        const FeeByTerms charged = ChargeByTerms(standard, c.terms);
         EXPECT_EQ(FormatGeneral(charged.fee), c.charged) << TermsWords(c.terms);
         EXPECT_NE(charged.working.find(c.said), std::string::npos) << charged.working;
     }
@@ -154,7 +154,7 @@ TEST(FeeTerms, LotsPastTheCapOfOneTenderMarkTheirTotal)
          ""},
     };
     for (const auto& c : cases) {
-        const BatchColumns columns = ColumnsOf(TenderFeeCalculator(), {{role::kFeeTerms, c.terms}});
+        const BatchColumns columns = ColumnsOf(TenderFeeCalculator(), *ReadFeeTerms(c.terms).terms);
         std::vector<BatchRow> rows;
         for (Cells& cells : ParseTable(c.lots)) {
             rows.push_back(CalculateRow(columns, std::move(cells)));

@@ -8,26 +8,27 @@
 #include <ostream>
 #include <random>
 
-#include "calc/fake_controls.h"
 #include "calc/float_error.h"
 #include "calc/supervision_cases.h"
 #include "calc/tender_fee.h"
+#include "calc/test_page.h"
 #include "test_support.h"
 
 namespace kelvora {
 namespace {
 
 using testing::BasePriceCase;
-using testing::FakeControls;
+using testing::TestPage;
+using testing::WorkStep;
 
 class BasePriceClickTest : public ::testing::TestWithParam<BasePriceCase> {};
 
 TEST_P(BasePriceClickTest, ShowsTheBasePriceInLabel15)
 {
-    FakeControls controls;
-    controls.SetText(role::kFeeBasis, GetParam().amount);
-    Command10Click(controls);
-    EXPECT_EQ(controls.Text(role::kBasePrice), GetParam().shown);
+    TestPage page(SupervisionFeeCalculator());
+    page.SetText(role::kFeeBasis, GetParam().amount);
+    Command10Click(page);
+    EXPECT_EQ(page.Caption(role::kBasePrice), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Amounts, BasePriceClickTest,
@@ -129,20 +130,22 @@ class SupervisionChainTest : public ::testing::TestWithParam<ChainCase> {};
 TEST_P(SupervisionChainTest, EachStepReadsThePreviousCaption)
 {
     const ChainCase& c = GetParam();
-    FakeControls controls;
-    controls.SetText(role::kFeeBasis, c.amount);
-    controls.SetText(role::kDiscipline, c.discipline);
-    controls.SetText(role::kElevation, c.elevation);
-    controls.SetText(role::kRange, c.range);
-    Command10Click(controls);
+    TestPage page(SupervisionFeeCalculator());
+    page.SetText(role::kFeeBasis, c.amount);
+    page.SetText(role::kDiscipline, c.discipline);
+    page.SetText(role::kElevation, c.elevation);
+    page.SetText(role::kRange, c.range);
+    Command10Click(page);
     if (c.grade >= 0) {
-        ComplexityCoefficient(controls, static_cast<std::size_t>(c.grade));
+        page.SetTicked(
+            SupervisionFeeCalculator().steps[1].buttons[static_cast<std::size_t>(c.grade)], true);
+        ComplexityOptionClick(page);
     }
-    Command2Click(controls);
-    Command3Click(controls);
-    EXPECT_EQ(controls.Text(role::kComplexityCoefficient), c.complexityShown);
-    EXPECT_EQ(controls.Text(role::kBenchmark), c.benchmarkShown);
-    EXPECT_EQ(controls.Text(role::kChargedFee), c.feeShown);
+    Command2Click(page);
+    Command3Click(page);
+    EXPECT_EQ(page.Caption(role::kComplexityCoefficient), c.complexityShown);
+    EXPECT_EQ(page.Caption(role::kBenchmark), c.benchmarkShown);
+    EXPECT_EQ(page.Caption(role::kChargedFee), c.feeShown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -162,20 +165,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SupervisionChain, ChargedFeeUsesTheBenchmarkAsShown)
 {
-    FakeControls controls;
-    controls.SetText(role::kBenchmark, "18.975");  // what the screen shows for 18.974999999999998
-    controls.SetText(role::kRange, "10");
-    Command3Click(controls);
-    EXPECT_EQ(controls.Text(role::kChargedFee), "20.8725");
+    // what the screen shows for 18.974999999999998
+    const auto fee = WorkStep(SupervisionFeeCalculator(), role::kChargedFee, {{role::kRange, "10"}},
+                              {{role::kBenchmark, "18.975"}});
+    EXPECT_EQ(fee->caption, "20.8725");
     EXPECT_EQ(ChargedFee(16.5 * 1.15, 10), 20.872499999999999);
 }
 
 TEST(SupervisionChain, EmptyBenchmarkCaptionGivesZero)
 {
-    FakeControls controls;
-    controls.SetText(role::kRange, "10");
-    Command3Click(controls);
-    EXPECT_EQ(controls.Text(role::kChargedFee), "0");
+    TestPage page(SupervisionFeeCalculator());
+    page.SetText(role::kRange, "10");
+    Command3Click(page);
+    EXPECT_EQ(page.Caption(role::kChargedFee), "0");
 }
 
 TEST(SupervisionChain, ProductsBeyondTheDoubleRangeWriteNothing)
@@ -191,22 +193,31 @@ TEST(SupervisionChain, ProductsBeyondTheDoubleRangeWriteNothing)
         {"-16.5", "1e300", "-1e300", FloatFault::Overflow},
     };
     for (const auto& c : cases) {
-        FakeControls controls;
-        controls.SetText(role::kBasePrice, c.base);
-        controls.SetText(role::kDiscipline, c.discipline);
-        controls.SetText(role::kComplexityCoefficient, "1.15");
-        controls.SetText(role::kElevation, c.elevation);
-        controls.SetText(role::kBenchmark, "before");
-        EXPECT_EQ(testing::FaultOf([&] { Command2Click(controls); }), c.fault) << c.discipline;
-        EXPECT_EQ(controls.Text(role::kBenchmark), "before");
+        const auto work = [&] {
+            WorkStep(SupervisionFeeCalculator(), role::kBenchmark,
+                     {{role::kDiscipline, c.discipline}, {role::kElevation, c.elevation}},
+                     {{role::kBasePrice, c.base}, {role::kComplexityCoefficient, "1.15"}});
+        };
+        EXPECT_EQ(testing::FaultOf(work), c.fault) << c.discipline;
     }
+    EXPECT_THROW(WorkStep(SupervisionFeeCalculator(), role::kChargedFee, {{role::kRange, "1e3"}},
+                          {{role::kBenchmark, "1e308"}}),
+                 FloatingPointError);
 
-    FakeControls controls;
-    controls.SetText(role::kBenchmark, "1e308");
-    controls.SetText(role::kRange, "1e3");
-    controls.SetText(role::kChargedFee, "before");
-    EXPECT_THROW(Command3Click(controls), FloatingPointError);
-    EXPECT_EQ(controls.Text(role::kChargedFee), "before");
+    // a page keeps what its results showed before
+    TestPage page(SupervisionFeeCalculator());
+    page.SetText(role::kFeeBasis, "1000");
+    page.SetText(role::kDiscipline, "1");
+    page.SetText(role::kElevation, "1");
+    page.SetTicked(role::kComplexityModerate, true);
+    Command10Click(page);
+    ComplexityOptionClick(page);
+    Command2Click(page);
+    page.SetText(role::kDiscipline, "1e306");
+    page.SetText(role::kElevation, "1e306");
+    EXPECT_THROW(Command2Click(page), FloatingPointError);
+    EXPECT_EQ(page.Caption(role::kBenchmark), "30.1");
+    EXPECT_EQ(page.writes(), 3);
 }
 
 TEST(Calculations, RefuseAmountsThatAreNotFinite)
@@ -231,12 +242,18 @@ TEST(Calculations, RefuseAmountsThatAreNotFinite)
 TEST(ComplexityCoefficient, OptionsWriteTheirCoefficientOnly)
 {
     const char* shown[] = {"0.85", "1.00", "1.15"};
+    const Calculator& supervision = SupervisionFeeCalculator();
     for (std::size_t i = 0; i < 3; ++i) {
-        FakeControls controls;
-        ComplexityCoefficient(controls, i);
-        EXPECT_EQ(controls.Text(role::kComplexityCoefficient), shown[i]);
-        EXPECT_EQ(controls.writes(), 1);
+        TestPage page(supervision);
+        page.SetTicked(supervision.steps[1].buttons[i], true);
+        ComplexityOptionClick(page);
+        EXPECT_EQ(page.Caption(role::kComplexityCoefficient), shown[i]);
+        EXPECT_EQ(page.writes(), 1);
     }
+    // no option ticked: nothing written
+    TestPage page(supervision);
+    ComplexityOptionClick(page);
+    EXPECT_EQ(page.writes(), 0);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <vector>
 
-#include "calc/controls.h"
+#include "calc/input_values.h"
 
 namespace kelvora::testing {
 

@@ -6,31 +6,30 @@
 #include <random>
 #include <string>
 
-#include "calc/fake_controls.h"
 #include "calc/float_error.h"
 #include "calc/number_text.h"
 #include "calc/tender_fee_cases.h"
+#include "calc/test_page.h"
 #include "test_support.h"
 
 namespace kelvora {
 namespace {
 
-using testing::FakeControls;
 using testing::FeeCase;
 using testing::kEngineering;
 using testing::kGoods;
 using testing::kServices;
+using testing::TestPage;
 
-// Runs the click of Command1 on a fresh set of controls and returns Label5.
-std::string ClickCommand1(const FeeCase& c, const std::string& before = "before")
+// Runs the click of Command1 on a fresh page and returns Label5.
+std::string ClickCommand1(const FeeCase& c)
 {
-    FakeControls controls;
-    controls.SetText(role::kTenderType, c.type);
-    controls.SetText(role::kTenderAmount, c.amount);
-    controls.SetChecked(role::kDocumentService, c.check == testing::kChecked);
-    controls.SetText(role::kTenderFee, before);
-    Command1Click(controls);
-    return controls.Text(role::kTenderFee);
+    TestPage page(TenderFeeCalculator());
+    page.SetText(role::kTenderType, c.type);
+    page.SetText(role::kTenderAmount, c.amount);
+    page.SetChecked(role::kDocumentService, c.check == testing::kChecked);
+    Command1Click(page);
+    return page.Caption(role::kTenderFee);
 }
 
 class TenderFeeClickTest : public ::testing::TestWithParam<FeeCase> {};
@@ -50,36 +49,39 @@ TEST(TenderFeeClick, UnknownTypeTextLeavesTheCaption)
 {
     for (const char* type : {"工程招标 ", " 工程招标", "工程", "工程招标书", "", "Engineering",
                              "服务", "\xEF\xBC\xA1" /* full-width A */}) {
-        FakeControls controls;
-        controls.SetText(role::kTenderType, type);
-        controls.SetText(role::kTenderAmount, "6000");
-        controls.SetText(role::kTenderFee, "22.55");
-        Command1Click(controls);
-        EXPECT_EQ(controls.Text(role::kTenderFee), "22.55") << "type \"" << type << "\"";
-        EXPECT_EQ(controls.writes(), 0);
+        TestPage page(TenderFeeCalculator());
+        page.SetText(role::kTenderType, kEngineering);
+        page.SetText(role::kTenderAmount, "6000");
+        Command1Click(page);
+        page.SetText(role::kTenderType, type);
+        page.SetText(role::kTenderAmount, "7000");
+        Command1Click(page);
+        EXPECT_EQ(page.Caption(role::kTenderFee), "22.55") << "type \"" << type << "\"";
+        EXPECT_EQ(page.writes(), 1);
     }
 }
 
 TEST(TenderFeeClick, SecondClickWritesTheSameText)
 {
-    FakeControls controls;
-    controls.SetText(role::kTenderType, kServices);
-    controls.SetText(role::kTenderAmount, "250");
-    Command1Click(controls);
-    Command1Click(controls);
-    EXPECT_EQ(controls.Text(role::kTenderFee), "2.70");
-    EXPECT_EQ(controls.writes(), 2);
+    TestPage page(TenderFeeCalculator());
+    page.SetText(role::kTenderType, kServices);
+    page.SetText(role::kTenderAmount, "250");
+    Command1Click(page);
+    Command1Click(page);
+    EXPECT_EQ(page.Caption(role::kTenderFee), "2.70");
+    EXPECT_EQ(page.writes(), 2);
 }
 
 TEST(TenderFeeClick, OverflowingAmountWritesNothing)
 {
-    FakeControls controls;
-    controls.SetText(role::kTenderType, kEngineering);
-    controls.SetText(role::kTenderAmount, "1e400");
-    controls.SetText(role::kTenderFee, "22.55");
-    EXPECT_EQ(testing::FaultOf([&] { Command1Click(controls); }), FloatFault::Overflow);
-    EXPECT_EQ(controls.Text(role::kTenderFee), "22.55");
-    EXPECT_EQ(controls.writes(), 0);
+    TestPage page(TenderFeeCalculator());
+    page.SetText(role::kTenderType, kEngineering);
+    page.SetText(role::kTenderAmount, "6000");
+    Command1Click(page);
+    page.SetText(role::kTenderAmount, "1e400");
+    EXPECT_EQ(testing::FaultOf([&] { Command1Click(page); }), FloatFault::Overflow);
+    EXPECT_EQ(page.Caption(role::kTenderFee), "22.55");
+    EXPECT_EQ(page.writes(), 1);
 }
 
 TEST(TenderAgencyFee, FeeAtEachLowerBoundIsTheSumOfTheBandsBelow)

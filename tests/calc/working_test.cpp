@@ -10,16 +10,16 @@
 #include <vector>
 
 #include "calc/calendar_days.h"
-#include "calc/fake_controls.h"
 #include "calc/float_error.h"
 #include "calc/number_text.h"
 #include "calc/supervision_fee.h"
 #include "calc/tender_fee.h"
+#include "calc/test_page.h"
 
 namespace kelvora {
 namespace {
 
-using testing::FakeControls;
+using testing::TestPage;
 using Lines = std::vector<std::string>;
 
 Lines Split(const std::string& text)
@@ -60,13 +60,13 @@ Lines WithoutYuanLines(Lines lines)
 
 Lines TenderWorking(const char* type, const char* amount, bool doc, std::string* caption = nullptr)
 {
-    FakeControls controls;
+    TestPage controls(TenderFeeCalculator());
     controls.SetText(role::kTenderType, type);
     controls.SetText(role::kTenderAmount, amount);
     controls.SetChecked(role::kDocumentService, doc);
     Command1Click(controls);
     if (caption != nullptr) {
-        *caption = controls.Text(role::kTenderFee);
+        *caption = controls.Caption(role::kTenderFee);
     }
     return WithoutYuanLines(Split(controls.Working(role::kTenderFee)));
 }
@@ -125,11 +125,11 @@ TEST(TenderFeeWorking, FinalFigureIsTheCaptionForEveryAmountAndType)
 
 Lines BasePriceLines(const char* amount, std::string* caption = nullptr)
 {
-    FakeControls controls;
+    TestPage controls(SupervisionFeeCalculator());
     controls.SetText(role::kFeeBasis, amount);
     Command10Click(controls);
     if (caption != nullptr) {
-        *caption = controls.Text(role::kBasePrice);
+        *caption = controls.Caption(role::kBasePrice);
     }
     return WithoutYuanLines(Split(controls.Working(role::kBasePrice)));
 }
@@ -172,12 +172,14 @@ TEST(BasePriceWorking, FinalFigureIsTheCaptionAcrossTheTable)
 
 TEST(SupervisionWorking, StepsShowTheNumbersAsRead)
 {
-    FakeControls controls;
-    controls.SetText(role::kBasePrice, "16.5");
+    TestPage controls(SupervisionFeeCalculator());
+    controls.SetText(role::kFeeBasis, "500");  // 16.5
     controls.SetText(role::kDiscipline, "1");
     controls.SetText(role::kElevation, "1");
     controls.SetText(role::kRange, "-20");
-    ComplexityCoefficient(controls, 0);
+    Command10Click(controls);
+    controls.SetTicked(role::kComplexityGeneral, true);
+    ComplexityOptionClick(controls);
     EXPECT_EQ(Split(controls.Working(role::kComplexityCoefficient)),
               (Lines{"工程复杂程度：一般", "调整系数 0.85"}));
     Command2Click(controls);
@@ -188,7 +190,7 @@ TEST(SupervisionWorking, StepsShowTheNumbersAsRead)
     EXPECT_EQ(Split(controls.Working(role::kChargedFee)),
               (Lines{"基准价 × (1 + 浮动幅度%)", "= 14.025 × (1 − 20%)", "= 11.22",
                      "小写：¥112,200.00", "大写：人民币壹拾壹万贰仟贰佰元整"}));
-    EXPECT_EQ(controls.Text(role::kChargedFee), "11.22");
+    EXPECT_EQ(controls.Caption(role::kChargedFee), "11.22");
 
     controls.SetText(role::kRange, "5%");
     Command3Click(controls);
@@ -197,13 +199,13 @@ TEST(SupervisionWorking, StepsShowTheNumbersAsRead)
 
 TEST(SupervisionWorking, FailedStepKeepsCaptionAndWorking)
 {
-    FakeControls controls;
+    TestPage controls(SupervisionFeeCalculator());
     controls.SetText(role::kFeeBasis, "500");
     Command10Click(controls);
     const std::string working = controls.Working(role::kBasePrice);
     controls.SetText(role::kFeeBasis, "-1e19");
     EXPECT_THROW(Command10Click(controls), FloatingPointError);
-    EXPECT_EQ(controls.Text(role::kBasePrice), "16.5");
+    EXPECT_EQ(controls.Caption(role::kBasePrice), "16.5");
     EXPECT_EQ(controls.Working(role::kBasePrice), working);
 }
 
@@ -231,7 +233,7 @@ TEST(PeriodWorking, GivesBothConventions)
           "开工、竣工两日都计入时为 -3 天"}},
     };
     for (const auto& c : cases) {
-        FakeControls controls;
+        TestPage controls(CalendarDaysCalculator());
         controls.SetDate(role::kStartDate, c.start);
         controls.SetDate(role::kCompletionDate, c.completion);
         Command4Click(controls);

@@ -1,4 +1,5 @@
 #include "calc/yuan_amount.h"
+#include "calc/money.h"
 
 #include <gtest/gtest.h>
 
@@ -115,8 +116,9 @@ TEST(YuanCapitals, CaptionsAreReadAsDecimalsAndRoundedHalfAwayFromZero)
         EXPECT_EQ(shown.figures, c.figures) << c.caption;
         EXPECT_EQ(shown.capitals, c.capitals) << c.caption;
     }
-    EXPECT_EQ(YuanLines("22.55"), "\n小写：¥225,500.00\n大写：人民币贰拾贰万伍仟伍佰元整");
-    EXPECT_EQ(YuanLines("1E+12"), "");
+    EXPECT_EQ(YuanLines(*MoneyFromWan("22.55")),
+              "小写：¥225,500.00\n大写：人民币贰拾贰万伍仟伍佰元整");
+    EXPECT_FALSE(MoneyFromWan("1E+12").has_value());  // 10^16 元: past the capitals
 }
 
 // An independent reader of capital amounts, back into 分.

@@ -79,8 +79,8 @@ private:
 
 }  // namespace
 
-BatchModel::BatchModel(const Calculator& calculator, QObject* parent)
-    : QAbstractTableModel(parent), m_columns(ColumnsOf(calculator))
+BatchModel::BatchModel(const Calculator& calculator, const FeeTerms& terms, QObject* parent)
+    : QAbstractTableModel(parent), m_columns(ColumnsOf(calculator, terms))
 {
     connect(&m_undo, &QUndoStack::indexChanged, this, [this] { Changed(); });
 }
@@ -101,17 +101,6 @@ void BatchModel::Changed()
     if (m_changed) {
         m_changed();
     }
-}
-
-std::vector<BatchRow> BatchModel::Worked(std::vector<Cells> cells) const
-{
-    std::vector<BatchRow> rows;
-    rows.reserve(cells.size());
-    ControlValues scratch;
-    for (Cells& row : cells) {
-        rows.push_back(CalculateRow(m_columns, std::move(row), scratch));
-    }
-    return rows;
 }
 
 void BatchModel::Replace(std::size_t first, std::size_t count, std::vector<BatchRow> rows,
@@ -158,7 +147,7 @@ QString BatchModel::AddRows(std::vector<Cells> cells)
     // A header row names the columns: of an empty batch it sets them, into a
     // batch that has lots its columns are placed by their names.
     std::optional<BatchColumns> named;
-    if (HeaderReading header = ReadHeader(*m_columns.calculator, cells.front(), m_columns.fixed);
+    if (HeaderReading header = ReadHeader(*m_columns.calculator, cells.front(), m_columns.terms);
         header.header) {
         if (!header.columns) {
             return ToQString(header.problem) + QStringLiteral("；表格未作改动。");
@@ -192,25 +181,20 @@ QString BatchModel::AddRows(std::vector<Cells> cells)
         }
     }
     const BatchColumns& layout = setColumns ? *setColumns : m_columns;
-    std::vector<BatchRow> rows;
-    rows.reserve(cells.size());
-    ControlValues scratch;
-    for (Cells& row : cells) {
-        rows.push_back(CalculateRow(layout, std::move(row), scratch));
-    }
+    std::vector<BatchRow> rows = CalculateRows(layout, std::move(cells));
     m_undo.push(new RowsCommand(*this, QStringLiteral("粘贴 %1 行").arg(rows.size()), m_rows.size(),
                                 0, std::move(rows), std::move(setColumns)));
     return {};
 }
 
-void BatchModel::SetFixed(FixedInputs fixed)
+void BatchModel::SetTerms(const FeeTerms& terms)
 {
-    if (fixed == m_columns.fixed) {
+    if (terms == m_columns.terms) {
         return;
     }
     beginResetModel();
-    m_columns = Refixed(std::move(m_columns), std::move(fixed));
-    ControlValues scratch;
+    m_columns = WithTerms(std::move(m_columns), terms);
+    RowScratch scratch;
     for (BatchRow& row : m_rows) {
         row = CalculateRow(m_columns, std::move(row.given), scratch);
     }
@@ -227,7 +211,7 @@ void BatchModel::Clear()
         return;
     }
     m_undo.push(new RowsCommand(*this, QStringLiteral("清空"), 0, m_rows.size(), {},
-                                ColumnsOf(*m_columns.calculator, m_columns.fixed)));
+                                ColumnsOf(*m_columns.calculator, m_columns.terms)));
 }
 
 int BatchModel::Corrections() const
@@ -292,7 +276,7 @@ int BatchModel::CorrectAll()
 {
     std::vector<std::pair<std::size_t, BatchRow>> rows;
     int cellsChanged = 0;
-    ControlValues scratch;
+    RowScratch scratch;
     for (std::size_t r = 0; r < m_rows.size(); ++r) {
         Cells cells;
         for (const BatchColumn& column : m_columns.list) {

@@ -5,7 +5,7 @@
 // (a paste, a cell typed, 清空, a correction, 全部更正) is one step of the undo
 // stack; the model knows whether its lots were exported since they changed.
 //
-//   paste / edit / correction --undo stack--> CalculateRow --> rows --> view, 合计
+//   paste / edit / correction --undo stack--> CalculateRows --> rows --> view, 合计
 //   rows --Table | TableText--> the same cells CalculateRows gives
 
 #include <QAbstractTableModel>
@@ -23,7 +23,7 @@ public:
     static constexpr std::size_t kMaxRows = 100000;
     static constexpr std::size_t kMaxBatch = 1000000;
 
-    BatchModel(const Calculator& calculator, QObject* parent);
+    BatchModel(const Calculator& calculator, const FeeTerms& terms, QObject* parent);
     // Its undo stack says nothing more as it goes: it clears itself when destroyed.
     ~BatchModel() override;
 
@@ -46,10 +46,10 @@ public:
     // How many cells have an evident correction.
     int Corrections() const;
 
-    // New values of the inputs the same for every lot (the agency's terms, as
-    // the window holds them): every lot is worked out again, the result
-    // columns follow, and what was done before cannot be undone past it.
-    void SetFixed(FixedInputs fixed);
+    // New terms of the agency, the same for every lot: every lot is worked
+    // out again, the result columns follow, and what was done before cannot
+    // be undone past it.
+    void SetTerms(const FeeTerms& terms);
 
     // Whether there are lots not exported since they last changed.
     bool HasUnexported() const { return !m_rows.empty() && m_undo.index() != m_exportedAt; }
@@ -82,8 +82,6 @@ private:
     // `columns` in the place of the columns; the view is told.
     void Replace(std::size_t first, std::size_t count, std::vector<BatchRow> rows,
                  const BatchColumns* columns = nullptr);
-    // Works out again the lots given as cells.
-    std::vector<BatchRow> Worked(std::vector<Cells> cells) const;
     void Changed();
 
     BatchColumns m_columns;

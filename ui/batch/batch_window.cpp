@@ -23,57 +23,26 @@
 #include <QVBoxLayout>
 
 #include "calc/calculators.h"
-#include "calc/control_values.h"
 #include "ui/batch/batch_model.h"
-#include "ui/common/file_text.h"
 #include "ui/batch/table_files.h"
 #include "ui/common/agency_settings.h"
 #include "ui/common/error_report.h"
+#include "ui/common/file_text.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/save_flow.h"
 #include "ui/common/work_progress.h"
+#include "ui/documents/batch_sheet.h"
+#include "ui/documents/documents.h"
+#include "ui/documents/fee_notice.h"
 #include "ui/layout/control_table.h"
 #include "ui/sheet/sheet_output.h"
-#include "ui/terms/fee_notice.h"
 
 namespace kelvora::ui {
-namespace {
-
-// The name of the batch: "招标代理服务费" from "招标代理服务费计算书".
-QString BatchName(const Calculator& calculator)
-{
-    QString title = ToQString(calculator.title);
-    title.remove(QStringLiteral("计算书"));
-    return title;
-}
-
-// A column a spreadsheet names the winning bidder by, whom a notice may go to.
-bool IsBidderColumn(const std::string& header)
-{
-    for (const char* name : {"中标人", "中标单位", "成交人", "成交单位", "中标供应商", "供应商"}) {
-        if (header == name) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// The values of the inputs the same for every lot, as the main window holds them.
-FixedInputs FixedOf(const Calculator& calculator, const QWidget* window)
-{
-    FixedInputs fixed = FixedInputsOf(calculator, ControlValues{});
-    for (auto& [control, value] : fixed) {
-        const auto* holder =
-            window != nullptr ? window->findChild<QLineEdit*>(ToQString(control.str())) : nullptr;
-        value = holder != nullptr ? holder->text().toStdString() : std::string();
-    }
-    return fixed;
-}
-
-}  // namespace
-
-BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
-    : QDialog(parent), m_calculator(calculator), m_model(new BatchModel(calculator, this))
+BatchWindow::BatchWindow(const Calculator& calculator, AgencySettings& settings, QWidget* parent)
+    : QDialog(parent),
+      m_calculator(calculator),
+      m_settings(settings),
+      m_model(new BatchModel(calculator, settings.terms(), this))
 {
     setObjectName(QStringLiteral("batchWindow"));
     setWindowTitle(QStringLiteral("批量计算：") + BatchName(calculator));
@@ -109,31 +78,32 @@ BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
         addAction(action);
     }
 
-    const struct {
-        const char* text;
+    struct Command {
+        QString text;
         QKeySequence keys;
-        void (BatchWindow::*run)();
-        bool notice = false;  // offered where the calculator's fee has a notice
-    } commands[] = {
-        {"粘贴", QKeySequence::Paste, &BatchWindow::Paste},
-        {"打开…", QKeySequence::Open, &BatchWindow::Open},
-        {"复制表格", {}, &BatchWindow::CopyTable},  // Ctrl+C in the table
-        {"全部更正", {}, &BatchWindow::CorrectAll},
-        {"导出 Excel…", {}, &BatchWindow::ExportXlsx},
-        {"导出 CSV…", {}, &BatchWindow::ExportCsv},
-        {"导出计算书…", QKeySequence::Save, &BatchWindow::ExportSheet},
-        {"打印…", QKeySequence::Print, &BatchWindow::Print},
-        {"收费通知书…", QKeySequence(Qt::CTRL | Qt::Key_N), &BatchWindow::ExportNotices, true},
+        std::function<void()> run;
     };
-    auto* buttons = new QHBoxLayout;
-    for (const auto& command : commands) {
-        if (command.notice && !m_calculator.notice) {
-            continue;
+    std::vector<Command> commands{
+        {QStringLiteral("粘贴"), QKeySequence::Paste, [this] { Paste(); }},
+        {QStringLiteral("打开…"), QKeySequence::Open, [this] { Open(); }},
+        {QStringLiteral("复制表格"), {}, [this] { CopyTable(); }},  // Ctrl+C in the table
+        {QStringLiteral("全部更正"), {}, [this] { CorrectAll(); }},
+        {QStringLiteral("导出 Excel…"), {}, [this] { ExportXlsx(); }},
+        {QStringLiteral("导出 CSV…"), {}, [this] { ExportCsv(); }},
+    };
+    // the documents of a batch: its sheet, printed too, and the fee notices
+    const DocumentSource here = Source();
+    for (const DocumentOffer& offer : DocumentOffers()) {
+        if (Offered(offer, here)) {
+            commands.push_back({QString::fromUtf8(offer.text), QKeySequence(offer.keys),
+                                [this, &offer] { MakeDocument(*this, offer, Source()); }});
         }
-        auto* button = new QPushButton(QString::fromUtf8(command.text), this);
+    }
+    auto* buttons = new QHBoxLayout;
+    for (const Command& command : commands) {
+        auto* button = new QPushButton(command.text, this);
         button->setAutoDefault(false);
-        const auto run = command.run;
-        const auto reported = [this, run] { RunReported(this, [&] { (this->*run)(); }); };
+        const auto reported = [this, run = command.run] { RunReported(this, run); };
         connect(button, &QPushButton::clicked, this, reported);
         if (!command.keys.isEmpty()) {
             // wherever the focus is in the window: on a button, after 清空, after a message
@@ -165,16 +135,9 @@ BatchWindow::BatchWindow(const Calculator& calculator, QWidget* parent)
 
     // a model callback: whatever goes wrong is reported, never left to escape into Qt
     m_model->SetChanged([this] { RunReported(this, [this] { ShowTotal(); }); });
-    // the agency's terms as the window holds them, now and as they change
-    const auto refix = [this, parent] { m_model->SetFixed(FixedOf(m_calculator, parent)); };
-    for (const auto& [control, value] : FixedInputsOf(calculator, ControlValues{})) {
-        if (auto* holder = parent != nullptr
-                               ? parent->findChild<QLineEdit*>(ToQString(control.str()))
-                               : nullptr) {
-            connect(holder, &QLineEdit::textChanged, this, refix);
-        }
-    }
-    refix();
+    // the agency's terms as saved while the window is open
+    settings.Listen(
+        this, [this] { RunReported(this, [this] { m_model->SetTerms(m_settings.terms()); }); });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { FitColumns(); });
     ShowTotal();
     FitColumns();
@@ -386,22 +349,19 @@ void BatchWindow::CellMenu(const QPoint& at)
     menu.exec(m_view->viewport()->mapToGlobal(at));
 }
 
-QString BatchWindow::FileName(const QString& suffix) const
-{
-    return BatchName(m_calculator) + QStringLiteral("批量计算-") +
-           QDate::currentDate().toString(Qt::ISODate) + QLatin1Char('.') + suffix;
-}
-
 bool BatchWindow::SaveTable(bool excel)
 {
     const BatchColumns& columns = m_model->columns();
     const std::vector<CellFormat> formats = FormatsOf(columns);
     const std::vector<Cells> table = m_model->Table();
     const SaveRequest request =
-        excel ? SaveRequest{QStringLiteral("导出 Excel"), FileName(QStringLiteral("xlsx")),
-                            QStringLiteral("Excel 工作簿 (*.xlsx)"), QStringLiteral("xlsx")}
-              : SaveRequest{QStringLiteral("导出 CSV"), FileName(QStringLiteral("csv")),
-                            QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv")};
+        excel
+            ? SaveRequest{QStringLiteral("导出 Excel"),
+                          BatchFileName(m_calculator, QStringLiteral("xlsx"), QDate::currentDate()),
+                          QStringLiteral("Excel 工作簿 (*.xlsx)"), QStringLiteral("xlsx")}
+            : SaveRequest{QStringLiteral("导出 CSV"),
+                          BatchFileName(m_calculator, QStringLiteral("csv"), QDate::currentDate()),
+                          QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv")};
     const bool saved = SaveThroughDialog(*this, request, [&](const QString& path) {
         WorkProgress progress(*this, QStringLiteral("正在导出……"));
         const Progress going = [&](std::size_t done, std::size_t total) {
@@ -426,92 +386,8 @@ void BatchWindow::ExportCsv()
     SaveTable(false);
 }
 
-SheetDocument BatchWindow::Sheet(const SheetHeader& header) const
+BatchSource BatchWindow::Source() const
 {
-    const BatchColumns& columns = m_model->columns();
-    SheetDocument sheet;
-    sheet.title = ToQString(m_calculator.title) + QStringLiteral("（多标段）");
-    sheet.landscape = true;
-    sheet.header = header;
-    sheet.lotInHeader = false;
-    sheet.made = QDate::currentDate();
-    SheetSection lots;
-    if (const FeeSchedule& schedule = *m_calculator.schedules.front(); !schedule.standard.empty()) {
-        lots.blocks.emplace_back(
-            SheetText{{}, {QStringLiteral("计算依据：") + ToQString(schedule.standard)}});
-    }
-    QStringList yuan;
-    for (const BatchColumn& column : columns.list) {
-        if (column.inYuan) {
-            yuan << ToQString(column.input->name);
-        }
-    }
-    if (!yuan.isEmpty()) {
-        lots.blocks.emplace_back(
-            SheetText{{},
-                      {yuan.join(QStringLiteral("、")) +
-                       QStringLiteral("按元填写，计算时换算为万元（除以 10000）。")}});
-    }
-    SheetTable rows;
-    for (const BatchColumn& column : columns.list) {
-        rows.columns << ToQString(column.header);
-        rows.figures.push_back(!column.edited && IsNumeric(column.type));
-        rows.whole.push_back(column.source == ColumnSource::Capitals);
-    }
-    for (const BatchRow& row : m_model->rows()) {
-        QStringList cells;
-        for (const BatchColumn& column : columns.list) {
-            cells << ToQString(CellText(column, row, true));
-        }
-        rows.rows.push_back(std::move(cells));
-    }
-    if (columns.money) {
-        const BatchTotal total = m_model->Total();
-        QStringList cells;
-        for (const BatchColumn& column : columns.list) {
-            cells << ToQString(TotalText(column, total));
-        }
-        rows.rows.push_back(std::move(cells));
-        rows.strongRows = 1;
-    }
-    lots.blocks.emplace_back(std::move(rows));
-    sheet.sections.push_back(std::move(lots));
-    sheet.footnote = QStringLiteral("本计算书由 Kelvora " KELVORA_VERSION
-                                    " 按上列输入计算得出，仅作参考，以合同约定为准。");
-    return sheet;
-}
-
-SheetDraft BatchWindow::Draft() const
-{
-    return {{}, FileName(QStringLiteral("pdf")), [this](const SheetHeader& header) {
-                return Sheet(header);
-            }};
-}
-
-void BatchWindow::ExportSheet()
-{
-    ui::ExportSheet(*this, Draft());
-}
-
-QString BatchWindow::WriteSheet(const QString& path, const SheetHeader& header) const
-{
-    return ui::WriteSheet(Sheet(header), path);
-}
-
-void BatchWindow::Print()
-{
-    PrintSheet(*this, Draft());
-}
-
-SheetDraft BatchWindow::NoticeDraft() const
-{
-    QSettings settings;
-    const AgencyDetails agency = LoadKept(settings).agency;
-    if (const QString missing = NoticeProblem(agency); !missing.isEmpty()) {
-        return {missing, {}, {}};
-    }
-    const BatchColumns& columns = m_model->columns();
-    // the rows chosen, or all of them
     std::vector<std::size_t> chosen;
     for (const QModelIndex& index : m_view->selectionModel()->selectedIndexes()) {
         const auto row = static_cast<std::size_t>(index.row());
@@ -520,94 +396,26 @@ SheetDraft BatchWindow::NoticeDraft() const
             chosen.push_back(row);
         }
     }
-    if (chosen.empty()) {
-        for (std::size_t row = 0; row < m_model->rows().size(); ++row) {
-            chosen.push_back(row);
-        }
-    }
-    std::sort(chosen.begin(), chosen.end());
-    // the fixed inputs as the lots were worked out under them
-    ControlValues fixed;
-    for (const auto& [control, value] : columns.fixed) {
-        fixed.SetText(control, value);
-    }
-    QString terms;
-    for (const CalculatorStep& step : m_calculator.steps) {
-        for (const CalculatorInput& input : step.inputs) {
-            if (input.kind == InputKind::Terms && input.shown != nullptr) {
-                terms = ToQString(input.shown(fixed.Text(input.control)));
-            }
-        }
-    }
-    const QString basis = ToQString(ScheduleOf(m_calculator, fixed).standard);
-    std::vector<NoticeLot> lots;
-    QStringList left;
-    for (std::size_t r : chosen) {
-        const BatchRow& row = m_model->rows()[r];
-        if (row.state != RowState::Counted || !row.yuan || row.results.empty()) {
-            left << QString::number(r + 1);
-            continue;
-        }
-        NoticeLot lot;
-        lot.fee = ToQString(row.results.back());
-        lot.yuan = YuanFromFen(row.fen);
-        lot.basis = basis;
-        lot.terms = terms;
-        for (const BatchColumn& column : columns.list) {
-            const QString cell = ToQString(CellText(column, row, true));
-            if (column.source == ColumnSource::Lot) {
-                lot.header.lot = cell;
-            } else if (column.source == ColumnSource::Input &&
-                       column.input->kind == InputKind::Amount && lot.amount.isEmpty()) {
-                lot.amount = cell + QStringLiteral(" ") + ToQString(column.input->unit);
-            } else if (column.source == ColumnSource::Kept && IsBidderColumn(column.header)) {
-                lot.payer = cell;
-            }
-        }
-        lots.push_back(std::move(lot));
-    }
-    if (lots.empty()) {
-        return {QStringLiteral("没有可开具收费通知书的标段：有疑问或计算失败的行不开具。"), {}, {}};
-    }
-    const QDate today = QDate::currentDate();
-    return {{},
-            QStringLiteral("招标代理服务费收费通知书-") + today.toString(Qt::ISODate) +
-                QStringLiteral(".pdf"),
-            [lots, agency, today, left](const SheetHeader& header) {
-                std::vector<NoticeLot> headed = lots;
-                const bool bidderPays = agency.payer == QString::fromUtf8(kPayers[1]);
-                for (NoticeLot& lot : headed) {
-                    const QString lotName = lot.header.lot;
-                    lot.header = header;
-                    lot.header.lot = lotName.isEmpty() ? header.lot : lotName;
-                    if (lot.payer.isEmpty()) {
-                        lot.payer = bidderPays ? header.bidder : header.client;
-                    }
-                }
-                SheetDocument notices = FeeNotices(headed, agency, today);
-                if (!left.isEmpty()) {
-                    // said under the last notice
-                    SheetDocument& last =
-                        notices.following.empty() ? notices : notices.following.back();
-                    last.footnote = QStringLiteral("第 %1 行有疑问或计算失败，未开具通知书。")
-                                        .arg(left.join(QStringLiteral("、")));
-                }
-                return notices;
-            }};
+    return {m_model->columns(), m_model->rows(), std::move(chosen), m_settings};
 }
 
-void BatchWindow::ExportNotices()
+SheetDocument BatchWindow::Sheet(const SheetHeader& header) const
 {
-    ui::ExportSheet(*this, NoticeDraft());
+    return BatchSheetDraft(Source()).make(header);
+}
+
+QString BatchWindow::WriteSheet(const QString& path, const SheetHeader& header) const
+{
+    return ui::WriteSheet(Sheet(header), path);
 }
 
 QString BatchWindow::WriteNotices(const QString& path, const SheetHeader& header) const
 {
-    const SheetDraft draft = NoticeDraft();
+    const SheetDraft draft = BatchNoticesDraft(Source());
     return draft.problem.isEmpty() ? ui::WriteSheet(draft.make(header), path) : draft.problem;
 }
 
-BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator)
+BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator, AgencySettings& settings)
 {
     BatchWindow* batch = nullptr;
     for (auto* child : window.findChildren<QDialog*>(QStringLiteral("batchWindow"))) {
@@ -617,7 +425,7 @@ BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator)
         }
     }
     if (batch == nullptr) {
-        batch = new BatchWindow(calculator, &window);
+        batch = new BatchWindow(calculator, settings, &window);
     }
     batch->show();
     batch->raise();
@@ -635,30 +443,31 @@ bool BatchesMayClose(QWidget& window)
     return true;
 }
 
-void SetUpBatch(QWidget& window)
+void SetUpBatch(QWidget& window, AgencySettings& settings)
 {
     auto* open = new QAction(QStringLiteral("批量计算"), &window);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     open->setShortcutContext(Qt::WindowShortcut);
     window.addAction(open);
-    QObject::connect(open, &QAction::triggered, &window, [&window] {
+    QObject::connect(open, &QAction::triggered, &window, [&window, &settings] {
         const auto* tabs = window.findChild<QTabWidget*>(ToQString(role::kTabs.str()));
         for (const Calculator* calculator : Calculators()) {
             if (tabs != nullptr && PageOf(calculator->frame) == tabs->currentIndex()) {
-                OpenBatch(window, *calculator);
+                OpenBatch(window, *calculator, settings);
             }
         }
     });
 }
 
-void OfferBatchOnPage(QWidget& window, const Calculator& calculator, const ControlLookup& find)
+void OfferBatchOnPage(QWidget& window, const Calculator& calculator, const ControlLookup& find,
+                      AgencySettings& settings)
 {
     const int page = PageOf(calculator.frame);
     for (const ControlRow& row : ControlRows()) {
         if (row.kind == ControlKind::BatchEntry && PageOf(row.name) == page) {
             if (auto* entry = Lookup<QPushButton>(find, row.name)) {
                 QObject::connect(entry, &QPushButton::clicked, &window,
-                                 [&window, &calculator] { OpenBatch(window, calculator); });
+                                 [&] { OpenBatch(window, calculator, settings); });
             }
         }
     }

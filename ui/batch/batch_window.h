@@ -11,12 +11,17 @@
 // entry on its page or with Ctrl+B, and kept for the run.
 //
 //   clipboard | file --BatchModel--> view, 合计 line
-//   BatchModel::Table --> clipboard | .xlsx | .csv | sheet (PDF, printer)
+//   BatchModel::Table --> clipboard | .xlsx | .csv
+//   BatchModel rows --documents (ui/documents)--> 计算书 (PDF, printer) | 收费通知书
+// The agency's terms come from the window's settings, and the lots follow
+// terms saved while the window is open.
 
 #include <QDialog>
 
 #include "calc/calculator.h"
+#include "ui/common/agency_settings.h"
 #include "ui/common/control_lookup.h"
+#include "ui/documents/document_source.h"
 #include "ui/sheet/sheet_document.h"
 
 class QLabel;
@@ -25,11 +30,10 @@ class QTableView;
 namespace kelvora::ui {
 
 class BatchModel;
-struct SheetDraft;
 
 class BatchWindow : public QDialog {
 public:
-    BatchWindow(const Calculator& calculator, QWidget* parent);
+    BatchWindow(const Calculator& calculator, AgencySettings& settings, QWidget* parent);
 
     const Calculator& calculator() const { return m_calculator; }
     BatchModel& model() { return *m_model; }
@@ -41,12 +45,10 @@ public:
     void CopyTable();
     void ExportXlsx();
     void ExportCsv();
-    void ExportSheet();
-    void Print();
     void CorrectAll();
-    // A fee notice for each lot worked out without doubt (those of the rows
-    // chosen, where some are), one per page, through the one sheet pipeline.
-    void ExportNotices();
+
+    // The lots as the documents read them: every lot, those of the rows chosen.
+    BatchSource Source() const;
 
     // Whether the window may go: it asks first when lots were not exported
     // (导出… / 放弃 / 取消); true when there were none or the user chose.
@@ -71,12 +73,8 @@ private:
     void CellMenu(const QPoint& at);
     // Saves the table as .xlsx or CSV through the save dialog; true once saved.
     bool SaveTable(bool excel);
-    SheetDraft Draft() const;
-    SheetDraft NoticeDraft() const;
-    // The name a file of the batch is proposed under: "工期批量计算-2026-12-07.xlsx".
-    QString FileName(const QString& suffix) const;
-
     const Calculator& m_calculator;
+    AgencySettings& m_settings;
     BatchModel* m_model;
     QTableView* m_view;
     QLabel* m_hint;
@@ -84,13 +82,14 @@ private:
 };
 
 // Ctrl+B in `window` opens the batch window of the current page's calculator.
-void SetUpBatch(QWidget& window);
+void SetUpBatch(QWidget& window, AgencySettings& settings);
 
 // The entry on the calculator's page opens its batch window.
-void OfferBatchOnPage(QWidget& window, const Calculator& calculator, const ControlLookup& find);
+void OfferBatchOnPage(QWidget& window, const Calculator& calculator, const ControlLookup& find,
+                      AgencySettings& settings);
 
-// The batch window of `calculator`, made the first time, shown and raised.
-BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator);
+// The batch window of `calculator` over `window`, made the first time, shown and raised.
+BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator, AgencySettings& settings);
 
 // Whether `window` may close: every batch window of it with lots not exported
 // asks first.

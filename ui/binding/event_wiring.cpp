@@ -1,7 +1,6 @@
 #include "ui/binding/event_wiring.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTabWidget>
@@ -17,29 +16,11 @@
 namespace kelvora::ui {
 namespace {
 
-// The bindings that are not a calculator's.
-constexpr EventBinding kLinkBindings[] = {
-    {role::kWebLink, ControlEvent::Click, [](Controls&) { OpenGuide(); }, nullptr},
-    {role::kTabs, ControlEvent::DoubleClick, [](Controls&) { OpenGuide(); }, nullptr},
+// The bindings that are not a calculator's: both open the guide.
+constexpr EventBinding kGuideBindings[] = {
+    {role::kWebLink, ControlEvent::Click, nullptr},
+    {role::kTabs, ControlEvent::DoubleClick, nullptr},
 };
-
-// A step whose click wrote nothing because a choice holds none of its
-// entries (a tender type the list lacks): its list is opened to choose from.
-void OfferUnchosen(const CalculatorStep& step, const ControlLookup& find, const Controls& controls)
-{
-    const CalculatorInput* unchosen = UnchosenInput(step, controls);
-    if (unchosen == nullptr) {
-        return;
-    }
-    QWidget* input = find(unchosen->control);
-    if (input == nullptr) {
-        return;
-    }
-    input->setFocus(Qt::OtherFocusReason);
-    if (auto* combo = qobject_cast<QComboBox*>(input)) {
-        combo->showPopup();
-    }
-}
 
 // Turns left-button clicks (press and release on the widget) or double-clicks
 // that reach a widget into calls of one action.
@@ -121,51 +102,23 @@ std::vector<EventBinding> EventBindings()
     for (const Calculator* calculator : Calculators()) {
         for (const CalculatorStep& step : calculator->steps) {
             for (ControlName button : step.buttons) {
-                bindings.push_back({button, ControlEvent::Click, step.click, &step});
+                bindings.push_back({button, ControlEvent::Click, &step});
             }
         }
     }
-    bindings.insert(bindings.end(), std::begin(kLinkBindings), std::end(kLinkBindings));
+    bindings.insert(bindings.end(), std::begin(kGuideBindings), std::end(kGuideBindings));
     return bindings;
 }
 
-void WireEvents(int page, const ControlLookup& find, Controls& controls, QWidget* window)
+void WireGuideLinks(int page, const ControlLookup& find, QWidget* window)
 {
-    // The bindings of one control and event run as one action, in the order
-    // of the table (a button that starts the standard fee and the fee to
-    // charge), stopping at the first that fails: one fault, one report.
-    const std::vector<EventBinding> bindings = EventBindings();
-    for (std::size_t first = 0; first < bindings.size(); ++first) {
-        const EventBinding& binding = bindings[first];
-        const bool seen =
-            std::any_of(bindings.begin(), bindings.begin() + first, [&](const auto& b) {
-                return b.control == binding.control && b.event == binding.event;
-            });
-        if (seen || PageOf(binding.control) != page) {
+    for (const EventBinding& binding : kGuideBindings) {
+        if (PageOf(binding.control) != page) {
             continue;
         }
-        QWidget* widget = Lookup(find, binding.control);  // builds its page: only this one
-        if (widget == nullptr) {
-            continue;
+        if (QWidget* widget = Lookup(find, binding.control)) {
+            Connect(widget, binding.event, [window] { RunReported(window, [] { OpenGuide(); }); });
         }
-        std::vector<EventBinding> same;
-        std::copy_if(bindings.begin() + first, bindings.end(), std::back_inserter(same),
-                     [&](const auto& b) {
-                         return b.control == binding.control && b.event == binding.event;
-                     });
-        Connect(widget, binding.event, [window, &controls, same, find] {
-            RunReported(window, [&] {
-                for (const EventBinding& each : same) {
-                    if (each.step != nullptr && !Applies(*each.step, controls)) {
-                        continue;
-                    }
-                    each.handler(controls);
-                    if (each.step != nullptr) {
-                        OfferUnchosen(*each.step, find, controls);
-                    }
-                }
-            });
-        });
     }
 }
 

@@ -1,14 +1,13 @@
 #pragma once
-// Which event of which control starts which handler. The calculators' table
-// gives one click per button of each step (each option of a choice); the
-// link label and the tab strip open the web page.
+// Which event of which control starts what. The calculators' table gives one
+// click per button of each step (each option of a choice), whose handler
+// tells the page's model which step was pressed (ui/binding/page_binding.h);
+// the link label and the tab strip open the user guide.
 //
-//   widget event --WireEvents--> RunReported(handler(controls))
+//   button clicked --CommandNClick--> the page's model
+//   Label22 clicked | SSTab1 double-clicked --OpenGuide--> the guide
 //
-// A handler reads its inputs through Controls and writes one caption; if it
-// throws, the error report shows it and the window stays as it was. A step
-// that does not apply with the window's inputs is not run. No other event of
-// any control has a handler.
+// No other event of any control has a handler.
 
 #include <vector>
 
@@ -21,21 +20,18 @@ namespace kelvora::ui {
 
 enum class ControlEvent { Click, DoubleClick };
 
-using Handler = void (*)(Controls&);
-
 struct EventBinding {
     ControlName control;
     ControlEvent event;
-    Handler handler;
-    const CalculatorStep* step;  // the step the control starts, or nullptr
+    const CalculatorStep* step;  // the step the control starts, or nullptr for the guide
 };
 
 // Every binding of the window, for the test that checks every row names a
 // control of a kind its event can come from.
 std::vector<EventBinding> EventBindings();
 
-// Connects the bindings of the controls standing on tab page `page` (-1: the
-// window's own); errors are reported over `window`.
-void WireEvents(int page, const ControlLookup& find, Controls& controls, QWidget* window);
+// Connects the guide's bindings of the controls standing on tab page `page`
+// (-1: the window's own); errors are reported over `window`.
+void WireGuideLinks(int page, const ControlLookup& find, QWidget* window);
 
 }  // namespace kelvora::ui

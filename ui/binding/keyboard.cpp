@@ -179,7 +179,7 @@ void SetUpEnterKeys(const Calculator& calculator, const ControlLookup& find)
         QWidget* result = find(step.result);
         for (const CalculatorInput& input : step.inputs) {
             if (QWidget* widget = find(input.control);
-                input.kind != InputKind::Result && input.kind != InputKind::Terms && once(widget)) {
+                input.kind != InputKind::Result && once(widget)) {
                 PressOnEnter(widget, button);
                 MenuKeyOpens(widget, result);
             }

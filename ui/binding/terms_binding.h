@@ -1,13 +1,14 @@
 #pragma once
-// The agency's terms in the window: read from the settings into the line the
-// figures read (Text6) when its page is first made, said once if the settings
-// cannot be read; the link on the page and Ctrl+T open the terms' dialog,
-// whose 保存 writes the settings and that line, so the figures that rest on
-// it turn grey and the fee to charge shows or hides.
+// The agency's terms in the window: the link on the tender page and Ctrl+T
+// open the terms' dialog, whose 保存 saves them through the window's
+// settings; the pages and batches that follow the terms hear of it, so the
+// figures that rest on them turn grey and the fee to charge shows or hides.
+// Settings that cannot be read are said once, when the page that uses them
+// is first made.
 //
-//   settings --LoadKept--> Text6 --the tender clicks--> 招标代理服务收费金额, 应收代理费
-//   Ctrl+T | link --TermsDialog--> SaveKept + Text6
+//   Ctrl+T | link --TermsDialog--> AgencySettings::Save --> listeners
 
+#include "ui/common/agency_settings.h"
 #include "ui/common/control_lookup.h"
 
 class QWidget;
@@ -15,12 +16,16 @@ class QWidget;
 namespace kelvora::ui {
 
 // Ctrl+T in `window`.
-void SetUpTerms(QWidget& window, const ControlLookup& find);
+void SetUpTerms(QWidget& window, AgencySettings& settings);
 
-// The link and the kept terms on tab page `page`, once it is made.
-void OfferTermsOnPage(QWidget& window, const ControlLookup& find, int page);
+// The link to the dialog on tab page `page`, once it is made.
+void OfferTermsOnPage(QWidget& window, const ControlLookup& find, int page,
+                      AgencySettings& settings);
+
+// Says once, over `window`, why the kept settings could not be used.
+void SayUnreadSettings(QWidget& window, AgencySettings& settings);
 
 // Opens the terms' dialog over `parent`; true when the user saved.
-bool EditTerms(QWidget& parent, const ControlLookup& find);
+bool EditTerms(QWidget& parent, AgencySettings& settings);
 
 }  // namespace kelvora::ui

@@ -1,5 +1,7 @@
 #include "ui/common/agency_settings.h"
 
+#include "ui/common/qt_text.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -67,6 +69,50 @@ QString SaveKept(QSettings& settings, const AgencyDetails& agency, const QString
     }
     return kept.isEmpty() ? QString()
                           : QStringLiteral("已保存。原来损坏的设置文件另存为“%1”。").arg(kept);
+}
+
+const AgencySettings::Held& AgencySettings::Loaded() const
+{
+    if (!m_held) {
+        QSettings settings;
+        const KeptSettings kept = LoadKept(settings);
+        const TermsReading reading = ReadFeeTerms(kept.terms.toStdString());
+        QString problem = kept.problem;
+        if (problem.isEmpty() && !reading.terms) {
+            problem = QStringLiteral("保存的收费条件无法使用（%1），本次按标准收取。")
+                          .arg(ToQString(reading.problem));
+        }
+        m_held = Held{kept.agency, reading.terms.value_or(FeeTerms{}), problem};
+    }
+    return *m_held;
+}
+
+QString AgencySettings::TakeProblem()
+{
+    Loaded();
+    return std::exchange(m_held->problem, QString());
+}
+
+QString AgencySettings::Save(const AgencyDetails& agency, const FeeTerms& terms)
+{
+    Loaded();
+    m_held->agency = agency;
+    m_held->terms = terms;  // this run follows them, saved or not
+    QSettings settings;
+    const QString said = SaveKept(settings, agency, ToQString(WriteFeeTerms(terms)));
+    std::erase_if(m_listeners, [](const auto& listener) { return listener.first.isNull(); });
+    const auto listeners = m_listeners;  // a listener may listen anew
+    for (const auto& [context, changed] : listeners) {
+        if (!context.isNull()) {
+            changed();
+        }
+    }
+    return said;
+}
+
+void AgencySettings::Listen(QObject* context, std::function<void()> changed)
+{
+    m_listeners.emplace_back(context, std::move(changed));
 }
 
 }  // namespace kelvora::ui

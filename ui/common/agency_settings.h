@@ -2,14 +2,24 @@
 // What the program keeps between runs, and only once the user saves it: the
 // agency's details (for the sheets' header and the fee notices) and its fee
 // terms, in the platform's standard place for settings (QSettings: the
-// registry on Windows, ~/.config/Kelvora/Kelvora.conf on Linux).
+// registry on Windows, ~/.config/Kelvora/Kelvora.conf on Linux). The window
+// holds them as data in one AgencySettings, read once when first needed;
+// the pages, the batches, the notices and the sheets read it, the terms'
+// dialog saves through it, and whoever listens hears of a change.
 //
 //   settings --LoadKept--> KeptSettings (+ why they could not be read)
 //   dialog --SaveKept--> settings (a damaged file kept aside first)
+//   AgencySettings: agency(), terms() --Save--> settings + listeners
 
+#include <QPointer>
 #include <QSettings>
 #include <QString>
 #include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "calc/fee_terms.h"
 
 namespace kelvora::ui {
 
@@ -50,5 +60,37 @@ KeptSettings LoadKept(QSettings& settings);
 // that could not be read is copied aside before it is replaced, and the
 // message names the copy.
 QString SaveKept(QSettings& settings, const AgencyDetails& agency, const QString& terms);
+
+// The agency's details and terms as the window holds them.
+class AgencySettings {
+public:
+    AgencySettings() = default;
+
+    // Read from the settings the first time any of them is asked for.
+    const AgencyDetails& agency() const { return Loaded().agency; }
+    const FeeTerms& terms() const { return Loaded().terms; }
+    // Why the kept ones could not be used (a damaged file, terms that cannot
+    // be used): said once, then empty.
+    QString TakeProblem();
+
+    // Keeps them for this run and writes them to the settings; every listener
+    // hears of it. Returns what to tell the user: "" when saved quietly, the
+    // copy of a damaged file, or why they could not be written.
+    QString Save(const AgencyDetails& agency, const FeeTerms& terms);
+
+    // `changed` is called after every save while `context` lives.
+    void Listen(QObject* context, std::function<void()> changed);
+
+private:
+    struct Held {
+        AgencyDetails agency;
+        FeeTerms terms;
+        QString problem;
+    };
+    const Held& Loaded() const;
+
+    mutable std::optional<Held> m_held;
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> m_listeners;
+};
 
 }  // namespace kelvora::ui

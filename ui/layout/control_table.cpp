@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "calc/decimal_text.h"
 #include "calc/supervision_fee.h"
 
 namespace kelvora::ui {
@@ -44,7 +45,6 @@ constexpr std::array kControls{
     Row{role::kTenderChargePrompt,          K::PromptLabel, role::kTenderFrame,    -1,  600, 5640, 1050,  210, "应收代理费", F::Prompt, kDefaultColour},
     Row{role::kTenderChargeBox,             K::Shape,       role::kTenderFrame,    -1, 4680, 5520, 1215,  495, "", F::Default, kBlue},
     Row{role::kTenderCharge,                K::ResultLabel, role::kTenderFrame,    -1, 5040, 5640,  120,  240, "", F::Result, kRed},
-    Row{role::kFeeTerms,                    K::Holder,      role::kTenderFrame,    -1,    0,    0,    0,    0, "", F::Default, kDefaultColour},
     Row{role::kTenderBatch,                 K::BatchEntry,  role::kTabs,            0,  240, 6690, 2400,  300, kBatchEntryText, F::Default, kBlue},
     Row{role::kTermsEntry,                  K::TermsEntry,  role::kTabs,            0, 2520, 6690, 1980,  300, kTermsEntryText, F::Default, kBlue},
 
@@ -122,6 +122,12 @@ const ControlRow* RowOf(ControlName name)
         }
     }
     return nullptr;
+}
+
+std::string ButtonCaption(ControlName button)
+{
+    const ControlRow* row = RowOf(button);
+    return row != nullptr ? std::string(Trimmed(row->content)) : std::string();
 }
 
 int PageOf(ControlName name)

@@ -10,6 +10,7 @@
 
 #include <QRgb>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,10 +46,9 @@ enum class ControlKind {
     Shape,  // blue outline box behind a result label
     Button,
     DatePicker,
-    BatchEntry,  // a flat link to the page's batch window, no Tab stop (Ctrl+B)
-    TermsEntry,  // a flat link to the fee terms' dialog, no Tab stop (Ctrl+T)
+    BatchEntry,      // a flat link to the page's batch window, no Tab stop (Ctrl+B)
+    TermsEntry,      // a flat link to the fee terms' dialog, no Tab stop (Ctrl+T)
     TimetableEntry,  // a flat link to the tender's timetable, no Tab stop (Ctrl+D)
-    Holder,      // a line of text the window keeps for its figures, never shown (the fee terms)
 };
 
 enum class FontRole {
@@ -91,6 +91,9 @@ std::span<const ControlRow> ControlRows();
 
 // The row of a control, or nullptr.
 const ControlRow* RowOf(ControlName name);
+
+// The caption a button (or an option) shows, without padding blanks.
+std::string ButtonCaption(ControlName button);
 
 // The tab page a control stands on (through its frames), or -1 for the
 // controls of the window itself.

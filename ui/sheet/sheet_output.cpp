@@ -30,16 +30,6 @@ std::optional<SheetDocument> Prepare(QWidget& parent, const SheetDraft& draft)
 
 }  // namespace
 
-QString ExportSheetText()
-{
-    return QStringLiteral("导出计算书（PDF）…");
-}
-
-QString PrintSheetText()
-{
-    return QStringLiteral("打印计算书…");
-}
-
 QString SheetFolder()
 {
     return SaveFolder();
@@ -78,7 +68,7 @@ void PrintSheet(QWidget& parent, const SheetDraft& draft)
     printer.setDocName(sheet->title);
     QPrintPreviewDialog preview(&printer, &parent);
     preview.setObjectName(QStringLiteral("sheetPrintPreview"));
-    preview.setWindowTitle(PrintSheetText().chopped(1));
+    preview.setWindowTitle(QStringLiteral("打印") + sheet->title);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &parent,
                      [&sheet, &parent](QPrinter* target) {
                          WorkProgress progress(parent, QStringLiteral("正在排版……"));

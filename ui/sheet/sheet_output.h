@@ -25,9 +25,6 @@ struct SheetDraft {
     std::function<SheetDocument(const SheetHeader&)> make;
 };
 
-QString ExportSheetText();  // "导出计算书（PDF）…"
-QString PrintSheetText();   // "打印计算书…"
-
 // Where the save dialog starts: the user's documents folder, or the home
 // folder where there is none.
 QString SheetFolder();

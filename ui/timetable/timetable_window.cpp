@@ -23,7 +23,8 @@
 #include "ui/common/error_report.h"
 #include "ui/common/file_text.h"
 #include "ui/common/qt_text.h"
-#include "ui/sheet/sheet_output.h"
+#include "ui/documents/documents.h"
+#include "ui/documents/timetable_sheet.h"
 #include "ui/timetable/kept_calendar.h"
 #include "ui/widgets/date_picker.h"
 
@@ -130,10 +131,13 @@ TimetableWindow::TimetableWindow(QWidget* parent) : QWidget(parent, Qt::Window)
         buttons->addWidget(push);
     };
     button(QStringLiteral("复制表格（Ctrl+C）"), QKeySequence::Copy, [this] { CopyTable(); });
-    button(QStringLiteral("导出时间安排表（PDF）…"), QKeySequence(Qt::CTRL | Qt::Key_S),
-           [this] { ExportSheet(*this, Draft()); });
-    button(QStringLiteral("打印…"), QKeySequence(Qt::CTRL | Qt::Key_P),
-           [this] { PrintSheet(*this, Draft()); });
+    for (const DocumentOffer& offer : DocumentOffers()) {
+        if (offer.place == DocumentPlace::Timetable) {
+            button(QString::fromUtf8(offer.text), QKeySequence(offer.keys), [this, &offer] {
+                MakeDocument(*this, offer, TimetableSource{m_plan, m_timetable});
+            });
+        }
+    }
     button(QStringLiteral("导入节假日安排…"), QKeySequence(), [this] { Import(); });
     buttons->addStretch(1);
 
@@ -182,7 +186,8 @@ void TimetableWindow::WorkOut()
     m_planned[kDocumentsIssued]->setEnabled(prequalified);
     m_days[kDocumentsIssued]->setEnabled(prequalified && m_planned[kDocumentsIssued]->isChecked());
 
-    m_timetable = WorkOutTimetable(Plan(), m_calendar);
+    m_plan = Plan();
+    m_timetable = WorkOutTimetable(m_plan, m_calendar);
     const std::vector<Cells> cells = TimetableCells(m_timetable);
     m_table->clear();
     m_table->setColumnCount(static_cast<int>(cells.front().size()));
@@ -223,52 +228,7 @@ void TimetableWindow::CopyTable()
 
 SheetDocument TimetableWindow::Sheet(const SheetHeader& header) const
 {
-    const TimetablePlan plan = Plan();
-    SheetDocument sheet;
-    sheet.title = QStringLiteral("招标时间安排表");
-    sheet.landscape = true;
-    sheet.header = header;
-    sheet.made = QDate::currentDate();
-    SheetLines basis;
-    basis.lines.push_back(
-        {{QStringLiteral("招标方式：") + ToQString(ProcedureName(plan.procedure)) +
-          (plan.prequalification ? QStringLiteral("，资格预审") : QStringLiteral("，资格后审"))}});
-    basis.lines.push_back(
-        {{QStringLiteral("两可条文的读法：") + ToQString(ReadingName(plan.reading))}});
-    basis.lines.push_back(
-        {{QStringLiteral("期限计算：起算当日不计入，期满日为法定休假日的顺延至其后"
-                         "第一个工作日（《民法典》第二百零一条至第二百零四条）；"
-                         "工作日只计工作日（含调休上班日）。")}});
-    sheet.sections.push_back({QStringLiteral("一、招标方式与计算方法"), {basis}});
-    SheetTable table;
-    const std::vector<Cells> cells = TimetableCells(m_timetable);
-    for (const std::string& cell : cells.front()) {
-        table.columns << ToQString(cell);
-    }
-    for (std::size_t r = 1; r < cells.size(); ++r) {
-        QStringList row;
-        for (const std::string& cell : cells[r]) {
-            row << ToQString(cell);
-        }
-        table.rows.push_back(row);
-    }
-    table.widths = {6, 15, 9, 6, 32, 16, 16};
-    table.whole = {false, false, true, true, false, false, false};
-    sheet.sections.push_back({QStringLiteral("二、时间安排"), {table}});
-    sheet.sections.push_back(
-        {QStringLiteral("三、节假日安排"), {SheetText{{}, {ToQString(m_timetable.calendar)}}}});
-    sheet.footnote = QStringLiteral(
-        "本表由 Kelvora 按法定最短期限计算，供安排招标工作参考；"
-        "各地另有规定的，从其规定。");
-    return sheet;
-}
-
-SheetDraft TimetableWindow::Draft() const
-{
-    return {{},
-            QStringLiteral("招标时间安排表-") + QDate::currentDate().toString(Qt::ISODate) +
-                QStringLiteral(".pdf"),
-            [this](const SheetHeader& header) { return Sheet(header); }};
+    return TimetableSheetDraft(TimetableSource{m_plan, m_timetable}).make(header);
 }
 
 QString TimetableWindow::ImportCalendar(const QString& path)

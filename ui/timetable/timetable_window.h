@@ -7,7 +7,7 @@
 // the one sheet pipeline. The holiday calendar is the built-in years and the
 // ones the user imported (kept in the settings).
 //
-//   form --Plan()--> TimetablePlan --WorkOutTimetable--> table | copy | 招标时间安排表
+//   form --Plan()--> TimetablePlan --WorkOutTimetable--> table | copy | documents (招标时间安排表)
 //   导入节假日安排… --ReadCalendarFile--> settings + the calendar in use
 
 #include <QDate>
@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "calc/tender_timetable.h"
-#include "ui/sheet/sheet_output.h"
+#include "ui/sheet/sheet_document.h"
 
 class QCheckBox;
 class QComboBox;
@@ -38,7 +38,7 @@ public:
     QString ImportCalendar(const QString& path);
 
     void CopyTable();
-    SheetDraft Draft() const;
+    // The sheet under `header`, as 导出 and 打印 make it.
     SheetDocument Sheet(const SheetHeader& header) const;
 
     // The form's boxes, for the keyboard and the tests.
@@ -52,6 +52,7 @@ private:
     void Import();
 
     HolidayCalendar m_calendar;
+    TimetablePlan m_plan;
     Timetable m_timetable;
     QComboBox* m_procedure = nullptr;
     QCheckBox* m_prequalification = nullptr;

@@ -93,6 +93,9 @@ const CoefficientRow* CoefficientList::ChosenRow(const QLineEdit* box)
 void CoefficientList::Choose(const CoefficientRow& row)
 {
     m_chosen = &row;
+    if (m_onChosen) {
+        m_onChosen(row);
+    }
     m_box->setFocus(Qt::PopupFocusReason);
     if (row.value.empty()) {
         // the agreed value is the user's to type

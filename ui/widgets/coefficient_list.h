@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <span>
 
 #include "calc/coefficient_tables.h"
@@ -29,6 +30,12 @@ public:
     // value (for the row left to agreement: any value typed after it), or nullptr.
     static const CoefficientRow* ChosenRow(const QLineEdit* box);
 
+    // `chosen` hears of every row chosen from the list.
+    void OnChosen(std::function<void(const CoefficientRow&)> chosen)
+    {
+        m_onChosen = std::move(chosen);
+    }
+
     // Opens the list below the box.
     void Open();
     // The list's menu, made when first needed.
@@ -46,6 +53,7 @@ private:
     QAction* m_button;
     QMenu* m_menu = nullptr;
     const CoefficientRow* m_chosen = nullptr;
+    std::function<void(const CoefficientRow&)> m_onChosen;
 };
 
 }  // namespace kelvora::ui

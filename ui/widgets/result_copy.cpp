@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QMenu>
 
-#include "calc/yuan_amount.h"
 #include "ui/common/qt_text.h"
 
 namespace kelvora::ui {
@@ -25,9 +24,9 @@ void CopyText(const QString& text)
 
 // The two yuan actions of a money result, enabled when its amount can be
 // written in yuan.
-void AddYuanActions(QMenu& menu, const QString& amount, const QString& stale)
+void AddYuanActions(QMenu& menu, const QLabel* label, const std::optional<Money>& yuan,
+                    const QString& stale)
 {
-    const YuanResult yuan = YuanFromCaption(amount.toStdString());
     QAction* figures = menu.addAction(ResultCopy::CopyFiguresText());
     QAction* capitals = menu.addAction(ResultCopy::CopyCapitalsText());
     if (!stale.isEmpty()) {
@@ -37,18 +36,18 @@ void AddYuanActions(QMenu& menu, const QString& amount, const QString& stale)
         }
         return;
     }
-    if (!yuan.amount) {
+    if (!yuan) {
         figures->setEnabled(false);
         capitals->setEnabled(false);
-        if (yuan.error == YuanError::TooLarge) {
+        if (!label->text().isEmpty()) {
             const QString why = QStringLiteral("金额过大（一亿亿元及以上），无法写成大写金额");
             figures->setToolTip(why);
             capitals->setToolTip(why);
         }
         return;
     }
-    const QString figuresText = ToQString(YuanFigures(*yuan.amount));
-    const QString capitalsText = ToQString(YuanCapitals(*yuan.amount));
+    const QString figuresText = ToQString(yuan->Figures());
+    const QString capitalsText = ToQString(yuan->Capitals());
     QObject::connect(figures, &QAction::triggered, &menu, [figuresText] { CopyText(figuresText); });
     QObject::connect(capitals, &QAction::triggered, &menu,
                      [capitalsText] { CopyText(capitalsText); });
@@ -87,7 +86,7 @@ ResultCopy::ResultCopy(QLabel* label, std::function<bool()> mayCopy)
 }
 
 void ResultCopy::FillMenu(QMenu& menu, QLabel* label, bool money, const QString& working,
-                          const QString& amount, const QString& stale)
+                          const std::optional<Money>& yuan, const QString& stale)
 {
     menu.setToolTipsVisible(true);
     QAction* figure = menu.addAction(CopyCaptionText());
@@ -99,7 +98,7 @@ void ResultCopy::FillMenu(QMenu& menu, QLabel* label, bool money, const QString&
     connect(figure, &QAction::triggered, label, [label] { CopyFigure(label); });
     connect(copyWorking, &QAction::triggered, label, [working] { CopyText(working); });
     if (money) {
-        AddYuanActions(menu, amount, stale);
+        AddYuanActions(menu, label, yuan, stale);
     }
 }
 

@@ -7,6 +7,9 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
+
+#include "calc/money.h"
 
 class QLabel;
 class QMenu;
@@ -25,10 +28,11 @@ public:
     static QString CopyCapitalsText();  // "复制大写金额"
 
     // The copy actions of the label's context menu, as it would open now; a
-    // money result's yuan come from `amount`. A grey figure (`stale` says why)
-    // is not copied: only its working is.
+    // money result's yuan are `yuan` (none where no figure is written, or where
+    // it is too large to be written in 元). A grey figure (`stale` says why) is
+    // not copied: only its working is.
     static void FillMenu(QMenu& menu, QLabel* label, bool money, const QString& working,
-                         const QString& amount, const QString& stale = {});
+                         const std::optional<Money>& yuan, const QString& stale = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -10,7 +10,6 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "calc/yuan_amount.h"
 #include "ui/common/qt_text.h"
 #include "ui/layout/control_table.h"
 #include "ui/widgets/drawn_icon.h"
@@ -56,16 +55,21 @@ ResultView::ResultView(QLabel* label, QFrame* box, bool money)
     }
 }
 
-void ResultView::Write(const Result& result)
+void ResultView::Write(const StepOutcome& outcome)
 {
-    m_shown = result;
-    m_working = ToQString(ShownWorking(result));
+    m_shown = outcome;
+    m_working = ToQString(ShownWorking(outcome));
     m_stale = false;
-    m_label->setText(ToQString(result.caption));
+    m_label->setText(ToQString(outcome.caption));
     FitToText(m_label);
     // The selectable text is laid out now rather than in the next paint, whose
     // own layout would ask for a second frame.
     m_label->heightForWidth(m_label->width());
+    QStringList marks;
+    for (const std::string& note : outcome.notes) {
+        marks << ToQString(note);
+    }
+    SetMarks(marks);
     ShowState();
 }
 
@@ -158,7 +162,7 @@ void ResultView::ShowMenu(const QPoint& globalPos)
     if (!notes.isEmpty()) {
         menu.addSeparator();
     }
-    ResultCopy::FillMenu(menu, m_label, m_money, m_working, ToQString(m_shown.amount),
+    ResultCopy::FillMenu(menu, m_label, m_money, m_working, m_shown.money,
                          m_stale ? m_staleLine : QString());
     AddMenuExtras(menu);
     menu.exec(globalPos);

@@ -6,8 +6,8 @@
 // and the whole box answering hover, right-click and double-click as the
 // label does. A double-click selects the whole figure.
 //
-//   WidgetControls::WriteResult --Write--> caption, working (+ yuan), red
-//   StaleTracker --SetStale--> grey + "输入已更改，请点击“…”重新计算"
+//   the page's model wrote an outcome --Write--> caption, working (+ yuan), red
+//   the model's states --SetStale--> grey + "输入已更改，请点击“…”重新计算"
 //
 // A write and the colour the tracker then gives it happen in one event, so
 // the caption, its colour and the box's width change in one frame.
@@ -18,7 +18,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "calc/controls.h"
+#include "calc/step_outcome.h"
 
 class QFrame;
 class QLabel;
@@ -33,9 +33,9 @@ public:
     // The view of a result label, or nullptr for any other widget.
     static ResultView* Of(const QWidget* label);
 
-    // Shows the result: its caption, and its working (with the yuan lines of
-    // an amount) in the tooltip.
-    void Write(const Result& result);
+    // Shows the outcome: its caption, its working (with the yuan lines of an
+    // amount) in the tooltip, and its notes as its marks.
+    void Write(const StepOutcome& outcome);
     // Greys the result with `line` first in its tooltip, or makes it current again.
     void SetStale(bool stale, const QString& line);
 
@@ -49,8 +49,8 @@ public:
 
     // The working as the tooltip shows it, with the yuan lines of an amount.
     const QString& Working() const { return m_working; }
-    // What was written last: caption, working and amount apart.
-    const Result& Shown() const { return m_shown; }
+    // What was written last.
+    const StepOutcome& Shown() const { return m_shown; }
     bool IsStale() const { return m_stale; }
     // Why a grey figure is not to be copied, or empty.
     const QString& StaleLine() const { return m_staleLine; }
@@ -85,7 +85,7 @@ private:
     QPointer<QWidget> m_box;  // a QWidget: it is compared while being destroyed
     int m_boxWidth;           // as the table gives it; the box never gets narrower
     bool m_money;
-    Result m_shown;
+    StepOutcome m_shown;
     QString m_working;
     QString m_staleLine;
     QStringList m_marks;

@@ -128,12 +128,6 @@ QWidget* Make(const ControlRow& row, QWidget* parent)
             entry->setCursor(Qt::PointingHandCursor);
             return entry;
         }
-        case ControlKind::Holder: {
-            auto* holder = new QLineEdit(parent);
-            holder->setVisible(false);
-            holder->setFocusPolicy(Qt::NoFocus);
-            return holder;
-        }
     }
     return new QWidget(parent);
 }

@@ -17,11 +17,17 @@
 #include "ui/binding/event_wiring.h"
 #include "ui/binding/input_notes.h"
 #include "ui/binding/keyboard.h"
+#include "ui/binding/page_binding.h"
 #include "ui/binding/sheet_offers.h"
-#include "ui/binding/stale_tracker.h"
 #include "ui/binding/terms_binding.h"
 #include "ui/binding/timetable_entry.h"
 #include "ui/common/qt_text.h"
+#include "ui/documents/page_sheet.h"
+#include "ui/sheet/sheet_output.h"
+#include "ui/sheet/sheet_render.h"
+
+#include <QPagedPaintDevice>
+#include "ui/common/internal_error.h"
 #include "ui/widgets/coefficient_list.h"
 #include "ui/widgets/result_view.h"
 #include "ui/window/app_icon.h"
@@ -84,6 +90,9 @@ MainWindow::MainWindow(QWidget* parent)
     setFont(m_fonts[FontRole::Default]);
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
 
+    for (const Calculator* calculator : Calculators()) {
+        m_models.push_back(std::make_unique<CalculatorModel>(*calculator));
+    }
     m_built.assign(TabCaptions().size(), false);
     for (const ControlRow& row : ControlRows()) {
         if (PageOf(row.name) < 0) {
@@ -94,14 +103,11 @@ MainWindow::MainWindow(QWidget* parent)
     tabs->setCurrentIndex(kInitialTab);
 
     InstallChineseQtTexts();
-    m_stale = new StaleTracker(m_find, this);
-    m_controls = std::make_unique<WidgetControls>(
-        m_find, [this](ControlName result) { m_stale->Written(result); });
-    WireEvents(-1, m_find, *m_controls, this);
+    WireGuideLinks(-1, m_find, this);
     SetUpKeyboard(this, m_find);
-    SetUpSheetExport(*this);
-    SetUpBatch(*this);
-    SetUpTerms(*this, m_find);
+    SetUpDocumentKeys(*this, [this] { return CurrentSource(); });
+    SetUpBatch(*this, m_settings);
+    SetUpTerms(*this, m_settings);
     SetUpTimetable(*this);
     BuildPage(kInitialTab);
     if (QWidget* first = FirstInputOf(m_find, kInitialTab)) {
@@ -110,7 +116,32 @@ MainWindow::MainWindow(QWidget* parent)
     CentreOnScreen();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The widgets go before the models they are bound to.
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+CalculatorModel& MainWindow::model(const Calculator& calculator)
+{
+    for (const auto& model : m_models) {
+        if (&model->calculator() == &calculator) {
+            return *model;
+        }
+    }
+    throw InternalError();  // every calculator of the table has its model
+}
+
+std::optional<DocumentSource> MainWindow::CurrentSource()
+{
+    const auto* tabs = Lookup<QTabWidget>(m_find, role::kTabs);
+    for (const Calculator* calculator : Calculators()) {
+        if (tabs != nullptr && PageOf(calculator->frame) == tabs->currentIndex()) {
+            return PageSource{model(*calculator), m_settings};
+        }
+    }
+    return std::nullopt;
+}
 
 QWidget* MainWindow::control(ControlName name)
 {
@@ -172,6 +203,7 @@ void MainWindow::BuildPage(int page)
 
 void MainWindow::AttachPage(int page)
 {
+    AttachInputAids(m_find, page);
     for (const Calculator* calculator : Calculators()) {
         if (PageOf(calculator->frame) != page) {
             continue;
@@ -181,17 +213,25 @@ void MainWindow::AttachPage(int page)
                 ResultView::Attach(label, Lookup<QFrame>(m_find, step.resultBox), IsMoney(step));
             }
         }
+        CalculatorModel& pageModel = model(*calculator);
+        const bool followsTerms =
+            std::any_of(calculator->steps.begin(), calculator->steps.end(),
+                        [](const CalculatorStep& step) { return step.followsTerms; });
+        if (followsTerms) {
+            SayUnreadSettings(*this, m_settings);
+            pageModel.SetTerms(m_settings.terms());
+            m_settings.Listen(this, [this, &pageModel] { pageModel.SetTerms(m_settings.terms()); });
+        }
         AttachInputNotes(*calculator, m_find);
         NameForScreenReaders(*calculator, m_find);
-        m_stale->Track(*calculator);
+        BindPage(pageModel, m_find, this);
         SetUpEnterKeys(*calculator, m_find);
-        OfferSheetOnPage(*this, *calculator, m_find);
-        OfferBatchOnPage(*this, *calculator, m_find);
+        OfferDocumentsOnPage(*this, *calculator, m_find, [this] { return CurrentSource(); });
+        OfferBatchOnPage(*this, *calculator, m_find, m_settings);
     }
-    AttachInputAids(m_find, page);
-    OfferTermsOnPage(*this, m_find, page);
+    OfferTermsOnPage(*this, m_find, page, m_settings);
     OfferTimetableOnPage(*this, m_find, page);
-    WireEvents(page, m_find, *m_controls, this);
+    WireGuideLinks(page, m_find, this);
     SetFocusOrder();
 }
 
@@ -232,6 +272,43 @@ void MainWindow::CentreOnScreen()
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+QString WriteCalculationSheet(MainWindow& window, const QString& pdfPath, const SheetHeader& header)
+{
+    const auto source = window.CurrentSource();
+    if (!source) {
+        return QStringLiteral("这一页没有计算书");
+    }
+    const SheetDraft draft = PageSheetDraft(*source);
+    return draft.problem.isEmpty() ? WriteSheet(draft.make(header), pdfPath) : draft.problem;
+}
+
+QString PrintCalculationSheet(MainWindow& window, QPagedPaintDevice& device,
+                              const SheetHeader& header)
+{
+    const auto source = window.CurrentSource();
+    if (!source) {
+        return QStringLiteral("这一页没有计算书");
+    }
+    const SheetDraft draft = PageSheetDraft(*source);
+    if (!draft.problem.isEmpty()) {
+        return draft.problem;
+    }
+    const SheetDocument sheet = draft.make(header);
+    device.setPageLayout(SheetPageLayout(sheet));
+    PaintSheet(sheet, device);
+    return {};
+}
+
+bool HasCalculationSheet(MainWindow& window)
+{
+    return window.CurrentSource().has_value();
+}
+
+BatchWindow* OpenBatch(MainWindow& window, const Calculator& calculator)
+{
+    return OpenBatch(static_cast<QWidget&>(window), calculator, window.settings());
 }
 
 }  // namespace kelvora::ui

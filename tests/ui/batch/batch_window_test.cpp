@@ -21,7 +21,7 @@
 #include "ui/batch/batch_model.h"
 #include "ui/batch/batch_window.h"
 #include "ui/batch/table_files.h"
-#include "ui/binding/calculation_sheet.h"
+#include "ui/documents/documents.h"
 #include "ui/layout/control_table.h"
 #include "ui/pdf_text.h"
 #include "ui/window_driver.h"

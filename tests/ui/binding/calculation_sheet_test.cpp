@@ -1,7 +1,7 @@
 // The calculation sheets written from the real window, read back with
 // pdftotext (poppler-utils).
 
-#include "ui/binding/calculation_sheet.h"
+#include "ui/documents/documents.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "ui/binding/calculation_sheet.h"
 #include "ui/pdf_text.h"
 #include "ui/sheet/sheet_header_dialog.h"
 #include "ui/sheet/sheet_output.h"

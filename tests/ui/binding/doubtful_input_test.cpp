@@ -11,7 +11,7 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 
-#include "ui/binding/calculation_sheet.h"
+#include "ui/documents/documents.h"
 #include "ui/widgets/note_mark.h"
 #include "ui/widgets/result_view.h"
 #include "ui/window_driver.h"

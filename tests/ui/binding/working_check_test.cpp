@@ -10,9 +10,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "calc/fake_controls.h"
 #include "calc/supervision_fee.h"
 #include "calc/tender_fee.h"
+#include "calc/test_page.h"
 #include "ui/window_driver.h"
 
 namespace kelvora::testing {
@@ -70,18 +70,11 @@ print("checked %d lines, %d do not follow" % (checked, failures))
 sys.exit(1 if failures or checked == 0 else 0)
 )py";
 
-std::string Working(void (*click)(Controls&), ControlName result,
-                    std::initializer_list<std::pair<ControlName, const char*>> texts,
-                    bool ticked = false)
+// The working of the step shown in `result` (the yuan are checked elsewhere).
+std::string Working(const Calculator& calculator, ControlName result, Texts texts,
+                    Texts captions = {})
 {
-    FakeControls controls;
-    for (const auto& [control, text] : texts) {
-        controls.SetText(control, text);
-    }
-    controls.SetChecked(role::kDocumentService, ticked);
-    click(controls);
-    std::string working = controls.Working(result);
-    return working.substr(0, working.find("\n小写"));  // the yuan are checked elsewhere
+    return WorkingText(*WorkStep(calculator, result, texts, captions));
 }
 
 class WorkingSystemTest : public WindowTest {};
@@ -95,29 +88,32 @@ TEST_F(WorkingSystemTest, EveryLineRecomputesFromWhatItShows)
              {"50", "105", "3456.78", "6000", "12345.6789", "99999.99", "123456.7", "1000000",
               "2000000.01", "12345678.9", "0.123456789012345"}) {
             for (const bool ticked : {false, true}) {
-                workings +=
-                    Working(&Command1Click, role::kTenderFee,
-                            {{role::kTenderType, type}, {role::kTenderAmount, amount}}, ticked) +
-                    "\n\n";
+                TestPage page(TenderFeeCalculator());
+                page.SetText(role::kTenderType, type);
+                page.SetText(role::kTenderAmount, amount);
+                page.SetTicked(role::kDocumentService, ticked);
+                Command1Click(page);
+                workings += WorkingText(*page.Shown(role::kTenderFee)) + "\n\n";
             }
         }
     }
     for (const char* basis : {"0", "250", "600", "1234.5", "3333.33", "6000", "15000", "35000",
                               "123456", "654321.987", "999999", "1500000.5"}) {
-        workings += Working(&Command10Click, role::kBasePrice, {{role::kFeeBasis, basis}}) + "\n\n";
+        workings +=
+            Working(SupervisionFeeCalculator(), role::kBasePrice, {{role::kFeeBasis, basis}}) +
+            "\n\n";
     }
     for (const char* base : {"16.5", "140.866666666667", "629.5"}) {
         for (const char* discipline : {"1", "0.9", "1.15"}) {
-            workings += Working(&Command2Click, role::kBenchmark,
-                                {{role::kBasePrice, base},
-                                 {role::kDiscipline, discipline},
-                                 {role::kComplexityCoefficient, "1.15"},
-                                 {role::kElevation, "1.1"}}) +
-                        "\n\n";
+            workings +=
+                Working(SupervisionFeeCalculator(), role::kBenchmark,
+                        {{role::kDiscipline, discipline}, {role::kElevation, "1.1"}},
+                        {{role::kBasePrice, base}, {role::kComplexityCoefficient, "1.15"}}) +
+                "\n\n";
         }
         for (const char* range : {"-20", "-7.5", "3.3333", "15"}) {
-            workings += Working(&Command3Click, role::kChargedFee,
-                                {{role::kBenchmark, base}, {role::kRange, range}}) +
+            workings += Working(SupervisionFeeCalculator(), role::kChargedFee,
+                                {{role::kRange, range}}, {{role::kBenchmark, base}}) +
                         "\n\n";
         }
     }

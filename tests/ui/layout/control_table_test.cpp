@@ -87,8 +87,8 @@ TEST(ControlTable, FocusBuddyAndWiringTablesNameControlsOfTheRightKind)
                 EXPECT_EQ(PageOf(button), page) << button;
             }
             for (const CalculatorInput& input : step.inputs) {
-                const K expected[] = {K::TextBox,    K::TextBox,  K::TextBox,     K::ComboBox,
-                                      K::DatePicker, K::CheckBox, K::ResultLabel, K::Holder};
+                const K expected[] = {K::TextBox,    K::TextBox,  K::TextBox,    K::ComboBox,
+                                      K::DatePicker, K::CheckBox, K::ResultLabel};
                 EXPECT_EQ(kindOf(input.control), expected[static_cast<int>(input.kind)])
                     << input.control;
                 EXPECT_EQ(PageOf(input.control), page) << input.control;

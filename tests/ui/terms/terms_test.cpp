@@ -121,7 +121,7 @@ public:
                 dialog->reject();
             }
         });
-        ui::EditTerms(window(), [this](ControlName name) { return window().control(name); });
+        ui::EditTerms(window(), window().settings());
         return refused;
     }
 };

@@ -1,0 +1,94 @@
+#include "calc/money.h"
+
+#include <cmath>
+
+#include "calc/number_text.h"
+
+namespace kelvora {
+
+std::optional<Money> Money::FromFen(std::int64_t fen)
+{
+    if (fen > kMaxFen || fen < -kMaxFen) {
+        return std::nullopt;
+    }
+    return Money(fen);
+}
+
+std::optional<Money> Money::FromYuan(const YuanAmount& yuan)
+{
+    if (yuan.whole.size() > kMaxYuanDigits) {
+        return std::nullopt;
+    }
+    return Money(FenOf(yuan));
+}
+
+YuanAmount Money::Yuan() const
+{
+    return YuanFromFen(m_fen);
+}
+
+std::string Money::Figures() const
+{
+    return YuanFigures(Yuan());
+}
+
+std::string Money::Capitals() const
+{
+    return YuanCapitals(Yuan());
+}
+
+std::string Money::YuanText() const
+{
+    return YuanDecimal(Yuan());
+}
+
+std::string Money::WanText() const
+{
+    // 1 万元 is 1,000,000 分: the point stands six places from the right.
+    const std::uint64_t magnitude =
+        m_fen < 0 ? 0 - static_cast<std::uint64_t>(m_fen) : static_cast<std::uint64_t>(m_fen);
+    std::string digits = std::to_string(magnitude);
+    digits.insert(0, std::string(digits.size() < 7 ? 7 - digits.size() : 0, '0'));
+    std::string text = digits.substr(0, digits.size() - 6);
+    std::string decimals = digits.substr(digits.size() - 6);
+    while (!decimals.empty() && decimals.back() == '0') {
+        decimals.pop_back();
+    }
+    if (!decimals.empty()) {
+        text += "." + decimals;
+    }
+    return (m_fen < 0 ? "-" : "") + text;
+}
+
+double Money::Wan() const
+{
+    return ReadNumber(WanText());
+}
+
+std::optional<Money> MoneyFromWan(std::string_view text)
+{
+    const YuanResult yuan = YuanFromCaption(text);
+    return yuan.amount ? Money::FromYuan(*yuan.amount) : std::nullopt;
+}
+
+std::optional<Money> MoneyFromYuan(std::string_view text)
+{
+    const YuanResult yuan = YuanFromYuan(text);
+    return yuan.amount ? Money::FromYuan(*yuan.amount) : std::nullopt;
+}
+
+std::optional<Money> Sum(Money a, Money b)
+{
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a.fen(), b.fen(), &sum)) {
+        return std::nullopt;
+    }
+    return Money::FromFen(sum);
+}
+
+std::string YuanLines(Money money)
+{
+    return "小写：" + money.Figures() + "\n大写：" + money.Capitals();
+}
+
+}  // namespace kelvora
