@@ -112,10 +112,8 @@ void BM_Export(benchmark::State& state, const std::string& calculator, bool xlsx
     QTemporaryDir folder;
     const QString path = folder.filePath(xlsx ? "lots.xlsx" : "lots.csv");
     for (auto _ : state) {
-        const std::vector<kelvora::Cells> table = kelvora::TableOf(columns, rows);
-        const auto formats = kelvora::ui::FormatsOf(columns);
-        const QString problem = xlsx ? kelvora::ui::WriteXlsx(path, table, formats, columns.money)
-                                     : kelvora::ui::WriteCsv(path, table, formats);
+        const QString problem = xlsx ? kelvora::ui::WriteXlsx(path, columns, rows)
+                                     : kelvora::ui::WriteCsv(path, columns, rows);
         if (!problem.isEmpty()) {
             state.SkipWithError(problem.toStdString().c_str());
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 
 #include "calc/calculators.h"
 #include "calc/float_error.h"
@@ -362,6 +363,7 @@ BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& row
         }
     }
     if (sum) {
+        total.money = sum;
         total.figures = sum->Figures();
         total.capitals = sum->Capitals();
     }
@@ -431,23 +433,123 @@ std::vector<Cells> TableOf(const BatchColumns& columns, const std::vector<BatchR
     return table;
 }
 
-std::string CalculateRows(std::string_view calculator, std::string_view rows)
+namespace {
+
+// The number a text given by the user is, where the whole of it is one.
+std::optional<double> GivenNumber(std::string_view cell)
 {
-    const Calculator* found = CalculatorById(calculator);
-    if (found == nullptr) {
+    const std::string_view text = Trimmed(cell);
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    try {
+        const LeadingNumber number = ReadLeadingNumber(text);
+        if (number.length != text.size() || !std::isfinite(number.value)) {
+            return std::nullopt;
+        }
+        return number.value;
+    } catch (const FloatingPointError&) {
+        return std::nullopt;  // past the double range: kept as its text
+    }
+}
+
+CellValue Words(std::string text)
+{
+    return {text.empty() ? CellValue::Kind::Empty : CellValue::Kind::Words, std::move(text)};
+}
+
+CellValue YuanValue(const std::optional<Money>& money)
+{
+    if (!money) {
         return {};
     }
-    std::vector<Cells> cells = ParseTable(rows);
-    BatchColumns columns = ColumnsOf(*found);
+    return {CellValue::Kind::Yuan, money->Figures(), static_cast<double>(money->fen()) / 100};
+}
+
+}  // namespace
+
+bool ShowsTwoDecimals(const BatchColumn& column)
+{
+    return column.source == ColumnSource::Result && column.step->format == &FormatTwoDecimals;
+}
+
+CellValue ValueOf(const BatchColumn& column, const BatchRow& row)
+{
+    switch (column.source) {
+        case ColumnSource::Lot:
+        case ColumnSource::Kept:
+        case ColumnSource::Input: {
+            std::string text = CellText(column, row);
+            if (text.empty()) {
+                return {};
+            }
+            if (column.source == ColumnSource::Input && IsNumeric(column.type)) {
+                if (const auto number = GivenNumber(text)) {
+                    return {CellValue::Kind::Number, std::move(text), *number};
+                }
+            }
+            return {CellValue::Kind::Given, std::move(text)};
+        }
+        case ColumnSource::Result: {
+            if (column.index >= row.worked) {
+                return {};
+            }
+            // the figure as its caption shows it, so that a spreadsheet shows the same
+            std::string text = column.step->format(row.figures[column.index]);
+            const double shown = ReadNumber(text);
+            return {CellValue::Kind::Number, std::move(text), shown};
+        }
+        case ColumnSource::Figures:
+            return YuanValue(row.money);
+        case ColumnSource::Capitals:
+        case ColumnSource::Notes:
+            return Words(CellText(column, row));
+    }
+    return {};
+}
+
+CellValue TotalValueOf(const BatchColumn& column, const BatchTotal& total)
+{
+    switch (column.source) {
+        case ColumnSource::Result: {
+            std::string text = TotalText(column, total);
+            if (text.empty()) {
+                return {};
+            }
+            const double sum = ReadNumber(text);
+            return {CellValue::Kind::Number, std::move(text), sum};
+        }
+        case ColumnSource::Figures:
+            return YuanValue(total.money);
+        default:
+            return Words(TotalText(column, total));
+    }
+}
+
+Lots LotsOf(const Calculator& calculator, std::string_view text, const FeeTerms& terms)
+{
+    std::vector<Cells> cells = ParseTable(text);
+    BatchColumns columns = ColumnsOf(calculator, terms);
     if (!cells.empty()) {
-        if (HeaderReading header = ReadHeader(*found, cells.front()); header.header) {
+        if (HeaderReading header = ReadHeader(calculator, cells.front(), terms); header.header) {
             if (header.columns) {
                 columns = std::move(*header.columns);
             }
             cells.erase(cells.begin());
         }
     }
-    return FormatTable(TableOf(columns, CalculateRows(columns, std::move(cells))));
+    std::vector<BatchRow> rows = CalculateRows(columns, std::move(cells));
+    return {std::move(columns), std::move(rows)};
+}
+
+std::string CalculateRows(std::string_view calculator, std::string_view rows)
+{
+    const Calculator* found = CalculatorById(calculator);
+    if (found == nullptr) {
+        return {};
+    }
+    const Lots lots = LotsOf(*found, rows);
+    return FormatTable(TableOf(lots.columns, lots.rows));
 }
 
 }  // namespace kelvora

@@ -87,7 +87,8 @@ std::optional<Correction> CellCorrection(const BatchColumn& column, const BatchR
 
 struct BatchTotal {
     Cells sums;                         // per result column; empty for non-money columns
-    std::string figures, capitals;      // the exact sum of the counted lots' 小写
+    std::optional<Money> money;         // the exact sum of the counted lots' 小写
+    std::string figures, capitals;      // its 小写 and 大写
     std::vector<std::size_t> doubtful;  // the rows left out as doubtful, from 0
     std::size_t failed = 0;             // rows without a figure
     std::size_t counted = 0;
@@ -107,8 +108,40 @@ std::string TotalText(const BatchColumn& column, const BatchTotal& total);
 // The whole table as cells: the header, each row, and 合计 for money.
 std::vector<Cells> TableOf(const BatchColumns& columns, const std::vector<BatchRow>& rows);
 
-// Everything at once: `calculator` is "tender", "supervision" or "period".
-// An unknown calculator gives an empty text.
+// What a cell holds, as a spreadsheet file stores it.
+struct CellValue {
+    enum class Kind : std::uint8_t {
+        Empty,
+        Words,   // words the program wrote (大写, 说明, 合计)
+        Given,   // words the user gave: kept as text, never a formula
+        Number,  // a figure: `number`, shown as `text`
+        Yuan,    // an amount of 元: `number`, shown as `text` ("¥1,234.50")
+    };
+    Kind kind = Kind::Empty;
+    std::string text;
+    double number = 0;
+};
+
+// A row's cell, and the 合计 row's cell, by what they hold: a figure the
+// program worked out as the number its caption shows, 小写 from its 分, an
+// amount the user gave as a number where its whole text is one.
+CellValue ValueOf(const BatchColumn& column, const BatchRow& row);
+CellValue TotalValueOf(const BatchColumn& column, const BatchTotal& total);
+
+// Whether a result column's figures all show two decimals (the fee's).
+bool ShowsTwoDecimals(const BatchColumn& column);
+
+// The lots of a spreadsheet's text and their columns, worked out: a header
+// row first (one that names columns) lays the columns out; without one they
+// are the calculator's own.
+struct Lots {
+    BatchColumns columns;
+    std::vector<BatchRow> rows;
+};
+Lots LotsOf(const Calculator& calculator, std::string_view text, const FeeTerms& terms = {});
+
+// Everything at once, text to text: `calculator` is "tender", "supervision"
+// or "period". An unknown calculator gives an empty text.
 std::string CalculateRows(std::string_view calculator, std::string_view rows);
 
 }  // namespace kelvora

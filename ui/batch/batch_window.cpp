@@ -352,23 +352,21 @@ void BatchWindow::CellMenu(const QPoint& at)
 bool BatchWindow::SaveTable(bool excel)
 {
     const BatchColumns& columns = m_model->columns();
-    const std::vector<CellFormat> formats = FormatsOf(columns);
-    const std::vector<Cells> table = m_model->Table();
+    const std::vector<BatchRow>& rows = m_model->rows();
+    const QDate today = QDate::currentDate();
     const SaveRequest request =
-        excel
-            ? SaveRequest{QStringLiteral("导出 Excel"),
-                          BatchFileName(m_calculator, QStringLiteral("xlsx"), QDate::currentDate()),
-                          QStringLiteral("Excel 工作簿 (*.xlsx)"), QStringLiteral("xlsx")}
-            : SaveRequest{QStringLiteral("导出 CSV"),
-                          BatchFileName(m_calculator, QStringLiteral("csv"), QDate::currentDate()),
-                          QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv")};
+        excel ? SaveRequest{QStringLiteral("导出 Excel"),
+                            BatchFileName(m_calculator, QStringLiteral("xlsx"), today),
+                            QStringLiteral("Excel 工作簿 (*.xlsx)"), QStringLiteral("xlsx")}
+              : SaveRequest{QStringLiteral("导出 CSV"),
+                            BatchFileName(m_calculator, QStringLiteral("csv"), today),
+                            QStringLiteral("CSV 文件 (*.csv)"), QStringLiteral("csv")};
     const bool saved = SaveThroughDialog(*this, request, [&](const QString& path) {
         WorkProgress progress(*this, QStringLiteral("正在导出……"));
         const Progress going = [&](std::size_t done, std::size_t total) {
             return progress.Going(done, total);
         };
-        return excel ? WriteXlsx(path, table, formats, columns.money, going)
-                     : WriteCsv(path, table, formats, going);
+        return excel ? WriteXlsx(path, columns, rows, going) : WriteCsv(path, columns, rows, going);
     });
     if (saved) {
         m_model->MarkExported();

@@ -5,11 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 
-#include "calc/float_error.h"
-#include "calc/number_text.h"
 #include "ui/common/file_write.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/save_flow.h"
@@ -42,76 +38,47 @@ std::size_t Characters(const std::string& text)
     }));
 }
 
-// Whether every figure of a column shows exactly two decimals.
-bool TwoDecimals(const std::vector<Cells>& table, std::size_t column)
-{
-    bool any = false;
-    for (std::size_t r = 1; r < table.size(); ++r) {
-        const std::string& cell = column < table[r].size() ? table[r][column] : std::string();
-        if (cell.empty()) {
-            continue;
+// The rows of the file as cells: the lots, then the 合计 where there is one.
+class FileRows {
+public:
+    FileRows(const BatchColumns& columns, const std::vector<BatchRow>& rows)
+        : m_columns(columns), m_rows(rows)
+    {
+        if (columns.money) {
+            m_total = TotalOf(columns, rows);
         }
-        const auto point = cell.find('.');
-        if (point == std::string::npos || cell.size() - point != 3) {
-            return false;
-        }
-        any = true;
     }
-    return any;
-}
+    // Rows below the header.
+    std::size_t size() const { return m_rows.size() + (m_total ? 1 : 0); }
+    bool IsTotal(std::size_t r) const { return r == m_rows.size(); }
+    CellValue Cell(std::size_t r, std::size_t c) const
+    {
+        const BatchColumn& column = m_columns.list[c];
+        return IsTotal(r) ? TotalValueOf(column, *m_total) : ValueOf(column, m_rows[r]);
+    }
 
-// The number a cell is, where the whole of its text is one; "¥1,234.50" for yuan.
-std::optional<double> NumberOf(const std::string& cell, CellFormat format)
-{
-    std::string text(Trimmed(cell));
-    if (format == CellFormat::Yuan) {
-        text.erase(std::remove(text.begin(), text.end(), ','), text.end());
-        const auto sign = text.find("¥");
-        if (sign == std::string::npos) {
-            return std::nullopt;
-        }
-        text.erase(sign, std::string_view("¥").size());
-    }
-    if (text.empty()) {
-        return std::nullopt;
-    }
-    try {
-        const LeadingNumber number = ReadLeadingNumber(text);
-        if (number.length != text.size() || !std::isfinite(number.value)) {
-            return std::nullopt;
-        }
-        return number.value;
-    } catch (const FloatingPointError&) {
-        return std::nullopt;  // past the double range: kept as its text
-    }
-}
+private:
+    const BatchColumns& m_columns;
+    const std::vector<BatchRow>& m_rows;
+    std::optional<BatchTotal> m_total;
+};
 
-// Why the table cannot be an .xlsx, naming the first cell that stops it.
-QString Unwritable(const std::vector<Cells>& table)
+// Why a cell cannot be in an .xlsx, naming it, or empty.
+QString Unwritable(const BatchColumns& columns, std::size_t row, std::size_t column,
+                   const std::string& text)
 {
-    if (table.size() > kSheetRows) {
-        return QStringLiteral("表格有 %1 行，超过 Excel 工作表的上限 %2 行")
-            .arg(table.size())
-            .arg(kSheetRows);
+    const bool nul = text.find('\0') != std::string::npos;
+    const bool tooLong = text.size() > kCellCharacters && Characters(text) > kCellCharacters;
+    if (!nul && !tooLong) {
+        return {};
     }
-    for (std::size_t r = 1; r < table.size(); ++r) {
-        for (std::size_t c = 0; c < table[r].size(); ++c) {
-            const std::string& cell = table[r][c];
-            const QString where =
-                QStringLiteral("第 %1 行“%2”列的单元格")
-                    .arg(r)
-                    .arg(c < table[0].size() ? ToQString(table[0][c]) : QString());
-            if (cell.find('\0') != std::string::npos) {
-                return where + QStringLiteral("含有空字符（NUL），Excel 无法保存");
-            }
-            if (cell.size() > kCellCharacters && Characters(cell) > kCellCharacters) {
-                return where + QStringLiteral("有 %1 个字符，超过 Excel 单元格的上限 %2 个")
-                                   .arg(Characters(cell))
-                                   .arg(kCellCharacters);
-            }
-        }
-    }
-    return {};
+    const QString where = QStringLiteral("第 %1 行“%2”列的单元格")
+                              .arg(row)
+                              .arg(ToQString(columns.list[column].header));
+    return nul ? where + QStringLiteral("含有空字符（NUL），Excel 无法保存")
+               : where + QStringLiteral("有 %1 个字符，超过 Excel 单元格的上限 %2 个")
+                             .arg(Characters(text))
+                             .arg(kCellCharacters);
 }
 
 // What libxlsxwriter reports, in words a user can act on.
@@ -151,18 +118,27 @@ bool StartsAFormula(const std::string& cell)
     return false;
 }
 
-QString CsvCell(const std::string& cell, CellFormat format)
+// A CSV cell: quoted where it holds a comma, a quote or a line break; a cell
+// the user gave that would start a formula after an apostrophe.
+void AppendCsvCell(std::string& out, const std::string& cell, bool given)
 {
-    QString text = ToQString(cell);
-    if ((format == CellFormat::Given || format == CellFormat::Amount) && StartsAFormula(cell)) {
-        text.prepend(QLatin1Char('\''));
+    const bool guarded = given && StartsAFormula(cell);
+    const bool quoted = cell.find_first_of(",\"\n\r") != std::string::npos;
+    if (quoted) {
+        out += '"';
     }
-    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
-        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
-        text.replace(QLatin1String("\""), QLatin1String("\"\""));
-        return QLatin1Char('"') + text + QLatin1Char('"');
+    if (guarded) {
+        out += '\'';
     }
-    return text;
+    for (char c : cell) {
+        out += c;
+        if (c == '"') {
+            out += '"';
+        }
+    }
+    if (quoted) {
+        out += '"';
+    }
 }
 
 bool Going(const Progress& progress, std::size_t done, std::size_t total)
@@ -172,44 +148,20 @@ bool Going(const Progress& progress, std::size_t done, std::size_t total)
 
 }  // namespace
 
-std::vector<CellFormat> FormatsOf(const BatchColumns& columns)
-{
-    std::vector<CellFormat> formats;
-    formats.reserve(columns.list.size());
-    for (const BatchColumn& column : columns.list) {
-        switch (column.source) {
-            case ColumnSource::Result:
-                formats.push_back(IsNumeric(column.type) ? CellFormat::Figure : CellFormat::Text);
-                break;
-            case ColumnSource::Figures:
-                formats.push_back(CellFormat::Yuan);
-                break;
-            case ColumnSource::Input:
-                formats.push_back(IsNumeric(column.type) ? CellFormat::Amount : CellFormat::Given);
-                break;
-            case ColumnSource::Lot:
-            case ColumnSource::Kept:
-                formats.push_back(CellFormat::Given);
-                break;
-            case ColumnSource::Capitals:
-            case ColumnSource::Notes:
-                formats.push_back(CellFormat::Text);
-                break;
-        }
-    }
-    return formats;
-}
-
 QString StoppedWriting()
 {
     return StoppedByUser();
 }
 
-QString WriteXlsx(const QString& path, const std::vector<Cells>& table,
-                  const std::vector<CellFormat>& formats, bool totalRow, const Progress& progress)
+QString WriteXlsx(const QString& path, const BatchColumns& columns,
+                  const std::vector<BatchRow>& rows, const Progress& progress)
 {
-    if (const QString why = Unwritable(table); !why.isEmpty()) {
-        return QStringLiteral("无法导出“%1”：%2。").arg(path, why);
+    const FileRows cells(columns, rows);
+    if (cells.size() + 1 > kSheetRows) {
+        return QStringLiteral("无法导出“%1”：表格有 %2 行，超过 Excel 工作表的上限 %3 行。")
+            .arg(path)
+            .arg(cells.size() + 1)
+            .arg(kSheetRows);
     }
     // The workbook is made in a folder of its own, then its bytes take the
     // target's place the one way every file does.
@@ -241,46 +193,54 @@ QString WriteXlsx(const QString& path, const std::vector<Cells>& table,
         return made;
     };
     lxw_format* bold = format(true, nullptr);
-    // Each column's format, plain and bold, chosen once.
-    std::vector<lxw_format*> plain(formats.size(), nullptr);
-    std::vector<lxw_format*> strong(formats.size(), bold);
-    for (std::size_t c = 0; c < formats.size(); ++c) {
-        const char* numbers = formats[c] == CellFormat::Yuan ? "¥#,##0.00"
-                              : formats[c] == CellFormat::Figure && TwoDecimals(table, c) ? "0.00"
-                                                                                          : nullptr;
+    // Each column's number format, plain and bold, chosen once.
+    const std::size_t count = columns.list.size();
+    std::vector<lxw_format*> plain(count, nullptr);
+    std::vector<lxw_format*> strong(count, bold);
+    for (std::size_t c = 0; c < count; ++c) {
+        const BatchColumn& column = columns.list[c];
+        const char* numbers = column.source == ColumnSource::Figures ? "¥#,##0.00"
+                              : ShowsTwoDecimals(column)             ? "0.00"
+                                                                     : nullptr;
         if (numbers != nullptr) {
             plain[c] = format(false, numbers);
             strong[c] = format(true, numbers);
         }
     }
-    std::vector<double> widths;
+    std::vector<double> widths(count, 0.0);
     lxw_error failed = LXW_NO_ERROR;
-    for (std::size_t r = 0; r < table.size() && failed == LXW_NO_ERROR; ++r) {
-        if (!Going(progress, r, table.size())) {
+    for (std::size_t c = 0; c < count && failed == LXW_NO_ERROR; ++c) {
+        const std::string& head = columns.list[c].header;
+        widths[c] = std::min(DisplayWidth(head), 80.0);
+        failed = worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), head.c_str(), bold);
+    }
+    for (std::size_t r = 0; r < cells.size() && failed == LXW_NO_ERROR; ++r) {
+        if (!Going(progress, r, cells.size())) {
             workbook_close(workbook);
             return StoppedWriting();
         }
-        const bool bolder = r == 0 || (totalRow && r + 1 == table.size());
-        for (std::size_t c = 0; c < table[r].size() && failed == LXW_NO_ERROR; ++c) {
-            const std::string& cell = table[r][c];
-            widths.resize(std::max(widths.size(), c + 1), 0.0);
-            widths[c] = std::max(widths[c], std::min(DisplayWidth(cell), 80.0));
-            const auto row = static_cast<lxw_row_t>(r);
-            const auto column = static_cast<lxw_col_t>(c);
-            const CellFormat kind = r > 0 && c < formats.size() ? formats[c] : CellFormat::Text;
-            lxw_format* shown = c < formats.size() ? (bolder ? strong[c] : plain[c]) : nullptr;
-            if (cell.empty()) {
+        const bool total = cells.IsTotal(r);
+        const auto row = static_cast<lxw_row_t>(r + 1);
+        for (std::size_t c = 0; c < count && failed == LXW_NO_ERROR; ++c) {
+            const CellValue cell = cells.Cell(r, c);
+            if (cell.kind == CellValue::Kind::Empty) {
                 continue;
             }
-            const std::optional<double> number =
-                kind == CellFormat::Text || kind == CellFormat::Given ? std::nullopt
-                                                                      : NumberOf(cell, kind);
-            failed = number ? worksheet_write_number(sheet, row, column, *number, shown)
-                            : worksheet_write_string(sheet, row, column, cell.c_str(),
-                                                     bolder ? bold : nullptr);
+            if (const QString why = Unwritable(columns, r + 1, c, cell.text); !why.isEmpty()) {
+                workbook_close(workbook);  // in its own folder, which goes with it
+                return QStringLiteral("无法导出“%1”：%2。").arg(path, why);
+            }
+            widths[c] = std::max(widths[c], std::min(DisplayWidth(cell.text), 80.0));
+            const auto column = static_cast<lxw_col_t>(c);
+            const bool number =
+                cell.kind == CellValue::Kind::Number || cell.kind == CellValue::Kind::Yuan;
+            failed = number ? worksheet_write_number(sheet, row, column, cell.number,
+                                                     total ? strong[c] : plain[c])
+                            : worksheet_write_string(sheet, row, column, cell.text.c_str(),
+                                                     total ? bold : nullptr);
         }
     }
-    for (std::size_t c = 0; c < widths.size(); ++c) {
+    for (std::size_t c = 0; c < count; ++c) {
         worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
                              widths[c] + 2, nullptr);
     }
@@ -296,22 +256,33 @@ QString WriteXlsx(const QString& path, const std::vector<Cells>& table,
     return WriteWholeFile(path, made.readAll());
 }
 
-QString WriteCsv(const QString& path, const std::vector<Cells>& table,
-                 const std::vector<CellFormat>& formats, const Progress& progress)
+QString WriteCsv(const QString& path, const BatchColumns& columns,
+                 const std::vector<BatchRow>& rows, const Progress& progress)
 {
-    QByteArray bytes("\xEF\xBB\xBF");  // UTF-8 byte-order mark
-    for (std::size_t r = 0; r < table.size(); ++r) {
-        if (!Going(progress, r, table.size())) {
+    const FileRows cells(columns, rows);
+    std::string out("\xEF\xBB\xBF");  // UTF-8 byte-order mark
+    const std::size_t count = columns.list.size();
+    for (std::size_t c = 0; c < count; ++c) {
+        if (c > 0) {
+            out += ',';
+        }
+        AppendCsvCell(out, columns.list[c].header, false);
+    }
+    out += "\r\n";
+    for (std::size_t r = 0; r < cells.size(); ++r) {
+        if (!Going(progress, r, cells.size())) {
             return StoppedWriting();
         }
-        QStringList cells;
-        for (std::size_t c = 0; c < table[r].size(); ++c) {
-            const CellFormat kind = r > 0 && c < formats.size() ? formats[c] : CellFormat::Text;
-            cells << CsvCell(table[r][c], kind);
+        for (std::size_t c = 0; c < count; ++c) {
+            if (c > 0) {
+                out += ',';
+            }
+            const bool given = columns.list[c].edited && !cells.IsTotal(r);
+            AppendCsvCell(out, cells.Cell(r, c).text, given);
         }
-        bytes += cells.join(QLatin1Char(',')).toUtf8() + "\r\n";
+        out += "\r\n";
     }
-    return WriteWholeFile(path, bytes);
+    return WriteWholeFile(path, QByteArray::fromStdString(out));
 }
 
 }  // namespace kelvora::ui

@@ -367,10 +367,9 @@ TEST_F(BatchSystemTest, TheTableReadsBackFromExcelAndCsv)
 {
     KELVORA_READ_BACK_ON_LINUX("Python with openpyxl");
     QTemporaryDir folder;
-    const std::vector<Cells> table = ParseTable(CalculateRows("tender", kTenderRows));
-    const auto formats = ui::FormatsOf(ColumnsOf(TenderFeeCalculator()));
+    const Lots lots = LotsOf(TenderFeeCalculator(), kTenderRows);
     const QString xlsx = folder.filePath("lots.xlsx");
-    ASSERT_EQ(ui::WriteXlsx(xlsx, table, formats, true), "");
+    ASSERT_EQ(ui::WriteXlsx(xlsx, lots.columns, lots.rows), "");
     const QString read = Python(QStringLiteral(R"(
 import sys, openpyxl
 sheet = openpyxl.load_workbook(sys.argv[1]).active
@@ -394,7 +393,7 @@ print("bold", sheet["A1"].font.b, sheet["E2"].number_format, sheet["F2"].number_
     EXPECT_EQ(lines[5], "bold True 0.00 ¥#,##0.00 True");
 
     const QString csv = folder.filePath("lots.csv");
-    ASSERT_EQ(ui::WriteCsv(csv, table, formats), "");
+    ASSERT_EQ(ui::WriteCsv(csv, lots.columns, lots.rows), "");
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -431,14 +430,9 @@ TEST_F(BatchSystemTest, FigureColumnsAreNumbersWithTheirDecimals)
     QTemporaryDir folder;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.calculator);
-        const BatchColumns columns = ColumnsOf(*CalculatorById(c.calculator));
-        std::vector<BatchRow> rows;
-        for (const Cells& cells : ParseTable(c.rows)) {
-            rows.push_back(CalculateRow(columns, cells));
-        }
+        const Lots lots = LotsOf(*CalculatorById(c.calculator), c.rows);
         const QString path = folder.filePath(QString::fromUtf8(c.calculator) + ".xlsx");
-        ASSERT_EQ(
-            ui::WriteXlsx(path, TableOf(columns, rows), ui::FormatsOf(columns), columns.money), "");
+        ASSERT_EQ(ui::WriteXlsx(path, lots.columns, lots.rows), "");
         const QString read = Python(QStringLiteral(R"(
 import sys, openpyxl
 sheet = openpyxl.load_workbook(sys.argv[1]).active
@@ -469,11 +463,10 @@ TEST_F(BatchSystemTest, ACsvNeverRunsWhatWasPasted)
     for (const char* attack : attacks) {
         rows += FormatTable({{attack, "-50", "工程招标", "否"}});
     }
-    const BatchColumns columns = ColumnsOf(TenderFeeCalculator());
+    const Lots lots = LotsOf(TenderFeeCalculator(), rows);
     QTemporaryDir folder;
     const QString csv = folder.filePath("attacks.csv");
-    ASSERT_EQ(ui::WriteCsv(csv, ParseTable(CalculateRows("tender", rows)), ui::FormatsOf(columns)),
-              "");
+    ASSERT_EQ(ui::WriteCsv(csv, lots.columns, lots.rows), "");
     const QStringList read = Python(QStringLiteral(R"(
 import csv, sys
 with open(sys.argv[1], encoding="utf-8-sig", newline="") as f:
@@ -496,8 +489,7 @@ TEST_F(BatchSystemTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
 {
     KELVORA_POSIX_ONLY("a nearly full disk is a per-process file size limit");
     QTemporaryDir folder;
-    const std::vector<Cells> table = ParseTable(CalculateRows("tender", kTenderRows));
-    const auto formats = ui::FormatsOf(ColumnsOf(TenderFeeCalculator()));
+    const Lots lots = LotsOf(TenderFeeCalculator(), kTenderRows);
     for (const bool excel : {true, false}) {
         SCOPED_TRACE(excel);
         const QString path = folder.filePath(excel ? "old.xlsx" : "old.csv");
@@ -506,8 +498,8 @@ TEST_F(BatchSystemTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
         old.write("the file from before");
         old.close();
         const QString message = OnANearlyFullDisk(64, [&] {
-            return excel ? ui::WriteXlsx(path, table, formats, true)
-                         : ui::WriteCsv(path, table, formats);
+            return excel ? ui::WriteXlsx(path, lots.columns, lots.rows)
+                         : ui::WriteCsv(path, lots.columns, lots.rows);
         });
         EXPECT_TRUE(message.startsWith("无法写入文件")) << message.toStdString();
         ASSERT_TRUE(old.open(QIODevice::ReadOnly));
@@ -521,15 +513,14 @@ TEST_F(BatchSystemTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
 // writer stopped half-way leaves nothing; in each case the old file stays.
 TEST_F(BatchTest, AnExportThatWouldLoseDataOrIsStoppedKeepsTheOldFile)
 {
-    const auto formats = ui::FormatsOf(ColumnsOf(TenderFeeCalculator()));
-    const std::vector<Cells> lots = ParseTable(CalculateRows("tender", kTenderRows));
+    const Lots lots = LotsOf(TenderFeeCalculator(), kTenderRows);
     const auto withLot = [&](std::string name) {
-        std::vector<Cells> table = lots;
-        table[2][0] = std::move(name);
-        return table;
+        std::vector<BatchRow> rows = lots.rows;
+        rows[1].given[0] = std::move(name);
+        return rows;
     };
-    std::vector<Cells> many = lots;  // long enough to be asked about its progress
-    many.insert(many.begin() + 1, 2500, lots[1]);
+    std::vector<BatchRow> many = lots.rows;  // long enough to be asked about its progress
+    many.insert(many.begin(), 2500, lots.rows[0]);
     std::string chinese;
     for (std::size_t i = 0; i < 32767; ++i) {
         chinese += "标";  // at the limit in characters, three times over it in bytes
@@ -537,7 +528,7 @@ TEST_F(BatchTest, AnExportThatWouldLoseDataOrIsStoppedKeepsTheOldFile)
     const struct {
         const char* name;
         bool excel;
-        std::vector<Cells> table;
+        std::vector<BatchRow> table;
         std::size_t stopAt;   // rows written before the progress says stop; 0: never
         const char* message;  // the start of what is said; "" saved
     } cases[] = {
@@ -561,8 +552,9 @@ TEST_F(BatchTest, AnExportThatWouldLoseDataOrIsStoppedKeepsTheOldFile)
         const ui::Progress progress = [&](std::size_t done, std::size_t) {
             return c.stopAt == 0 || done < c.stopAt;
         };
-        const QString message = c.excel ? ui::WriteXlsx(path, c.table, formats, true, progress)
-                                        : ui::WriteCsv(path, c.table, formats, progress);
+        const QString message = c.excel
+                                    ? ui::WriteXlsx(path, lots.columns, c.table, progress)
+                                    : ui::WriteCsv(path, lots.columns, c.table, progress);
         const std::string expected = c.message;
         if (expected == "stopped") {
             EXPECT_EQ(message, ui::StoppedWriting());
