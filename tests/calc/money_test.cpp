@@ -1,0 +1,47 @@
+// Money in 分: its 万元 carry every digit of the 分 and agree with its 元, a
+// 万元 text is rounded to the 分 on its digits, and sums stay exact or say so.
+
+#include "calc/money.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvora {
+namespace {
+
+TEST(Money, WanAndYuanAgreeToTheFen)
+{
+    const struct {
+        const char* wan;        // as a step writes it
+        const char* wanText;    // as a paper states it
+        const char* figures;
+    } cases[] = {
+        {"12.1189843", "12.118984", "¥121,189.84"},
+        {"12.12", "12.12", "¥121,200.00"},
+        {"0.0000005", "0.000001", "¥0.01"},  // half a 分: away from zero
+        {"0.0000004", "0", "¥0.00"},
+        {"-2.54", "-2.54", "-¥25,400.00"},
+        {"1.5E-07", "0", "¥0.00"},
+        {"999999999999.999999", "999999999999.999999", "¥9,999,999,999,999,999.99"},
+    };
+    for (const auto& c : cases) {
+        const auto money = MoneyFromWan(c.wan);
+        ASSERT_TRUE(money.has_value()) << c.wan;
+        EXPECT_EQ(money->WanText(), c.wanText) << c.wan;
+        EXPECT_EQ(money->Figures(), c.figures) << c.wan;
+        EXPECT_EQ(MoneyFromWan(money->WanText()), money) << c.wan;
+    }
+    EXPECT_FALSE(MoneyFromWan("1000000000000").has_value());  // 10^16 元
+    EXPECT_FALSE(MoneyFromWan("abc").has_value());
+}
+
+TEST(Money, SumsAreExactOrNone)
+{
+    const Money most = *Money::FromFen(Money::kMaxFen);
+    EXPECT_EQ(Sum(*MoneyFromWan("0.1"), *MoneyFromWan("0.2"))->WanText(), "0.3");
+    EXPECT_FALSE(Sum(most, *Money::FromFen(1)).has_value());
+    EXPECT_EQ(Sum(most, *Money::FromFen(-1))->fen(), Money::kMaxFen - 1);
+    EXPECT_FALSE(Money::FromFen(-Money::kMaxFen - 1).has_value());
+}
+
+}  // namespace
+}  // namespace kelvora
