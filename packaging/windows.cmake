@@ -4,18 +4,21 @@
 #   cmake --install build/windows --prefix <folder>
 #   (cd build/windows && cpack)        -> Kelvora-2.0.0-win64.exe and .zip
 #
-# The DLLs shipped are those kelvora.exe and its plugins import, found in the
+# The DLLs shipped are those kelvora.exe, its module of exports and printing
+# and its plugins import, found in the
 # SDK (Qt's and the MinGW runtime's); the plugins are those the program
 # loads: the windows platform and the windowsvista style. The build folder's
 # shipped-dlls.txt names the DLLs, install_manifest.txt every file.
 
 install(TARGETS kelvora RUNTIME DESTINATION .)
+# The module of exports and printing beside it, where the program looks first.
+install(TARGETS kelvora_output LIBRARY DESTINATION .)
 # The plugins and the DLLs, read from the imports of the program and of each plugin.
 set(KELVORA_PLUGINS platforms/qwindows.dll styles/qwindowsvistastyle.dll)
 install(CODE "
     set(KELVORA_OBJDUMP \"${CMAKE_OBJDUMP}\")
     set(KELVORA_STRIP \"${CMAKE_STRIP}\")
-    set(KELVORA_PROGRAM \"$<TARGET_FILE:kelvora>\")
+    set(KELVORA_PROGRAM \"$<TARGET_FILE:kelvora>;$<TARGET_FILE:kelvora_output>\")
     set(KELVORA_PLUGIN_FOLDER \"${KELVORA_WIN_PREFIX}/plugins\")
     set(KELVORA_PLUGINS \"${KELVORA_PLUGINS}\")
     set(KELVORA_DLL_FOLDER \"${KELVORA_WIN_PREFIX}/bin\")

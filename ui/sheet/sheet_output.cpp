@@ -1,10 +1,10 @@
 #include "ui/sheet/sheet_output.h"
 
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 #include "ui/common/error_report.h"
 #include "ui/common/file_write.h"
+#include "ui/common/output_loader.h"
 #include "ui/common/save_flow.h"
 #include "ui/common/work_progress.h"
 #include "ui/sheet/sheet_header_dialog.h"
@@ -63,21 +63,20 @@ void PrintSheet(QWidget& parent, const SheetDraft& draft)
     if (!sheet) {
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(SheetPageLayout(*sheet));
-    printer.setDocName(sheet->title);
-    QPrintPreviewDialog preview(&printer, &parent);
-    preview.setObjectName(QStringLiteral("sheetPrintPreview"));
-    preview.setWindowTitle(QStringLiteral("打印") + sheet->title);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &parent,
-                     [&sheet, &parent](QPrinter* target) {
-                         WorkProgress progress(parent, QStringLiteral("正在排版……"));
-                         PaintSheet(*sheet, *target, [&](int done, int total) {
-                             return progress.Going(static_cast<std::size_t>(done),
-                                                   static_cast<std::size_t>(total));
+    QString problem;
+    const OutputModule* module = OutputModuleOf(problem);
+    if (module == nullptr) {
+        Warn(parent, problem);
+        return;
+    }
+    module->PrintPreview(&parent, SheetPageLayout(*sheet), sheet->title,
+                         [&sheet, &parent](QPagedPaintDevice& target) {
+                             WorkProgress progress(parent, QStringLiteral("正在排版……"));
+                             PaintSheet(*sheet, target, [&](int done, int total) {
+                                 return progress.Going(static_cast<std::size_t>(done),
+                                                       static_cast<std::size_t>(total));
+                             });
                          });
-                     });
-    preview.exec();
 }
 
 }  // namespace kelvora::ui

@@ -509,6 +509,23 @@ TEST_F(BatchSystemTest, AnExportThatCannotBeWrittenKeepsTheOldFile)
     }
 }
 
+// Without the module of exports and printing the .xlsx is not written, and
+// the message names the module's file; a CSV needs no module.
+TEST_F(BatchTest, AnExportWithoutItsModuleSaysWhichFileAndWritesNothing)
+{
+    QTemporaryDir folder;
+    const QString missing = folder.filePath("no-such-module");
+    qputenv("KELVORA_OUTPUT_MODULE", missing.toLocal8Bit());
+    const Lots lots = LotsOf(TenderFeeCalculator(), kTenderRows);
+    const QString xlsx = folder.filePath("lots.xlsx");
+    const QString message = ui::WriteXlsx(xlsx, lots.columns, lots.rows);
+    qunsetenv("KELVORA_OUTPUT_MODULE");
+    EXPECT_TRUE(message.startsWith("无法载入导出与打印模块")) << message.toStdString();
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(missing))) << message.toStdString();
+    EXPECT_FALSE(QFile::exists(xlsx));
+    EXPECT_EQ(ui::WriteCsv(folder.filePath("lots.csv"), lots.columns, lots.rows), "");
+}
+
 // What a format cannot hold is refused, naming the first such cell, and a
 // writer stopped half-way leaves nothing; in each case the old file stays.
 TEST_F(BatchTest, AnExportThatWouldLoseDataOrIsStoppedKeepsTheOldFile)
@@ -552,9 +569,8 @@ TEST_F(BatchTest, AnExportThatWouldLoseDataOrIsStoppedKeepsTheOldFile)
         const ui::Progress progress = [&](std::size_t done, std::size_t) {
             return c.stopAt == 0 || done < c.stopAt;
         };
-        const QString message = c.excel
-                                    ? ui::WriteXlsx(path, lots.columns, c.table, progress)
-                                    : ui::WriteCsv(path, lots.columns, c.table, progress);
+        const QString message = c.excel ? ui::WriteXlsx(path, lots.columns, c.table, progress)
+                                        : ui::WriteCsv(path, lots.columns, c.table, progress);
         const std::string expected = c.message;
         if (expected == "stopped") {
             EXPECT_EQ(message, ui::StoppedWriting());
