@@ -152,7 +152,8 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent, const FontSet& fo
                        QStyle* frameStyle)
 {
     QWidget* widget = Make(row, parent);
-    if (row.kind == ControlKind::Frame && frameStyle != nullptr) {
+    const bool framed = row.kind == ControlKind::Frame || row.kind == ControlKind::TabControl;
+    if (framed && frameStyle != nullptr) {
         widget->setStyle(frameStyle);
     }
     widget->setObjectName(ToQString(row.name.str()));
