@@ -117,7 +117,11 @@ InputReading SetInput(const BatchColumns& columns, const BatchColumn& column, st
                 }
             }
             values.SetText(input.control, text);
-            return {CheckInput(input, text, true)};
+            CheckedInput read = ReadInput(text, input.kind, true, input.note);
+            if (read.number) {
+                values.SetNumber(input.control, *read.number);  // read once, for the steps too
+            }
+            return {std::move(read.note)};
         }
     }
 }
@@ -258,6 +262,9 @@ std::string CellText(const BatchColumn& column, const BatchRow& row, bool words)
         case ColumnSource::Capitals:
             return row.money ? row.money->Capitals() : std::string();
         case ColumnSource::Notes: {
+            if (row.marks.empty() && row.notes.empty()) {
+                return {};
+            }
             std::vector<std::string> lines;
             for (const CellMark& mark : row.marks) {
                 lines.push_back(mark.said);
@@ -433,6 +440,30 @@ std::vector<Cells> TableOf(const BatchColumns& columns, const std::vector<BatchR
     return table;
 }
 
+std::string TableText(const BatchColumns& columns, const std::vector<BatchRow>& rows)
+{
+    std::string out;
+    out.reserve(64 * (rows.size() + 2) * columns.list.size() / 4);
+    const auto row = [&](const auto& cell) {
+        for (std::size_t c = 0; c < columns.list.size(); ++c) {
+            if (c > 0) {
+                out += '\t';
+            }
+            AppendTableCell(out, cell(columns.list[c]));
+        }
+        out += '\n';
+    };
+    row([](const BatchColumn& column) { return column.header; });
+    for (const BatchRow& lot : rows) {
+        row([&lot](const BatchColumn& column) { return CellText(column, lot); });
+    }
+    if (columns.money) {
+        const BatchTotal total = TotalOf(columns, rows);
+        row([&total](const BatchColumn& column) { return TotalText(column, total); });
+    }
+    return out;
+}
+
 namespace {
 
 // The number a text given by the user is, where the whole of it is one.
@@ -549,7 +580,7 @@ std::string CalculateRows(std::string_view calculator, std::string_view rows)
         return {};
     }
     const Lots lots = LotsOf(*found, rows);
-    return FormatTable(TableOf(lots.columns, lots.rows));
+    return TableText(lots.columns, lots.rows);
 }
 
 }  // namespace kelvora

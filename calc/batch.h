@@ -107,6 +107,8 @@ std::string TotalText(const BatchColumn& column, const BatchTotal& total);
 
 // The whole table as cells: the header, each row, and 合计 for money.
 std::vector<Cells> TableOf(const BatchColumns& columns, const std::vector<BatchRow>& rows);
+// The same as a spreadsheet's text (FormatTable of TableOf), written straight.
+std::string TableText(const BatchColumns& columns, const std::vector<BatchRow>& rows);
 
 // What a cell holds, as a spreadsheet file stores it.
 struct CellValue {

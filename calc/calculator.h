@@ -77,6 +77,8 @@ struct StepArgs {
     bool working = true;  // whether the working is asked for (a batch asks for figures alone)
 
     std::string_view Text(ControlName control) const { return inputs.Text(control); }
+    // The number a box's text reads as (ReadNumber, read once where it was read already).
+    double Number(ControlName control) const;
     bool Ticked(ControlName control) const { return inputs.Ticked(control); }
     DateTime Date(ControlName control) const { return inputs.Date(control); }
     // The caption of the result label `result` as it shows now, "" for none.

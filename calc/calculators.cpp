@@ -4,6 +4,7 @@
 
 #include "calc/calendar_days.h"
 #include "calc/decimal_text.h"
+#include "calc/number_text.h"
 #include "calc/supervision_fee.h"
 #include "calc/tender_fee.h"
 
@@ -87,6 +88,12 @@ const CalculatorStep* StepWriting(ControlName result)
 std::size_t StepIndex(const Calculator& calculator, const CalculatorStep& step)
 {
     return static_cast<std::size_t>(&step - calculator.steps.data());
+}
+
+double StepArgs::Number(ControlName control) const
+{
+    const std::optional<double> read = inputs.Number(control);
+    return read ? *read : ReadNumber(inputs.Text(control));
 }
 
 std::string_view StepArgs::Caption(ControlName result) const

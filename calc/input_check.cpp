@@ -71,38 +71,45 @@ std::optional<Note> ValueNote(double value, InputKind kind)
 
 }  // namespace
 
-std::optional<Note> CheckInput(std::string_view text, InputKind kind, bool computed,
-                               std::optional<std::string> (*note)(double))
+CheckedInput ReadInput(std::string_view text, InputKind kind, bool computed,
+                       std::optional<std::string> (*note)(double))
 {
     if (Trimmed(text).empty()) {
         if (computed) {
-            return Doubt("未填写，按 0 计算");
+            return {Doubt("未填写，按 0 计算"), std::nullopt};
         }
-        return std::nullopt;
+        return {};
     }
     LeadingNumber number{};
     try {
         number = ReadLeadingNumber(text);
     } catch (const FloatingPointError&) {
-        return Doubt("数值超出范围，计算时将报告溢出");
+        return {Doubt("数值超出范围，计算时将报告溢出"), std::nullopt};
     }
     if (number.length == 0) {
-        return Doubt("未读到数字，按 0 计算");
+        return {Doubt("未读到数字，按 0 计算"), number.value};
     }
     const std::string_view rest = Trimmed(text.substr(number.length));
     if (!rest.empty() && !IsExpectedUnit(rest, kind)) {
-        return Doubt("按 " + FormatGeneral(number.value) + " 计算，“" + std::string(rest) +
-                     "”未被读取");
+        return {Doubt("按 " + FormatGeneral(number.value) + " 计算，“" + std::string(rest) +
+                      "”未被读取"),
+                number.value};
     }
     if (auto valueNote = ValueNote(number.value, kind)) {
-        return valueNote;
+        return {std::move(valueNote), number.value};
     }
     if (note != nullptr) {
         if (auto extra = note(number.value)) {
-            return Info(std::move(*extra));
+            return {Info(std::move(*extra)), number.value};
         }
     }
-    return std::nullopt;
+    return {std::nullopt, number.value};
+}
+
+std::optional<Note> CheckInput(std::string_view text, InputKind kind, bool computed,
+                               std::optional<std::string> (*note)(double))
+{
+    return ReadInput(text, kind, computed, note).note;
 }
 
 std::optional<Note> CheckInput(const CalculatorInput& input, std::string_view text, bool computed)

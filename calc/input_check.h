@@ -26,6 +26,14 @@ struct Note {
     bool doubtful;
 };
 
+// The note for a number box's text, and the number read from it (nothing
+// for a blank text or one past the double range): the reading any step
+// would make of it.
+struct CheckedInput {
+    std::optional<Note> note;
+    std::optional<double> number;
+};
+
 // The note for a number box's text, or nothing when it reads as typed. An
 // empty box is pointed out only once a figure has been computed from it
 // (`computed`); so is a coefficient of 0 or below, a range beyond ±20 % and
@@ -34,6 +42,8 @@ struct Note {
 // `note` says what else is pointed out about the figure read, or is nullptr.
 std::optional<Note> CheckInput(std::string_view text, InputKind kind, bool computed = false,
                                std::optional<std::string> (*note)(double) = nullptr);
+CheckedInput ReadInput(std::string_view text, InputKind kind, bool computed = false,
+                       std::optional<std::string> (*note)(double) = nullptr);
 std::optional<std::string> InputNote(std::string_view text, InputKind kind, bool computed = false,
                                      std::optional<std::string> (*note)(double) = nullptr);
 

@@ -18,11 +18,12 @@ InputValues::Entry& InputValues::Place(ControlName control)
         return const_cast<Entry&>(*found);
     }
     if (m_used == m_entries.size()) {
-        m_entries.push_back({control});
+        m_entries.push_back(Entry{control, {}, std::nullopt, false, {}});
     }
     Entry& entry = m_entries[m_used++];
     entry.control = control;
     entry.text.clear();
+    entry.number.reset();
     entry.ticked = false;
     entry.date = {};
     return entry;
@@ -53,7 +54,19 @@ bool InputValues::SetText(ControlName control, std::string_view text)
         return false;
     }
     entry.text.assign(text);
+    entry.number.reset();
     return true;
+}
+
+void InputValues::SetNumber(ControlName control, double number)
+{
+    Place(control).number = number;
+}
+
+std::optional<double> InputValues::Number(ControlName control) const
+{
+    const Entry* entry = Find(control);
+    return entry != nullptr ? entry->number : std::nullopt;
 }
 
 bool InputValues::SetTicked(ControlName control, bool ticked)

@@ -7,6 +7,7 @@
 //   typed | pasted | picked --Set…--> InputValues --Text | Ticked | Date--> a step
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,10 @@ public:
 
     // Each returns whether the value changed.
     bool SetText(ControlName control, std::string_view text);
+    // The number the text of `control` reads as (ReadNumber), where it was
+    // read already; forgotten when the text changes.
+    void SetNumber(ControlName control, double number);
+    std::optional<double> Number(ControlName control) const;
     bool SetTicked(ControlName control, bool ticked);
     bool SetDate(ControlName control, DateTime date);
 
@@ -37,6 +42,7 @@ private:
     struct Entry {
         ControlName control;
         std::string text;
+        std::optional<double> number;
         bool ticked = false;
         DateTime date{};
     };

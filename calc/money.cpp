@@ -65,8 +65,56 @@ double Money::Wan() const
     return ReadNumber(WanText());
 }
 
+namespace {
+
+// A plain figure of 万元 as the formatters write most ("-12.1189843"), read
+// straight into 分: its first six decimals, the seventh rounding half away
+// from zero. Nothing for any other text (an exponent, more than 12 whole
+// digits), which the general reader takes.
+std::optional<Money> PlainWan(std::string_view text)
+{
+    std::size_t at = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    at += negative ? 1 : 0;
+    std::int64_t whole = 0;
+    std::size_t wholeDigits = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at, ++wholeDigits) {
+        whole = whole * 10 + (text[at] - '0');
+    }
+    if (wholeDigits == 0 || wholeDigits > 12) {
+        return std::nullopt;
+    }
+    std::int64_t fen = whole * 1'000'000;
+    if (at < text.size() && text[at] == '.') {
+        std::int64_t place = 100'000;
+        bool digits = false;
+        for (++at; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+            digits = true;
+            if (place > 0) {
+                fen += (text[at] - '0') * place;
+                place /= 10;
+            } else if (place == 0) {
+                fen += text[at] >= '5' ? 1 : 0;  // the first digit dropped
+                place = -1;
+            }
+        }
+        if (!digits) {
+            return std::nullopt;
+        }
+    }
+    if (at != text.size()) {
+        return std::nullopt;
+    }
+    return Money::FromFen(negative ? -fen : fen);
+}
+
+}  // namespace
+
 std::optional<Money> MoneyFromWan(std::string_view text)
 {
+    if (const auto plain = PlainWan(text)) {
+        return plain;
+    }
     const YuanResult yuan = YuanFromCaption(text);
     return yuan.amount ? Money::FromYuan(*yuan.amount) : std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -174,7 +175,8 @@ struct Decimal15 {
     int exponent = 0;
 };
 
-Decimal15 ToDecimal15(double value)
+// The same by the general printf routine, for any finite double.
+Decimal15 ToDecimal15Printed(double value)
 {
     char buffer[32];  // "-d.dddddddddddddde+ddd"
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
@@ -193,6 +195,89 @@ Decimal15 ToDecimal15(double value)
     ++p;  // 'e'
     std::from_chars(*p == '+' ? p + 1 : p, result.ptr, out.exponent);
     return out;
+}
+
+// 10^k for k in 0..19.
+constexpr std::array<unsigned long long, 20> kPowersOfTen = [] {
+    std::array<unsigned long long, 20> powers{};
+    unsigned long long p = 1;
+    for (unsigned long long& power : powers) {
+        power = p;
+        p *= 10;
+    }
+    return powers;
+}();
+
+// The 15 digits worked out exactly in 128-bit integers, for the doubles
+// figures take (from 10^-5 to below 10^15): value = mantissa x 2^shift, and
+// value x 10^scale is split into its whole part and the rest, the whole part
+// holding the 15 digits, rounded half to even on the rest as printf rounds.
+// Nothing for other doubles, which the printf routine does.
+std::optional<Decimal15> ToDecimal15Exact(double value)
+{
+    __extension__ using Wide = unsigned __int128;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-5 && magnitude < 1e15)) {
+        return std::nullopt;
+    }
+    // A normal double: magnitude = mantissa x 2^shift, the mantissa of 53 bits.
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const std::uint64_t mantissa =
+        (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int shift = static_cast<int>(bits >> 52) - 1075;
+    // The decimal exponent of the leading digit, 10^lead <= magnitude < 10^(lead + 1),
+    // from the binary one (78913 / 2^18 is log10(2) to 6 digits); a step off at
+    // most, which the number of whole digits then shows.
+    int lead = ((shift + 52) * 78913) >> 18;
+    // magnitude x 10^(14 - leading) = mantissa x 10^(14 - leading) / 2^-shift, in its
+    // whole part and the rest (over 2^-shift), with the rest's half
+    const auto scaledDigits = [&](int leading, Wide& rest, Wide& half, unsigned shiftBits) {
+        const Wide n = Wide{mantissa} * kPowersOfTen[static_cast<std::size_t>(14 - leading)];
+        rest = n & ((Wide{1} << shiftBits) - 1);
+        half = Wide{1} << (shiftBits - 1);
+        return n >> shiftBits;
+    };
+    if (shift >= 0 || -shift >= 120 || 14 - lead < 0 || 14 - lead > 19) {
+        return std::nullopt;
+    }
+    const auto shiftBits = static_cast<unsigned>(-shift);
+    Wide rest = 0;
+    Wide half = 0;
+    Wide whole = scaledDigits(lead, rest, half, shiftBits);
+    // the estimate may be a step off: the whole part has 15 digits
+    if (whole >= Wide{kPowersOfTen[15]}) {
+        ++lead;
+    } else if (whole < Wide{kPowersOfTen[14]}) {
+        --lead;
+    }
+    if (14 - lead < 0 || 14 - lead > 19) {
+        return std::nullopt;
+    }
+    whole = scaledDigits(lead, rest, half, shiftBits);
+    if (rest > half || (rest == half && (whole & 1) != 0)) {
+        ++whole;
+    }
+    if (whole == Wide{kPowersOfTen[15]}) {  // 999…9.5 rounds to 10^15
+        whole = kPowersOfTen[14];
+        ++lead;
+    }
+    Decimal15 out;
+    out.negative = value < 0;
+    out.exponent = lead;
+    auto digits = static_cast<std::uint64_t>(whole);
+    for (int i = kSignificant - 1; i >= 0; --i) {
+        out.digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    }
+    return out;
+}
+
+Decimal15 ToDecimal15(double value)
+{
+    if (const auto exact = ToDecimal15Exact(value)) {
+        return *exact;
+    }
+    return ToDecimal15Printed(value);
 }
 
 }  // namespace
@@ -355,15 +440,46 @@ std::string FormatTwoDecimals(double value)
 std::string FormatGeneral(double value)
 {
     RequireFiniteValue(value);
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, kSignificant);
-    std::string out(buffer, result.ptr);
-    if (out == "-0") {
+    if (value == 0) {
         return "0";
     }
-    if (const auto e = out.find('e'); e != std::string::npos) {
-        out[e] = 'E';
+    const Decimal15 d = ToDecimal15(value);
+    std::size_t used = kSignificant;  // the digits up to the last that is not 0
+    while (used > 1 && d.digits[used - 1] == '0') {
+        --used;
+    }
+    const std::string_view digits(d.digits.data(), used);
+    std::string out;
+    out.reserve(24);
+    if (d.negative) {
+        out += '-';
+    }
+    if (d.exponent < -4 || d.exponent >= kSignificant) {
+        out += digits.front();
+        if (used > 1) {
+            out += '.';
+            out.append(digits.substr(1));
+        }
+        const int exponent = d.exponent < 0 ? -d.exponent : d.exponent;
+        out += d.exponent < 0 ? "E-" : "E+";
+        if (exponent < 10) {
+            out += '0';
+        }
+        out += std::to_string(exponent);
+    } else if (d.exponent < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        out.append(digits);
+    } else {
+        const auto whole = static_cast<std::size_t>(d.exponent + 1);
+        if (used <= whole) {
+            out.append(digits);
+            out.append(whole - used, '0');
+        } else {
+            out.append(digits.substr(0, whole));
+            out += '.';
+            out.append(digits.substr(whole));
+        }
     }
     return out;
 }

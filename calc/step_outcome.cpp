@@ -6,7 +6,10 @@ std::string WorkingText(const StepOutcome& outcome)
 {
     std::string text;
     for (const std::string& line : outcome.working) {
-        text += (text.empty() ? "" : "\n") + line;
+        if (!text.empty()) {
+            text += '\n';
+        }
+        text += line;
     }
     return text;
 }
@@ -15,7 +18,8 @@ std::string ShownWorking(const StepOutcome& outcome)
 {
     std::string text = WorkingText(outcome);
     if (outcome.money) {
-        text += "\n" + YuanLines(*outcome.money);
+        text += '\n';
+        text += YuanLines(*outcome.money);
     }
     return text;
 }

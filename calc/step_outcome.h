@@ -16,14 +16,14 @@
 namespace kelvora {
 
 struct StepOutcome {
-    double value = 0;                  // as computed
-    std::string caption;               // as shown: "22.55", "7.48727999999999", "0.85", "365"
-    std::vector<std::string> working;  // line by line; empty where it was not asked for
-    std::optional<Money> money;        // an amount in 万元 to the 分; none when too large
+    double value = 0;                       // as computed
+    std::string caption = {};               // as shown: "22.55", "7.48727999999999", "0.85", "365"
+    std::vector<std::string> working = {};  // line by line; empty where it was not asked for
+    std::optional<Money> money = {};        // an amount in 万元 to the 分; none when too large
     // The part of a fee a cap per tender applies to, to the 分 (the band total
     // before the document service), where a cap applies.
-    std::optional<Money> capped;
-    std::vector<std::string> notes;  // the notes on the inputs it was computed from
+    std::optional<Money> capped = {};
+    std::vector<std::string> notes = {};  // the notes on the inputs it was computed from
 
     friend bool operator==(const StepOutcome&, const StepOutcome&) = default;
 };

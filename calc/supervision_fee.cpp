@@ -180,7 +180,7 @@ StepOutcome AmountOutcome(double value, const StepArgs& args, Working&& working)
 
 std::optional<StepOutcome> BasePriceWork(const StepArgs& args)
 {
-    const double amount = ReadNumber(args.Text(role::kFeeBasis));
+    const double amount = args.Number(role::kFeeBasis);
     const BasePriceSteps steps = SupervisionBasePriceSteps(amount);
     return AmountOutcome(steps.price, args, [&] { return BasePriceWorking(steps); });
 }
@@ -207,9 +207,9 @@ std::optional<StepOutcome> ComplexityWork(const StepArgs& args)
 // Each factor as its box or the caption before shows it.
 std::optional<StepOutcome> BenchmarkWork(const StepArgs& args)
 {
-    const double discipline = ReadNumber(args.Text(role::kDiscipline));
+    const double discipline = args.Number(role::kDiscipline);
     const double complexity = ReadNumber(args.Caption(role::kComplexityCoefficient));
-    const double elevation = ReadNumber(args.Text(role::kElevation));
+    const double elevation = args.Number(role::kElevation);
     const double base = ReadNumber(args.Caption(role::kBasePrice));
     const double benchmark = BenchmarkPrice(base, discipline, complexity, elevation);
     return AmountOutcome(benchmark, args, [&] {
@@ -220,7 +220,7 @@ std::optional<StepOutcome> BenchmarkWork(const StepArgs& args)
 std::optional<StepOutcome> ChargedFeeWork(const StepArgs& args)
 {
     const double benchmark = ReadNumber(args.Caption(role::kBenchmark));
-    const double range = ReadNumber(args.Text(role::kRange));
+    const double range = args.Number(role::kRange);
     const double fee = ChargedFee(benchmark, range);
     return AmountOutcome(fee, args, [&] { return ChargedFeeWorking(benchmark, range, fee); });
 }

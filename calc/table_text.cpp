@@ -73,27 +73,34 @@ std::vector<Cells> ParseTable(std::string_view text, char separator)
     return rows;
 }
 
+void AppendTableCell(std::string& out, std::string_view cell)
+{
+    const bool plain = std::none_of(cell.begin(), cell.end(), [](char c) {
+        return c == '\t' || c == '\n' || c == '\r' || c == '"';
+    });
+    if (plain) {
+        out += cell;
+        return;
+    }
+    out += '"';
+    for (const char c : cell) {
+        out += c;
+        if (c == '"') {
+            out += '"';
+        }
+    }
+    out += '"';
+}
+
 std::string FormatTable(const std::vector<Cells>& rows)
 {
     std::string out;
     for (const Cells& row : rows) {
         for (std::size_t i = 0; i < row.size(); ++i) {
-            const std::string& cell = row[i];
             if (i > 0) {
                 out += '\t';
             }
-            if (cell.find_first_of("\t\n\r\"") == std::string::npos) {
-                out += cell;
-                continue;
-            }
-            out += '"';
-            for (const char c : cell) {
-                out += c;
-                if (c == '"') {
-                    out += '"';
-                }
-            }
-            out += '"';
+            AppendTableCell(out, row[i]);
         }
         out += '\n';
     }

@@ -21,4 +21,7 @@ std::vector<Cells> ParseTable(std::string_view text, char separator = '\t');
 // The rows as a spreadsheet takes them: tabs between cells, LF after each row.
 std::string FormatTable(const std::vector<Cells>& rows);
 
+// One cell as FormatTable writes it, appended to `out`.
+void AppendTableCell(std::string& out, std::string_view cell);
+
 }  // namespace kelvora

@@ -175,7 +175,7 @@ std::optional<TenderFeeSteps> StandardFee(const StepArgs& args)
         return std::nullopt;
     }
     const bool documentService = args.Ticked(role::kDocumentService);
-    const double amount = ReadNumber(args.Text(role::kTenderAmount));
+    const double amount = args.Number(role::kTenderAmount);
     return TenderAgencyFeeSteps(amount, *type, documentService, ScheduleFor(args.terms));
 }
 

@@ -64,30 +64,37 @@ TEST(CalculatorModel, CurrentExactlyWhileTheValuesReadStand)
     } cases[] = {
         {"nothing", [](TestPage&) {}, "C C C C"},
         {"the basis", [](TestPage& p) { p.SetText(role::kFeeBasis, "36000"); }, "S0 C S0 S0"},
-        {"the basis and back", [](TestPage& p) {
+        {"the basis and back",
+         [](TestPage& p) {
              p.SetText(role::kFeeBasis, "36000");
              p.SetText(role::kFeeBasis, "35000");
-         }, "C C C C"},
-        // the same number written otherwise: the figure it gives is the same
-        {"the same number", [](TestPage& p) { p.SetText(role::kDiscipline, "1.20"); },
+         },
          "C C C C"},
+        // the same number written otherwise: the figure it gives is the same
+        {"the same number", [](TestPage& p) { p.SetText(role::kDiscipline, "1.20"); }, "C C C C"},
         {"a coefficient", [](TestPage& p) { p.SetText(role::kDiscipline, "1.1"); }, "C C S2 S2"},
-        {"the option", [](TestPage& p) {
+        {"the option",
+         [](TestPage& p) {
              p.SetTicked(role::kComplexityModerate, false);
              p.SetTicked(role::kComplexityHigh, true);
-         }, "C S1 S1 S1"},
+         },
+         "C S1 S1 S1"},
         {"the range", [](TestPage& p) { p.SetText(role::kRange, "5"); }, "C C C S3"},
         // a grey caption still flows on: pressing the benchmark keeps it grey
-        {"the basis, then the benchmark", [](TestPage& p) {
+        {"the basis, then the benchmark",
+         [](TestPage& p) {
              p.SetText(role::kFeeBasis, "36000");
              Command2Click(p);
-         }, "S0 C S0 S0"},
-        {"the basis, then every step again", [](TestPage& p) {
+         },
+         "S0 C S0 S0"},
+        {"the basis, then every step again",
+         [](TestPage& p) {
              p.SetText(role::kFeeBasis, "36000");
              for (auto* click : {&Command10Click, &Command2Click, &Command3Click}) {
                  click(p);
              }
-         }, "C C C C"},
+         },
+         "C C C C"},
     };
     for (const auto& c : cases) {
         TestPage page(SupervisionFeeCalculator());
@@ -150,7 +157,7 @@ TEST(CalculatorModel, AListedRowStandsWhileItsValueDoes)
         const char* text;
         bool stands;
     } cases[] = {
-        {&listed, "0.9", true}, {&listed, " 0.9 ", true}, {&listed, "0.95", false},
+        {&listed, "0.9", true},  {&listed, " 0.9 ", true}, {&listed, "0.95", false},
         {&agreed, "1.05", true}, {&agreed, "", false},
     };
     for (const auto& c : cases) {

@@ -5,14 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
+#include "calc/number_text.h"
+
 namespace kelvora {
 namespace {
 
 TEST(Money, WanAndYuanAgreeToTheFen)
 {
     const struct {
-        const char* wan;        // as a step writes it
-        const char* wanText;    // as a paper states it
+        const char* wan;      // as a step writes it
+        const char* wanText;  // as a paper states it
         const char* figures;
     } cases[] = {
         {"12.1189843", "12.118984", "¥121,189.84"},
@@ -22,6 +27,9 @@ TEST(Money, WanAndYuanAgreeToTheFen)
         {"-2.54", "-2.54", "-¥25,400.00"},
         {"1.5E-07", "0", "¥0.00"},
         {"999999999999.999999", "999999999999.999999", "¥9,999,999,999,999,999.99"},
+        {"0.00000049999", "0", "¥0.00"},  // rounded on the first digit dropped alone
+        {"-0.0000001", "0", "¥0.00"},
+        {"1.5E+3", "1500", "¥15,000,000.00"},
     };
     for (const auto& c : cases) {
         const auto money = MoneyFromWan(c.wan);
@@ -32,6 +40,23 @@ TEST(Money, WanAndYuanAgreeToTheFen)
     }
     EXPECT_FALSE(MoneyFromWan("1000000000000").has_value());  // 10^16 元
     EXPECT_FALSE(MoneyFromWan("abc").has_value());
+}
+
+// Figures as the formatters write them read to the same 分 as the general
+// decimal reader gives.
+TEST(Money, EveryCaptionReadsAsTheDecimalReaderReadsIt)
+{
+    std::mt19937_64 rng(20261208);
+    std::uniform_real_distribution<double> unit(1.0, 10.0);
+    std::uniform_int_distribution<int> power(-9, 13);
+    for (int i = 0; i < 100000; ++i) {
+        const double x = (i % 3 == 0 ? -1 : 1) * unit(rng) * std::pow(10.0, power(rng));
+        for (const std::string& text : {FormatGeneral(x), FormatTwoDecimals(x)}) {
+            const YuanResult yuan = YuanFromCaption(text);
+            const auto expected = yuan.amount ? Money::FromYuan(*yuan.amount) : std::nullopt;
+            ASSERT_EQ(MoneyFromWan(text), expected) << text;
+        }
+    }
 }
 
 TEST(Money, SumsAreExactOrNone)

@@ -248,8 +248,17 @@ TEST(NumberTextProperty, GeneralFormIsPrintfsFifteenDigitForm)
         const double x = RandomDouble(rng);
         ASSERT_EQ(FormatGeneral(x), PrintfGeneral(x)) << "from " << x;
     }
-    for (double x : {100000.0, 1e14, 1e15, 1e-4, 1e-5, 0.5, -0.0, DBL_MAX, DBL_MIN, 5e-324}) {
+    for (double x : {100000.0, 1e14, 1e15, 1e-4, 1e-5, 0.5, -0.0, DBL_MAX, DBL_MIN, 5e-324,
+                     999999999999999.5, 99999.99999999995, 1e15 - 0.5, 9.999999999999995e-5}) {
         EXPECT_EQ(FormatGeneral(x), PrintfGeneral(x)) << x;
+    }
+    // exact ties in the 16th digit: whole numbers and a half, which printf
+    // rounds to the even digit
+    std::uniform_int_distribution<long long> whole(100000000000000, 999999999999999);
+    for (int i = 0; i < 20000; ++i) {
+        const double x = static_cast<double>(whole(rng)) + 0.5;
+        ASSERT_EQ(FormatGeneral(x), PrintfGeneral(x)) << "from " << x;
+        ASSERT_EQ(FormatGeneral(x / 1024), PrintfGeneral(x / 1024)) << "from " << x / 1024;
     }
 }
 

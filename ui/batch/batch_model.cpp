@@ -315,7 +315,7 @@ std::vector<Cells> BatchModel::Table() const
 
 QString BatchModel::TableText() const
 {
-    return ToQString(FormatTable(Table()));
+    return ToQString(kelvora::TableText(m_columns, m_rows));
 }
 
 BatchTotal BatchModel::Total() const
