@@ -60,7 +60,7 @@ InputReading SetInput(const BatchColumns& columns, const BatchColumn& column, st
                       InputValues& values)
 {
     const CalculatorInput& input = *column.input;
-    const std::string name(input.name);
+    const auto name = [&input] { return std::string(input.name); };
     switch (input.kind) {
         case InputKind::Tick: {
             const auto ticked = ReadTick(cell);
@@ -78,10 +78,10 @@ InputReading SetInput(const BatchColumns& columns, const BatchColumn& column, st
                 return {};
             }
             const std::string shown(Trimmed(cell));
-            return {Note{IsBlank(cell) ? "未填写" + name
+            return {Note{IsBlank(cell) ? "未填写" + name()
                          : typed.kind == TypedDateKind::Valid
-                             ? name + "“" + shown + "”超出可选的日期范围"
-                             : name + "“" + shown + "”不是有效的日期",
+                             ? name() + "“" + shown + "”超出可选的日期范围"
+                             : name() + "“" + shown + "”不是有效的日期",
                          true},
                     true};
         }
@@ -96,13 +96,13 @@ InputReading SetInput(const BatchColumns& columns, const BatchColumn& column, st
             for (std::string_view entry : input.entries) {
                 listed += (listed.empty() ? "" : "、") + std::string(entry);
             }
-            return {Note{"请选择" + name + "（" + listed + "）", true}, true};
+            return {Note{"请选择" + name() + "（" + listed + "）", true}, true};
         }
         case InputKind::Choice: {
             const auto entry = ReadEntry(input, cell);
             values.SetText(input.control, entry ? input.entries[*entry] : Trimmed(cell));
             if (!entry) {
-                return {Note{"请选择" + name, true}, true};  // the step would give nothing
+                return {Note{"请选择" + name(), true}, true};  // the step would give nothing
             }
             return {};
         }
@@ -142,18 +142,53 @@ bool IsHeaderRow(const BatchColumns& columns, const Cells& row)
     return ReadHeader(*columns.calculator, row).header;
 }
 
+std::optional<Money> BatchRow::money() const
+{
+    return hasMoney ? Money::FromFen(fen) : std::nullopt;
+}
+
+std::optional<Money> BatchRow::capped() const
+{
+    return hasCapped ? Money::FromFen(cappedFen) : std::nullopt;
+}
+
+const std::vector<CellMark>& BatchRow::marks() const
+{
+    static const std::vector<CellMark> kNone;
+    return said ? said->marks : kNone;
+}
+
+const std::vector<std::string>& BatchRow::notes() const
+{
+    static const std::vector<std::string> kNone;
+    return said ? said->notes : kNone;
+}
+
+namespace {
+
+// Keeps what was said of a row with it, where anything was.
+void Keep(BatchRow& row, RowNotes& said)
+{
+    if (!said.marks.empty() || !said.notes.empty()) {
+        row.said = std::make_shared<const RowNotes>(std::move(said));
+    }
+}
+
+}  // namespace
+
 BatchRow CalculateRow(const BatchColumns& columns, Cells cells, RowScratch& scratch)
 {
     BatchRow row;
-    row.given = std::move(cells);
-    for (std::size_t i = columns.pastedCells; i < row.given.size(); ++i) {
-        if (!IsBlank(row.given[i])) {
-            row.notes.push_back("第 " + std::to_string(columns.pastedCells + 1) +
-                                " 列起的内容未被读取");
+    RowNotes said;
+    for (std::size_t i = columns.pastedCells; i < cells.size(); ++i) {
+        if (!IsBlank(cells[i])) {
+            said.notes.push_back("第 " + std::to_string(columns.pastedCells + 1) +
+                                 " 列起的内容未被读取");
             break;
         }
     }
-    row.given.resize(columns.givenCells);
+    cells.resize(columns.givenCells);
+    row.given = PackedCells(cells);
     const Calculator& calculator = *columns.calculator;
     scratch.inputs.Clear();
     scratch.results.assign(calculator.steps.size(), std::nullopt);
@@ -161,19 +196,19 @@ BatchRow CalculateRow(const BatchColumns& columns, Cells cells, RowScratch& scra
     bool doubtful = false;
     for (std::size_t i = 0; i < columns.inputs.size(); ++i) {
         const BatchColumn& column = columns.list[columns.inputColumn[i]];
-        const std::string& cell = row.given[column.index];
+        const std::string& cell = cells[column.index];
         InputReading reading = SetInput(columns, column, cell, scratch.inputs);
         if (reading.note) {
             failed = failed || reading.fails;
             doubtful = doubtful || reading.note->doubtful;
-            std::string said = reading.fails
-                                   ? reading.note->text
-                                   : std::string(column.input->name) + "：" + reading.note->text;
-            row.marks.push_back({column.index, std::move(*reading.note), std::move(said)});
+            std::string words = reading.fails
+                                    ? reading.note->text
+                                    : std::string(column.input->name) + "：" + reading.note->text;
+            said.marks.push_back({column.index, std::move(*reading.note), std::move(words)});
         } else if (column.inYuan && !IsBlank(cell)) {
-            row.notes.push_back(std::string(column.input->name) + " " + std::string(Trimmed(cell)) +
-                                " 元按 " + std::string(scratch.inputs.Text(column.input->control)) +
-                                " 万元计算");
+            said.notes.push_back(
+                std::string(column.input->name) + " " + std::string(Trimmed(cell)) + " 元按 " +
+                std::string(scratch.inputs.Text(column.input->control)) + " 万元计算");
         }
     }
     for (std::size_t i = 0; i < calculator.steps.size() && !failed; ++i) {
@@ -186,39 +221,44 @@ BatchRow CalculateRow(const BatchColumns& columns, Cells cells, RowScratch& scra
             scratch.results[i] = step.work(args);
         } catch (const FloatingPointError& error) {
             failed = true;
-            row.notes.push_back(std::string(step.name) + "：" + FloatFaultText(error.fault()));
+            said.notes.push_back(std::string(step.name) + "：" + FloatFaultText(error.fault()));
             break;
         }
         if (!scratch.results[i]) {
             const CalculatorInput* unchosen = UnchosenInput(step, scratch.inputs);
             failed = true;
-            row.notes.push_back(unchosen != nullptr ? "请选择" + std::string(unchosen->name)
-                                                    : std::string(step.name) + "未能计算");
+            said.notes.push_back(unchosen != nullptr ? "请选择" + std::string(unchosen->name)
+                                                     : std::string(step.name) + "未能计算");
             break;
         }
         if (step.check != nullptr) {
             if (auto note = step.check(scratch.inputs)) {
-                row.notes.push_back(std::move(*note));
+                said.notes.push_back(std::move(*note));
             }
         }
     }
     row.state = failed ? RowState::Failed : doubtful ? RowState::Doubtful : RowState::Counted;
     if (failed) {
+        Keep(row, said);
         return row;
     }
     for (const CalculatorStep* step : columns.results) {
         const auto& outcome = scratch.results[StepIndex(calculator, *step)];
         row.figures[row.worked++] = outcome->value;
-        if (outcome->capped && !row.capped) {
-            row.capped = outcome->capped;
+        if (outcome->capped && !row.hasCapped) {
+            row.hasCapped = true;
+            row.cappedFen = outcome->capped->fen();
         }
     }
     if (columns.money) {
-        row.money = scratch.results[StepIndex(calculator, *columns.results.back())]->money;
-        if (!row.money) {
-            row.notes.push_back("金额过大，无法写成大写金额");
+        const auto& money = scratch.results[StepIndex(calculator, *columns.results.back())]->money;
+        row.hasMoney = money.has_value();
+        row.fen = money ? money->fen() : 0;
+        if (!money) {
+            said.notes.push_back("金额过大，无法写成大写金额");
         }
     }
+    Keep(row, said);
     return row;
 }
 
@@ -239,37 +279,47 @@ std::vector<BatchRow> CalculateRows(const BatchColumns& columns, std::vector<Cel
     return rows;
 }
 
+std::vector<BatchRow> CalculateRows(const BatchColumns& columns, TableReader& reader)
+{
+    std::vector<BatchRow> rows;
+    RowScratch scratch;
+    Cells cells;
+    while (reader.Next(cells)) {
+        rows.push_back(CalculateRow(columns, cells, scratch));
+    }
+    return rows;
+}
+
 std::string CellText(const BatchColumn& column, const BatchRow& row, bool words)
 {
     switch (column.source) {
         case ColumnSource::Lot:
         case ColumnSource::Input:
         case ColumnSource::Kept: {
-            const std::string& given =
-                column.index < row.given.size() ? row.given[column.index] : std::string();
+            const std::string_view given = row.given[column.index];
             if (words && column.input != nullptr && column.input->kind == InputKind::Tick) {
                 if (const auto ticked = ReadTick(given)) {
                     return *ticked ? "是" : "否";
                 }
             }
-            return given;
+            return std::string(given);
         }
         case ColumnSource::Result:
-            return column.index < row.worked ? column.step->format(row.figures[column.index])
+            return column.index < row.worked ? column.step->figure.text(row.figures[column.index])
                                              : std::string();
         case ColumnSource::Figures:
-            return row.money ? row.money->Figures() : std::string();
+            return row.hasMoney ? row.money()->Figures() : std::string();
         case ColumnSource::Capitals:
-            return row.money ? row.money->Capitals() : std::string();
+            return row.hasMoney ? row.money()->Capitals() : std::string();
         case ColumnSource::Notes: {
-            if (row.marks.empty() && row.notes.empty()) {
+            if (!row.said) {
                 return {};
             }
             std::vector<std::string> lines;
-            for (const CellMark& mark : row.marks) {
+            for (const CellMark& mark : row.marks()) {
                 lines.push_back(mark.said);
             }
-            lines.insert(lines.end(), row.notes.begin(), row.notes.end());
+            lines.insert(lines.end(), row.notes().begin(), row.notes().end());
             return Joined(lines, "；");
         }
     }
@@ -281,7 +331,7 @@ const Note* CellNote(const BatchColumn& column, const BatchRow& row)
     if (column.source != ColumnSource::Input) {
         return nullptr;
     }
-    for (const CellMark& mark : row.marks) {
+    for (const CellMark& mark : row.marks()) {
         if (mark.cell == column.index) {
             return &mark.note;
         }
@@ -337,9 +387,9 @@ BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& row
                     entry = chosen ? choice->entries[*chosen] : std::string_view();
                 }
             }
-            lots.push_back(
-                {entry,
-                 StepOutcome{.value = row.figures[i], .money = row.money, .capped = row.capped}});
+            lots.push_back({entry, StepOutcome{.value = row.figures[i],
+                                               .money = row.money(),
+                                               .capped = row.capped()}});
         }
         if (auto note = step.totalNote(columns.terms, lots)) {
             total.notes.push_back(std::move(*note));
@@ -365,8 +415,8 @@ BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& row
     // the 合计 of 小写 is the sum of the 小写 shown, to the 分
     std::optional<Money> sum = Money();
     for (const BatchRow& row : rows) {
-        if (row.state == RowState::Counted && row.money && sum) {
-            sum = Sum(*sum, *row.money);
+        if (row.state == RowState::Counted && row.hasMoney && sum) {
+            sum = Sum(*sum, *row.money());
         }
     }
     if (sum) {
@@ -501,7 +551,8 @@ CellValue YuanValue(const std::optional<Money>& money)
 
 bool ShowsTwoDecimals(const BatchColumn& column)
 {
-    return column.source == ColumnSource::Result && column.step->format == &FormatTwoDecimals;
+    return column.source == ColumnSource::Result &&
+           column.step->figure.text == kTwoDecimalFigure.text;
 }
 
 CellValue ValueOf(const BatchColumn& column, const BatchRow& row)
@@ -526,12 +577,12 @@ CellValue ValueOf(const BatchColumn& column, const BatchRow& row)
                 return {};
             }
             // the figure as its caption shows it, so that a spreadsheet shows the same
-            std::string text = column.step->format(row.figures[column.index]);
-            const double shown = ReadNumber(text);
-            return {CellValue::Kind::Number, std::move(text), shown};
+            const double figure = row.figures[column.index];
+            return {CellValue::Kind::Number, column.step->figure.text(figure),
+                    column.step->figure.shown(figure)};
         }
         case ColumnSource::Figures:
-            return YuanValue(row.money);
+            return YuanValue(row.money());
         case ColumnSource::Capitals:
         case ColumnSource::Notes:
             return Words(CellText(column, row));
@@ -559,17 +610,27 @@ CellValue TotalValueOf(const BatchColumn& column, const BatchTotal& total)
 
 Lots LotsOf(const Calculator& calculator, std::string_view text, const FeeTerms& terms)
 {
-    std::vector<Cells> cells = ParseTable(text);
     BatchColumns columns = ColumnsOf(calculator, terms);
-    if (!cells.empty()) {
-        if (HeaderReading header = ReadHeader(calculator, cells.front(), terms); header.header) {
+    TableReader reader(text);
+    Cells first;
+    std::vector<BatchRow> rows;
+    if (reader.Next(first)) {
+        if (HeaderReading header = ReadHeader(calculator, first, terms); header.header) {
             if (header.columns) {
                 columns = std::move(*header.columns);
             }
-            cells.erase(cells.begin());
+        } else {
+            RowScratch scratch;
+            rows.push_back(CalculateRow(columns, std::move(first), scratch));
         }
     }
-    std::vector<BatchRow> rows = CalculateRows(columns, std::move(cells));
+    std::vector<BatchRow> more = CalculateRows(columns, reader);
+    if (rows.empty()) {
+        rows = std::move(more);
+    } else {
+        rows.insert(rows.end(), std::make_move_iterator(more.begin()),
+                    std::make_move_iterator(more.end()));
+    }
     return {std::move(columns), std::move(rows)};
 }
 

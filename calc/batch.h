@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,16 +49,30 @@ struct CellMark {
 // The results a row can have (the supervision fee's three steps).
 inline constexpr std::size_t kMaxRowResults = 3;
 
-struct BatchRow {
-    Cells given;  // one per given column, as pasted or typed
-    // The figure of each result column; `worked` of them are set (none when failed).
-    std::array<double, kMaxRowResults> figures{};
-    std::uint8_t worked = 0;
-    RowState state = RowState::Counted;
-    std::optional<Money> money;      // the fee to the 分 (money, not too large)
-    std::optional<Money> capped;     // the part of it a cap per tender applies to
+// What is said of a row: its marked cells and its notes as a whole.
+struct RowNotes {
     std::vector<CellMark> marks;     // the cells with a note, in the columns' order
     std::vector<std::string> notes;  // what is said of the row as a whole
+};
+
+// A lot as the batch keeps it, in little room (a table may hold 100,000):
+// its cells as given, the figure of each result column, the fee in 分.
+struct BatchRow {
+    PackedCells given;  // one per given column, as pasted or typed
+    // The figure of each result column; `worked` of them are set (none when failed).
+    std::array<double, kMaxRowResults> figures{};
+    std::int64_t fen = 0;        // the fee in 分, where `hasMoney`
+    std::int64_t cappedFen = 0;  // the part of it a cap per tender applies to, where `hasCapped`
+    std::uint8_t worked = 0;
+    RowState state = RowState::Counted;
+    bool hasMoney = false;  // money, not too large
+    bool hasCapped = false;
+    std::shared_ptr<const RowNotes> said;  // nothing when nothing is said
+
+    std::optional<Money> money() const;
+    std::optional<Money> capped() const;
+    const std::vector<CellMark>& marks() const;
+    const std::vector<std::string>& notes() const;
 };
 
 // What a lot is worked out with, kept from lot to lot so that its room is reused.
@@ -71,8 +86,9 @@ BatchRow CalculateRow(const BatchColumns& columns, Cells cells, RowScratch& scra
 BatchRow CalculateRow(const BatchColumns& columns, Cells cells);
 
 // Every lot of `cells` worked out: the one way a batch is worked out, for the
-// window, the files and the benchmark.
+// window, the files and the benchmark; from the rows `reader` has left, too.
 std::vector<BatchRow> CalculateRows(const BatchColumns& columns, std::vector<Cells> cells);
+std::vector<BatchRow> CalculateRows(const BatchColumns& columns, TableReader& reader);
 
 // The text of a row's cell in a column; a tick reads 是 or 否 on a sheet
 // (`words`), and as given elsewhere.

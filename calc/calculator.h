@@ -18,6 +18,7 @@
 #include "calc/control_roles.h"
 #include "calc/input_kind.h"
 #include "calc/input_values.h"
+#include "calc/number_text.h"
 #include "calc/step_outcome.h"
 #include "calc/value_type.h"
 
@@ -74,15 +75,18 @@ struct StepArgs {
     // The outcome each step of the calculator shows now (its last written), by step.
     std::span<const std::optional<StepOutcome>> results;
     const FeeTerms& terms;
-    bool working = true;  // whether the working is asked for (a batch asks for figures alone)
+    // Whether the words are asked for, the caption and the working; a batch
+    // asks for the figures alone and writes a lot's captions where it shows them.
+    bool working = true;
 
     std::string_view Text(ControlName control) const { return inputs.Text(control); }
     // The number a box's text reads as (ReadNumber, read once where it was read already).
     double Number(ControlName control) const;
     bool Ticked(ControlName control) const { return inputs.Ticked(control); }
     DateTime Date(ControlName control) const { return inputs.Date(control); }
-    // The caption of the result label `result` as it shows now, "" for none.
-    std::string_view Caption(ControlName result) const;
+    // The figure of the result label `result` as its caption shows it now,
+    // 0 for none (as an empty caption reads).
+    double Shown(ControlName result) const;
 };
 
 struct CalculatorStep {
@@ -99,8 +103,8 @@ struct CalculatorStep {
     // ticked, a tender type that is none of the three); throws
     // FloatingPointError where the arithmetic fails.
     std::optional<StepOutcome> (*work)(const StepArgs&);
-    ValueType value;                      // what its caption holds
-    std::string (*format)(double value);  // how its caption shows its figure
+    ValueType value;     // what its caption holds
+    FigureStyle figure;  // how its caption shows its figure
     std::span<const CalculatorInput> inputs;
     // A note on the figure from its inputs as a whole (a completion date
     // before the start), or nullptr.

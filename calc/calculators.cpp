@@ -96,15 +96,14 @@ double StepArgs::Number(ControlName control) const
     return read ? *read : ReadNumber(inputs.Text(control));
 }
 
-std::string_view StepArgs::Caption(ControlName result) const
+double StepArgs::Shown(ControlName result) const
 {
     const CalculatorStep* step = StepWriting(calculator, result);
     if (step == nullptr) {
-        return {};
+        return 0;
     }
     const std::size_t i = StepIndex(calculator, *step);
-    return i < results.size() && results[i] ? std::string_view(results[i]->caption)
-                                            : std::string_view();
+    return i < results.size() && results[i] ? results[i]->shown : 0;
 }
 
 const CalculatorInput* UnchosenInput(const CalculatorStep& step, const InputValues& inputs)

@@ -49,6 +49,13 @@ std::string WholeCaption(double days)
     return FormatWhole(static_cast<std::int32_t>(days));
 }
 
+double WholeShown(double days)
+{
+    return days;  // a whole number of days reads as itself
+}
+
+constexpr FigureStyle kWholeFigure{&WholeCaption, &WholeShown};
+
 std::optional<StepOutcome> PeriodWork(const StepArgs& args)
 {
     const DateTime start = args.Date(role::kStartDate);
@@ -56,7 +63,8 @@ std::optional<StepOutcome> PeriodWork(const StepArgs& args)
     const std::int32_t count = CalendarDays(start, completion);
     return StepOutcome{
         .value = static_cast<double>(count),
-        .caption = FormatWhole(count),
+        .caption = args.working ? FormatWhole(count) : std::string(),
+        .shown = static_cast<double>(count),
         .working = args.working ? WorkingLines(CalendarDaysWorking(start, completion, count))
                                 : std::vector<std::string>(),
     };
@@ -108,7 +116,7 @@ constexpr CalculatorStep kPeriodSteps[] = {
      .click = &Command4Click,
      .work = &PeriodWork,
      .value = ValueType::Days,
-     .format = &WholeCaption,
+     .figure = kWholeFigure,
      .inputs = kPeriodInputs,
      .check = &CompletionBeforeStart,
      .column = "工期（日历天）"},

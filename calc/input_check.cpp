@@ -53,13 +53,13 @@ std::optional<Note> ValueNote(double value, InputKind kind)
             }
             break;
         case InputKind::Percent: {
-            const std::string shown = FormatGeneral(value);
             if (value > 20 || value < -20) {
-                return Info("超出 ±20% 的幅度，仍按 " + shown + "% 计算");
+                return Info("超出 ±20% 的幅度，仍按 " + FormatGeneral(value) + "% 计算");
             }
             if (value != 0 && value > -1 && value < 1) {
                 const std::string percent = FormatGeneral(value * 100);
-                return Info("按 " + shown + "% 计算；如指 " + percent + "%，请输入 " + percent);
+                return Info("按 " + FormatGeneral(value) + "% 计算；如指 " + percent +
+                            "%，请输入 " + percent);
             }
             break;
         }

@@ -119,6 +119,35 @@ std::optional<Money> MoneyFromWan(std::string_view text)
     return yuan.amount ? Money::FromYuan(*yuan.amount) : std::nullopt;
 }
 
+std::optional<Money> MoneyOfFigure(double wan)
+{
+    return MoneyOfFigure(GeneralDigits(wan));
+}
+
+std::optional<Money> MoneyOfFigure(const FifteenDigits& d)
+{
+    // 分 = digits x 10^(exponent - 14) x 10^6
+    const int power = d.exponent - 8;
+    std::int64_t fen = 0;
+    if (power >= 0) {
+        if (power > 3) {  // past 10^18 分
+            return std::nullopt;
+        }
+        fen = static_cast<std::int64_t>(d.digits);
+        for (int i = 0; i < power; ++i) {
+            fen *= 10;
+        }
+    } else if (power > -20) {
+        // rounded half away from zero on the first digit dropped
+        std::uint64_t tens = 1;
+        for (int i = 0; i < -power; ++i) {
+            tens *= 10;
+        }
+        fen = static_cast<std::int64_t>((d.digits + tens / 2) / tens);
+    }
+    return Money::FromFen(d.negative ? -fen : fen);
+}
+
 std::optional<Money> MoneyFromYuan(std::string_view text)
 {
     const YuanResult yuan = YuanFromYuan(text);

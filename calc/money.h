@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/number_text.h"
 #include "calc/yuan_amount.h"
 
 namespace kelvora {
@@ -51,6 +52,11 @@ private:
 // half away from zero on its digits; nothing for a text that is no number or
 // an amount too large.
 std::optional<Money> MoneyFromWan(std::string_view text);
+// A figure in 万元 to the 分 as its 15 significant digits state it: the same
+// as MoneyFromWan(FormatGeneral(wan)), without the text.
+std::optional<Money> MoneyOfFigure(double wan);
+std::optional<Money> MoneyOfFigure(const FifteenDigits& digits);
+
 // The same for a text in 元 ("151487.3").
 std::optional<Money> MoneyFromYuan(std::string_view text);
 

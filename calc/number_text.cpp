@@ -489,4 +489,69 @@ std::string FormatWhole(std::int32_t value)
     return std::to_string(value);
 }
 
+FifteenDigits GeneralDigits(double value)
+{
+    RequireFiniteValue(value);
+    FifteenDigits out;
+    if (value == 0) {
+        return out;
+    }
+    const Decimal15 d = ToDecimal15(value);
+    out.negative = d.negative;
+    out.exponent = d.exponent;
+    for (char digit : d.digits) {
+        out.digits = out.digits * 10 + static_cast<std::uint64_t>(digit - '0');
+    }
+    return out;
+}
+
+double GeneralValue(double value)
+{
+    return GeneralValue(GeneralDigits(value));
+}
+
+double GeneralValue(const FifteenDigits& d)
+{
+    if (d.digits == 0) {
+        return 0;
+    }
+    // digits x 10^power as the nearest double, as reading the text gives it:
+    // one multiplication or division of two exact doubles (the digits below
+    // 2^53, a power of ten up to 10^22) is correctly rounded.
+    const int power = d.exponent - 14;
+    if (power < -22 || power > 22) {
+        // the text of the digits, read: "1.23456789012345E-30"
+        std::string text = d.negative ? "-" : "";
+        text += std::to_string(d.digits) + "E" + std::to_string(power);
+        return ReadNumber(text);
+    }
+    double tens = 1;
+    for (int i = 0; i < (power < 0 ? -power : power); ++i) {
+        tens *= 10;
+    }
+    const auto digits = static_cast<double>(d.digits);
+    const double magnitude = power < 0 ? digits / tens : digits * tens;
+    return d.negative ? -magnitude : magnitude;
+}
+
+double TwoDecimalsValue(double value)
+{
+    const FifteenDigits d = GeneralDigits(value);
+    // the cents: the digits rounded half away from zero at the third decimal
+    const int dropped = 14 - d.exponent - 2;  // digits of `d.digits` past the cents
+    if (dropped <= 0 || dropped > 17) {
+        return ReadNumber(FormatTwoDecimals(value));  // large or tiny: the text's way
+    }
+    std::uint64_t tens = 1;
+    for (int i = 0; i < dropped; ++i) {
+        tens *= 10;
+    }
+    const std::uint64_t cents = (d.digits + tens / 2) / tens;
+    if (cents == 0) {
+        return 0;
+    }
+    const double magnitude = static_cast<double>(cents) / 100;
+    return d.negative ? -magnitude : magnitude;
+}
+
 }  // namespace kelvora

@@ -43,4 +43,29 @@ std::string FormatGeneral(double value);
 // The decimal digits of a whole number, "-" in front when negative.
 std::string FormatWhole(std::int32_t value);
 
+// A figure's 15 significant digits as FormatGeneral writes them: the value
+// shown is ±digits x 10^(exponent - 14), digits from 10^14 to below 10^15
+// (0 for zero). Throws as FormatGeneral does.
+struct FifteenDigits {
+    bool negative = false;
+    std::uint64_t digits = 0;
+    int exponent = 0;
+};
+FifteenDigits GeneralDigits(double value);
+
+// The number a caption reads as, without the text: ReadNumber(FormatGeneral(x))
+// and ReadNumber(FormatTwoDecimals(x)). Throw as the formatters do.
+double GeneralValue(double value);
+double TwoDecimalsValue(double value);
+// The same from the digits GeneralDigits gave.
+double GeneralValue(const FifteenDigits& digits);
+
+// How a caption shows a figure: its text, and the number that text reads as.
+struct FigureStyle {
+    std::string (*text)(double value);
+    double (*shown)(double value);
+};
+inline constexpr FigureStyle kGeneralFigure{&FormatGeneral, &GeneralValue};
+inline constexpr FigureStyle kTwoDecimalFigure{&FormatTwoDecimals, &TwoDecimalsValue};
+
 }  // namespace kelvora

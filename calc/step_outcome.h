@@ -1,6 +1,7 @@
 #pragma once
 // What one step of a calculator gives when pressed: the figure computed, the
-// caption the window shows, the working line by line, the notes on the inputs
+// caption the window shows (and the number it reads as, which a later step
+// computes with), the working line by line, the notes on the inputs
 // it rests on, and for an amount in 万元 the exact amount in 分 its 小写 and 大写
 // state. A page keeps the outcome last written for each step; a batch keeps
 // the figures of each lot.
@@ -18,6 +19,7 @@ namespace kelvora {
 struct StepOutcome {
     double value = 0;                       // as computed
     std::string caption = {};               // as shown: "22.55", "7.48727999999999", "0.85", "365"
+    double shown = 0;                       // the number the caption reads as
     std::vector<std::string> working = {};  // line by line; empty where it was not asked for
     std::optional<Money> money = {};        // an amount in 万元 to the 分; none when too large
     // The part of a fee a cap per tender applies to, to the 分 (the band total

@@ -168,14 +168,12 @@ namespace {
 template <typename Working>
 StepOutcome AmountOutcome(double value, const StepArgs& args, Working&& working)
 {
-    std::string caption = FormatGeneral(value);
-    std::optional<Money> money = MoneyFromWan(caption);
+    const FifteenDigits digits = GeneralDigits(value);
     return {.value = value,
-            .caption = std::move(caption),
+            .caption = args.working ? FormatGeneral(value) : std::string(),
+            .shown = GeneralValue(digits),
             .working = args.working ? WorkingLines(working()) : std::vector<std::string>(),
-            .money = money,
-            .capped = std::nullopt,
-            .notes = {}};
+            .money = MoneyOfFigure(digits)};
 }
 
 std::optional<StepOutcome> BasePriceWork(const StepArgs& args)
@@ -195,7 +193,8 @@ std::optional<StepOutcome> ComplexityWork(const StepArgs& args)
             const double coefficient = kComplexityGrades[grade].coefficient;
             return StepOutcome{
                 .value = coefficient,
-                .caption = FormatTwoDecimals(coefficient),
+                .caption = args.working ? FormatTwoDecimals(coefficient) : std::string(),
+                .shown = TwoDecimalsValue(coefficient),
                 .working = args.working ? WorkingLines(ComplexityWorking(grade))
                                         : std::vector<std::string>(),
             };
@@ -208,9 +207,9 @@ std::optional<StepOutcome> ComplexityWork(const StepArgs& args)
 std::optional<StepOutcome> BenchmarkWork(const StepArgs& args)
 {
     const double discipline = args.Number(role::kDiscipline);
-    const double complexity = ReadNumber(args.Caption(role::kComplexityCoefficient));
+    const double complexity = args.Shown(role::kComplexityCoefficient);
     const double elevation = args.Number(role::kElevation);
-    const double base = ReadNumber(args.Caption(role::kBasePrice));
+    const double base = args.Shown(role::kBasePrice);
     const double benchmark = BenchmarkPrice(base, discipline, complexity, elevation);
     return AmountOutcome(benchmark, args, [&] {
         return BenchmarkWorking(base, discipline, complexity, elevation, benchmark);
@@ -219,7 +218,7 @@ std::optional<StepOutcome> BenchmarkWork(const StepArgs& args)
 
 std::optional<StepOutcome> ChargedFeeWork(const StepArgs& args)
 {
-    const double benchmark = ReadNumber(args.Caption(role::kBenchmark));
+    const double benchmark = args.Shown(role::kBenchmark);
     const double range = args.Number(role::kRange);
     const double fee = ChargedFee(benchmark, range);
     return AmountOutcome(fee, args, [&] { return ChargedFeeWorking(benchmark, range, fee); });
@@ -350,7 +349,7 @@ constexpr CalculatorStep kSupervisionSteps[] = {
      .click = &Command10Click,
      .work = &BasePriceWork,
      .value = ValueType::AmountWan,
-     .format = &FormatGeneral,
+     .figure = kGeneralFigure,
      .inputs = kBasePriceInputs,
      .column = "收费基价（万元）"},
     {.kind = StepKind::Choice,
@@ -362,7 +361,7 @@ constexpr CalculatorStep kSupervisionSteps[] = {
      .click = &ComplexityOptionClick,
      .work = &ComplexityWork,
      .value = ValueType::Coefficient,
-     .format = &FormatTwoDecimals,
+     .figure = kTwoDecimalFigure,
      .inputs = {}},
     {.kind = StepKind::Calculation,
      .name = "工程监理服务收费基准价",
@@ -373,7 +372,7 @@ constexpr CalculatorStep kSupervisionSteps[] = {
      .click = &Command2Click,
      .work = &BenchmarkWork,
      .value = ValueType::AmountWan,
-     .format = &FormatGeneral,
+     .figure = kGeneralFigure,
      .inputs = kBenchmarkInputs,
      .column = "基准价（万元）"},
     {.kind = StepKind::Calculation,
@@ -385,7 +384,7 @@ constexpr CalculatorStep kSupervisionSteps[] = {
      .click = &Command3Click,
      .work = &ChargedFeeWork,
      .value = ValueType::AmountWan,
-     .format = &FormatGeneral,
+     .figure = kGeneralFigure,
      .inputs = kChargedFeeInputs,
      .column = "监理取费（万元）"},
 };

@@ -6,37 +6,42 @@
 
 namespace kelvora {
 
-std::vector<Cells> ParseTable(std::string_view text, char separator)
+bool TableReader::Next(Cells& row)
 {
-    std::vector<Cells> rows;
-    Cells row;
-    std::string cell;
+    const std::string_view text = m_text;
+    const char separator = m_separator;
+    std::size_t used = 0;  // cells of `row` filled; the rest keep their room
     bool quoted = false;
     bool cellStarted = false;
+    const auto cell = [&]() -> std::string& {
+        if (used == row.size()) {
+            row.emplace_back();
+        }
+        return row[used];
+    };
+    bool any = false;  // the row holds a cell that is not blank
     const auto endCell = [&] {
-        row.push_back(std::move(cell));
-        cell.clear();
+        std::string& done = cell();
+        any = any || !IsBlank(done);
+        ++used;
         cellStarted = false;
     };
-    const auto endRow = [&] {
-        endCell();
-        const std::size_t width = row.size();
-        if (!std::all_of(row.begin(), row.end(), [](const std::string& c) { return IsBlank(c); })) {
-            rows.push_back(std::move(row));
-        }
-        row.clear();
-        row.reserve(width);
+    const auto startRow = [&] {
+        used = 0;
+        any = false;
+        cell().clear();
     };
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    startRow();
+    for (std::size_t i = m_at; i < text.size(); ++i) {
         const char c = text[i];
         if (quoted) {
             if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                cell += '"';
+                cell() += '"';
                 ++i;
             } else if (c == '"') {
                 quoted = false;
             } else {
-                cell += c;
+                cell() += c;
             }
             continue;
         }
@@ -47,7 +52,7 @@ std::vector<Cells> ParseTable(std::string_view text, char separator)
                    text[end] != '\r' && text[end] != '"') {
                 ++end;
             }
-            cell.append(text.substr(i, end - i));
+            cell().append(text.substr(i, end - i));
             cellStarted = true;
             i = end - 1;
             continue;
@@ -57,20 +62,157 @@ std::vector<Cells> ParseTable(std::string_view text, char separator)
             cellStarted = true;
         } else if (c == separator) {
             endCell();
+            cell().clear();
         } else if (c == '\n' || c == '\r') {
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
                 ++i;
             }
-            endRow();
+            endCell();
+            if (any) {
+                row.resize(used);
+                m_at = i + 1;
+                return true;
+            }
+            startRow();  // a row of blanks alone
         } else {
-            cell += c;
+            cell() += c;
             cellStarted = true;
         }
     }
-    if (!row.empty() || !cell.empty() || cellStarted) {
-        endRow();
+    m_at = text.size();
+    if (used > 0 || !cell().empty() || cellStarted) {
+        endCell();
+        if (any) {
+            row.resize(used);
+            return true;
+        }
+    }
+    row.clear();
+    return false;
+}
+
+std::vector<Cells> ParseTable(std::string_view text, char separator)
+{
+    std::vector<Cells> rows;
+    TableReader reader(text, separator);
+    Cells row;
+    while (reader.Next(row)) {
+        rows.push_back(row);
     }
     return rows;
+}
+
+namespace {
+
+// A cell's length as 1 to 5 bytes of 7 bits each, lowest first.
+void PutLength(std::string& out, std::size_t length)
+{
+    while (length >= 0x80) {
+        out += static_cast<char>((length & 0x7F) | 0x80);
+        length >>= 7;
+    }
+    out += static_cast<char>(length);
+}
+
+std::size_t GetLength(const char*& at)
+{
+    std::size_t length = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(*at++);
+        length |= static_cast<std::size_t>(byte & 0x7F) << shift;
+        if ((byte & 0x80) == 0) {
+            return length;
+        }
+    }
+}
+
+}  // namespace
+
+PackedCells::PackedCells(const Cells& cells)
+{
+    std::string packed;
+    PutLength(packed, cells.size());
+    for (const std::string& cell : cells) {
+        PutLength(packed, cell.size());
+        packed += cell;
+    }
+    m_data = std::make_unique<char[]>(packed.size());
+    std::copy(packed.begin(), packed.end(), m_data.get());
+}
+
+std::size_t PackedCells::Bytes() const
+{
+    if (!m_data) {
+        return 0;
+    }
+    const char* at = m_data.get();
+    std::size_t count = GetLength(at);
+    while (count-- > 0) {
+        at += GetLength(at);
+    }
+    return static_cast<std::size_t>(at - m_data.get());
+}
+
+PackedCells::PackedCells(const PackedCells& other)
+{
+    *this = other;
+}
+
+PackedCells& PackedCells::operator=(const PackedCells& other)
+{
+    if (this != &other) {
+        const std::size_t bytes = other.Bytes();
+        m_data = bytes > 0 ? std::make_unique<char[]>(bytes) : nullptr;
+        std::copy(other.m_data.get(), other.m_data.get() + bytes, m_data.get());
+    }
+    return *this;
+}
+
+std::size_t PackedCells::size() const
+{
+    if (!m_data) {
+        return 0;
+    }
+    const char* at = m_data.get();
+    return GetLength(at);
+}
+
+std::string_view PackedCells::operator[](std::size_t i) const
+{
+    if (!m_data) {
+        return {};
+    }
+    const char* at = m_data.get();
+    const std::size_t count = GetLength(at);
+    if (i >= count) {
+        return {};
+    }
+    for (;; --i) {
+        const std::size_t length = GetLength(at);
+        if (i == 0) {
+            return {at, length};
+        }
+        at += length;
+    }
+}
+
+Cells PackedCells::Unpacked() const
+{
+    Cells cells(size());
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        cells[i] = std::string((*this)[i]);
+    }
+    return cells;
+}
+
+PackedCells PackedCells::With(std::size_t i, std::string_view cell) const
+{
+    Cells cells = Unpacked();
+    if (cells.size() <= i) {
+        cells.resize(i + 1);
+    }
+    cells[i] = std::string(cell);
+    return PackedCells(cells);
 }
 
 void AppendTableCell(std::string& out, std::string_view cell)

@@ -185,11 +185,9 @@ template <typename Working>
 StepOutcome FeeOutcome(double fee, const StepArgs& args, Working&& working)
 {
     StepOutcome outcome{.value = fee,
-                        .caption = FormatTwoDecimals(fee),
-                        .working = {},
-                        .money = MoneyFromWan(FormatGeneral(fee)),
-                        .capped = std::nullopt,
-                        .notes = {}};
+                        .caption = args.working ? FormatTwoDecimals(fee) : std::string(),
+                        .shown = TwoDecimalsValue(fee),
+                        .money = MoneyOfFigure(fee)};
     if (args.working) {
         outcome.working = WorkingLines(working());
     }
@@ -203,7 +201,7 @@ std::optional<StepOutcome> StandardFeeWork(const StepArgs& args)
         return std::nullopt;
     }
     StepOutcome outcome = FeeOutcome(steps->fee, args, [&] { return TenderFeeWorking(*steps); });
-    outcome.capped = MoneyFromWan(FormatGeneral(steps->sum));
+    outcome.capped = MoneyOfFigure(steps->sum);
     return outcome;
 }
 
@@ -354,7 +352,7 @@ constexpr CalculatorStep kTenderSteps[] = {
      .click = &Command1Click,
      .work = &StandardFeeWork,
      .value = ValueType::AmountWan,
-     .format = &FormatTwoDecimals,
+     .figure = kTwoDecimalFigure,
      .inputs = kTenderInputs,
      .column = "招标代理服务收费金额（万元）",
      .followsTerms = true,
@@ -368,7 +366,7 @@ constexpr CalculatorStep kTenderSteps[] = {
      .click = &Command1Click,
      .work = &ChargeWork,
      .value = ValueType::AmountWan,
-     .format = &FormatTwoDecimals,
+     .figure = kTwoDecimalFigure,
      .inputs = kChargeInputs,
      .column = "应收代理费（万元）",
      .applies = &TermsDiffer,

@@ -35,7 +35,8 @@ std::string States(const CalculatorModel& page)
                 out += "M";
                 break;
             case ResultState::Stale:
-                out += "S" + std::to_string(StepIndex(page.calculator(), *state.press));
+                out += 'S';
+                out += std::to_string(StepIndex(page.calculator(), *state.press));
                 break;
         }
     }

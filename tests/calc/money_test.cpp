@@ -48,7 +48,7 @@ TEST(Money, EveryCaptionReadsAsTheDecimalReaderReadsIt)
 {
     std::mt19937_64 rng(20261208);
     std::uniform_real_distribution<double> unit(1.0, 10.0);
-    std::uniform_int_distribution<int> power(-9, 13);
+    std::uniform_int_distribution<int> power(-21, 14);
     for (int i = 0; i < 100000; ++i) {
         const double x = (i % 3 == 0 ? -1 : 1) * unit(rng) * std::pow(10.0, power(rng));
         for (const std::string& text : {FormatGeneral(x), FormatTwoDecimals(x)}) {
@@ -56,6 +56,7 @@ TEST(Money, EveryCaptionReadsAsTheDecimalReaderReadsIt)
             const auto expected = yuan.amount ? Money::FromYuan(*yuan.amount) : std::nullopt;
             ASSERT_EQ(MoneyFromWan(text), expected) << text;
         }
+        ASSERT_EQ(MoneyOfFigure(x), MoneyFromWan(FormatGeneral(x))) << x;
     }
 }
 

@@ -270,8 +270,11 @@ TEST(NumberTextProperty, FormattedTextsReadBackAsTheNumberShown)
         const std::string general = FormatGeneral(x);
         ASSERT_EQ(ReadNumber(general), NearestOfFifteenDigits(x)) << general << " from " << x;
 
+        ASSERT_EQ(GeneralValue(x), ReadNumber(general)) << general;
+
         const std::string cents = FormatTwoDecimals(x);
         ASSERT_EQ(ReadNumber(cents), std::strtod(cents.c_str(), nullptr)) << cents;
+        ASSERT_EQ(TwoDecimalsValue(x), ReadNumber(cents)) << cents;
         // the cents shown are never more than half a cent plus a 15-digit step away
         const double slack = 0.005 + std::abs(x) * 1e-14 + 1e-300;
         ASSERT_LE(std::abs(ReadNumber(cents) - x), slack) << cents << " from " << x;

@@ -10,6 +10,7 @@
 
 #include "calc/calculator_model.h"
 #include "calc/calculators.h"
+#include "calc/number_text.h"
 
 namespace kelvora::testing {
 
@@ -56,7 +57,7 @@ inline std::optional<StepOutcome> WorkStep(const Calculator& calculator, Control
     std::vector<std::optional<StepOutcome>> results(calculator.steps.size());
     for (const auto& [control, caption] : captions) {
         results[StepIndex(calculator, *StepWriting(calculator, control))] =
-            StepOutcome{.caption = std::string(caption)};
+            StepOutcome{.caption = std::string(caption), .shown = ReadNumber(caption)};
     }
     const CalculatorStep& step = *StepWriting(calculator, result);
     return step.work({calculator, inputs, results, terms, true});

@@ -210,7 +210,7 @@ TEST(YuanCapitals, ReadBackAsTheAmountForManyAmounts)
         // whole 分 and back, as the batch adds them
         ASSERT_EQ(FenOf(*yuan.amount), static_cast<std::int64_t>(expected)) << caption;
         ASSERT_EQ(YuanDecimal(YuanFromFen(-FenOf(*yuan.amount))),
-                  (expected == 0 ? "" : "-") + YuanDecimal(*yuan.amount))
+                  std::string(expected == 0 ? "" : "-").append(YuanDecimal(*yuan.amount)))
             << caption;
         const std::string capitals = YuanCapitals(*yuan.amount);
         ASSERT_EQ(ReadCapitals(capitals), expected) << caption << " " << capitals;

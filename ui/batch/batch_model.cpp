@@ -128,60 +128,106 @@ void BatchModel::Replace(std::size_t first, std::size_t count, std::vector<Batch
 
 QString BatchModel::PasteRows(const QString& text)
 {
-    std::vector<Cells> cells = ParseTable(text.toStdString());
-    const bool table =
-        std::any_of(cells.begin(), cells.end(), [](const Cells& row) { return row.size() > 1; });
-    if (cells.empty() || !table) {
+    const std::string utf8 = text.toStdString();
+    // a table: some row has two cells or more
+    TableReader probe(utf8);
+    Cells row;
+    bool table = false;
+    while (!table && probe.Next(row)) {
+        table = row.size() > 1;
+    }
+    if (!table) {
         return QStringLiteral(
             "剪贴板中的内容不是表格（各列应以制表符分隔，可从电子表格中复制）；"
             "表格未作改动。");
     }
-    return AddRows(std::move(cells));
+    TableReader reader(utf8);
+    return AddRows([&reader](Cells& cells) { return reader.Next(cells); },
+                   QStringLiteral("剪贴板中"));
 }
 
-QString BatchModel::AddRows(std::vector<Cells> cells)
+QString BatchModel::AddRows(std::vector<Cells> cells, const QString& origin)
 {
-    if (cells.empty()) {
+    std::size_t next = 0;
+    return AddRows(
+        [&](Cells& row) {
+            if (next == cells.size()) {
+                return false;
+            }
+            row = std::move(cells[next++]);
+            return true;
+        },
+        origin);
+}
+
+QString BatchModel::AddRows(const std::function<bool(Cells&)>& next, const QString& origin)
+{
+    Cells first;
+    if (!next(first)) {
         return QStringLiteral("没有可添加的行；表格未作改动。");
     }
     // A header row names the columns: of an empty batch it sets them, into a
     // batch that has lots its columns are placed by their names.
     std::optional<BatchColumns> named;
-    if (HeaderReading header = ReadHeader(*m_columns.calculator, cells.front(), m_columns.terms);
-        header.header) {
+    const HeaderReading header = ReadHeader(*m_columns.calculator, first, m_columns.terms);
+    if (header.header) {
         if (!header.columns) {
             return ToQString(header.problem) + QStringLiteral("；表格未作改动。");
         }
-        named = std::move(header.columns);
-        cells.erase(cells.begin());
+        named = header.columns;
     }
-    if (cells.size() > kMaxRows) {
-        return QStringLiteral("一次最多粘贴 %1 行，剪贴板中有 %2 行；表格未作改动。")
+    std::optional<BatchColumns> setColumns;
+    if (named && m_rows.empty()) {
+        setColumns = std::move(named);
+    }
+    const BatchColumns& layout = setColumns ? *setColumns : m_columns;
+    // Each row worked out as it is read; a paste past the limit is counted
+    // to the end, and nothing is added.
+    std::vector<BatchRow> rows;
+    RowScratch scratch;
+    Cells cells;
+    std::size_t count = 0;
+    bool placed = true;
+    const auto take = [&](Cells row) {
+        if (++count > kMaxRows || !placed) {
+            return;
+        }
+        if (named && !setColumns) {
+            auto arranged = Rearranged(*named, m_columns, std::move(row));
+            if (!arranged) {
+                placed = false;
+                return;
+            }
+            row = std::move(*arranged);
+        }
+        rows.push_back(CalculateRow(layout, std::move(row), scratch));
+    };
+    if (!header.header) {
+        take(std::move(first));
+    }
+    while (next(cells)) {
+        take(cells);
+    }
+    if (count > kMaxRows) {
+        return QStringLiteral("一次最多添加 %1 行，%2有 %3 行；表格未作改动。")
             .arg(kMaxRows)
-            .arg(cells.size());
+            .arg(origin)
+            .arg(count);
     }
-    if (m_rows.size() + cells.size() > kMaxBatch) {
+    if (!placed) {
+        return QStringLiteral(
+            "粘贴的标题行中有表格没有的列；请先清空表格，或按表格的列粘贴。"
+            "表格未作改动。");
+    }
+    if (rows.empty()) {
+        return QStringLiteral("没有可添加的行；表格未作改动。");
+    }
+    if (m_rows.size() + rows.size() > kMaxBatch) {
         return QStringLiteral(
                    "批量计算最多 %1 行（Excel 工作表所能容纳的），已有 %2 行；表格未作改动。")
             .arg(kMaxBatch)
             .arg(m_rows.size());
     }
-    std::optional<BatchColumns> setColumns;
-    if (named && m_rows.empty()) {
-        setColumns = std::move(named);
-    } else if (named) {
-        for (Cells& row : cells) {
-            auto placed = Rearranged(*named, m_columns, std::move(row));
-            if (!placed) {
-                return QStringLiteral(
-                    "粘贴的标题行中有表格没有的列；请先清空表格，或按表格的列粘贴。"
-                    "表格未作改动。");
-            }
-            row = std::move(*placed);
-        }
-    }
-    const BatchColumns& layout = setColumns ? *setColumns : m_columns;
-    std::vector<BatchRow> rows = CalculateRows(layout, std::move(cells));
     m_undo.push(new RowsCommand(*this, QStringLiteral("粘贴 %1 行").arg(rows.size()), m_rows.size(),
                                 0, std::move(rows), std::move(setColumns)));
     return {};
@@ -196,7 +242,7 @@ void BatchModel::SetTerms(const FeeTerms& terms)
     m_columns = WithTerms(std::move(m_columns), terms);
     RowScratch scratch;
     for (BatchRow& row : m_rows) {
-        row = CalculateRow(m_columns, std::move(row.given), scratch);
+        row = CalculateRow(m_columns, row.given.Unpacked(), scratch);
     }
     endResetModel();
     // the steps before were worked out under other terms
@@ -257,7 +303,7 @@ bool BatchModel::Correct(int row, int column)
 void BatchModel::ChangeCell(const QString& text, std::size_t row, std::size_t cell,
                             std::string value)
 {
-    Cells cells = m_rows[row].given;
+    Cells cells = m_rows[row].given.Unpacked();
     cells[cell] = std::move(value);
     std::vector<std::pair<std::size_t, BatchRow>> rows;
     rows.emplace_back(row, CalculateRow(m_columns, std::move(cells)));
@@ -282,7 +328,7 @@ int BatchModel::CorrectAll()
         for (const BatchColumn& column : m_columns.list) {
             if (const auto correction = CellCorrection(column, m_rows[r])) {
                 if (cells.empty()) {
-                    cells = m_rows[r].given;
+                    cells = m_rows[r].given.Unpacked();
                 }
                 cells[column.index] = correction->text;
                 ++cellsChanged;
@@ -422,7 +468,7 @@ bool BatchModel::SetCell(const QModelIndex& at, const QString& value)
         m_undo.push(new RowsCommand(*this, QStringLiteral("输入"), row, 0, std::move(rows)));
         return true;
     }
-    if (m_rows[row].given[cell] == value.toStdString()) {
+    if (m_rows[row].given[cell] == value.toStdString()) {  // string_view against the text
         return false;
     }
     ChangeCell(QStringLiteral("输入"), row, cell, value.toStdString());

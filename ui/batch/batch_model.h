@@ -35,8 +35,11 @@ public:
     // name (the first paste into an empty batch sets the columns). Returns why
     // nothing was added, or an empty string.
     QString PasteRows(const QString& text);
-    // The same for the rows of a file (a header row among them, or not).
-    QString AddRows(std::vector<Cells> cells);
+    // The same for the rows of a file (a header row among them, or not);
+    // `origin` says where they come from in the message ("文件中").
+    QString AddRows(std::vector<Cells> cells, const QString& origin);
+    // The same for rows read one by one by `next`, which returns false after the last.
+    QString AddRows(const std::function<bool(Cells&)>& next, const QString& origin);
     void Clear();
 
     // Applies the evident correction of a cell (by row and column), or every

@@ -291,7 +291,10 @@ QString BatchWindow::ReadFile(const QString& path)
     }
     const QString firstLine = text->section(QLatin1Char('\n'), 0, 0);
     const char separator = firstLine.contains(QLatin1Char('\t')) ? '\t' : ',';
-    const QString problem = m_model->AddRows(ParseTable(text->toStdString(), separator));
+    const std::string utf8 = text->toStdString();
+    TableReader reader(utf8, separator);
+    const QString problem = m_model->AddRows([&reader](Cells& row) { return reader.Next(row); },
+                                             QStringLiteral("文件中"));
     if (problem.isEmpty()) {
         FitColumns();
     }

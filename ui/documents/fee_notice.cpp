@@ -224,12 +224,12 @@ SheetDraft BatchNoticesDraft(const DocumentSource& source)
     QStringList left;
     for (std::size_t r : chosen) {
         const BatchRow& row = batch.rows[r];
-        if (row.state != RowState::Counted || !row.money || row.worked == 0) {
+        if (row.state != RowState::Counted || !row.hasMoney || row.worked == 0) {
             left << QString::number(r + 1);
             continue;
         }
         NoticeLot lot;
-        lot.yuan = row.money;
+        lot.yuan = row.money();
         lot.basis = basis;
         lot.terms = termsWords;
         for (const BatchColumn& column : columns.list) {

@@ -353,8 +353,8 @@ TEST_F(BatchTest, AnAmountPastTheDoubleRangeIsAMarkedCell)
     ASSERT_EQ(model.rows().size(), 2u);
     for (const BatchRow& row : model.rows()) {
         EXPECT_NE(row.state, RowState::Counted);
-        ASSERT_FALSE(row.marks.empty());
-        EXPECT_EQ(row.marks.front().note.text, "数值超出范围，计算时将报告溢出");
+        ASSERT_FALSE(row.marks().empty());
+        EXPECT_EQ(row.marks().front().note.text, "数值超出范围，计算时将报告溢出");
     }
     EXPECT_EQ(model.Corrections(), 2);
 }
@@ -533,7 +533,7 @@ TEST_F(BatchTest, AnExportThatWouldLoseDataOrIsStoppedKeepsTheOldFile)
     const Lots lots = LotsOf(TenderFeeCalculator(), kTenderRows);
     const auto withLot = [&](std::string name) {
         std::vector<BatchRow> rows = lots.rows;
-        rows[1].given[0] = std::move(name);
+        rows[1].given = rows[1].given.With(0, name);
         return rows;
     };
     std::vector<BatchRow> many = lots.rows;  // long enough to be asked about its progress
