@@ -398,21 +398,8 @@ BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& row
     if (!columns.money) {
         return total;
     }
-    std::vector<std::string> figures;
-    figures.reserve(total.counted);
-    const BatchColumn* last = nullptr;
-    for (const BatchColumn& column : columns.list) {
-        if (column.source == ColumnSource::Result) {
-            last = &column;
-        }
-    }
-    for (const BatchRow& row : rows) {
-        if (row.state == RowState::Counted) {
-            figures.push_back(CellText(*last, row));
-        }
-    }
-    total.sums.back() = DecimalSum(figures).value_or("");
-    // the 合计 of 小写 is the sum of the 小写 shown, to the 分
+    // the 合计 of 小写 is the sum of the 小写 shown, to the 分; the 合计 in 万元
+    // is that sum ÷ 10,000, so the two always agree
     std::optional<Money> sum = Money();
     for (const BatchRow& row : rows) {
         if (row.state == RowState::Counted && row.hasMoney && sum) {
@@ -420,6 +407,7 @@ BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& row
         }
     }
     if (sum) {
+        total.sums.back() = sum->WanText();
         total.money = sum;
         total.figures = sum->Figures();
         total.capitals = sum->Capitals();

@@ -4,6 +4,13 @@ namespace kelvora {
 
 const InputValues::Entry* InputValues::Find(ControlName control) const
 {
+    // The controls are the same named constants wherever they are spoken of:
+    // the same text first, then a name written out again.
+    for (std::size_t i = 0; i < m_used; ++i) {
+        if (m_entries[i].control.str().data() == control.str().data()) {
+            return &m_entries[i];
+        }
+    }
     for (std::size_t i = 0; i < m_used; ++i) {
         if (m_entries[i].control == control) {
             return &m_entries[i];
@@ -14,8 +21,14 @@ const InputValues::Entry* InputValues::Find(ControlName control) const
 
 InputValues::Entry& InputValues::Place(ControlName control)
 {
-    if (const Entry* found = Find(control)) {
-        return const_cast<Entry&>(*found);
+    // Lot after lot the inputs come in the same order: the next room kept
+    // from the lot before is most likely this control's (and no other holds it).
+    const bool next =
+        m_used < m_entries.size() && m_entries[m_used].control.str().data() == control.str().data();
+    if (!next) {
+        if (const Entry* found = Find(control)) {
+            return const_cast<Entry&>(*found);
+        }
     }
     if (m_used == m_entries.size()) {
         m_entries.push_back(Entry{control, {}, std::nullopt, false, {}});

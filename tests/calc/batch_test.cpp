@@ -48,7 +48,7 @@ TEST(CalculateRows, EachCalculatorsRowsAsTheWindowWouldGiveThem)
           "中标金额：按 12 计算，“,345.67”未被读取",
           "三标段\t500\t货物\t否\t\t\t\t请选择服务类型",
           // the doubtful 二标段 is shown and left out of the 合计
-          "合计\t\t\t\t29.32\t¥293,150.00\t人民币贰拾玖万叁仟壹佰伍拾元整\t"
+          "合计\t\t\t\t29.315\t¥293,150.00\t人民币贰拾玖万叁仟壹佰伍拾元整\t"
           "1 行有疑问未计入合计：第 2 行；1 行计算失败，未计入合计"}},
         // 35000: 393.4 + (708.2 - 393.4) / 20000 x 15000 = 629.5; x 1.2 x 1 x 1 = 755.4; x 0.9
         // = 679.86. 1000 (a table point): 30.1; x 0 = 0, marked.
@@ -122,7 +122,7 @@ TEST(CalculateRows, AHeaderRowMapsColumnsByTheirNames)
          "服务招标 \t12800\t二标段\t是\n",
          {"工程招标\t6000\t一标段\t否\t22.55\t¥225,500.00\t人民币贰拾贰万伍仟伍佰元整\t",
           "服务招标 \t12800\t二标段\t是\t30.36\t¥303,550.00\t人民币叁拾万零叁仟伍佰伍拾元整\t",
-          "\t\t合计\t\t52.91\t¥529,050.00\t人民币伍拾贰万玖仟零伍拾元整\t"}},
+          "\t\t合计\t\t52.905\t¥529,050.00\t人民币伍拾贰万玖仟零伍拾元整\t"}},
         {"tender",
          "序号\t标包\t中标价（元）\t服务类型\t中标人\n"
          "1\tA\t60000000\t工程招标\t某建设公司\n",
@@ -196,17 +196,17 @@ TEST(CalculateRows, TheAgencysTermsAddTheFeeToChargeToEveryLot)
         // 6000 工程 22.55; 12 服务 0.18; 100 货物 x 1.3: 1.5 x 1.3 = 1.95
         {"", {}, "¥246,800.00"},
         {"schedule=2002;kind=standard", {}, "¥246,800.00"},
-        // 80 %: 18.04, 0.144 (shown 0.14, 1,440 元), 1.56; the 合计 of the figures
-        // shown 19.74, its 小写 the sum of the lots' 小写
-        {"schedule=2002;kind=share;percent=80", {"18.04", "0.14", "1.56", "19.74"}, "¥197,440.00"},
+        // 80 %: 18.04, 0.144 (shown 0.14, 1,440 元), 1.56; the 合计 the sum of the
+        // lots' 小写, in 万元 to the 分: 19.744
+        {"schedule=2002;kind=share;percent=80", {"18.04", "0.14", "1.56", "19.744"}, "¥197,440.00"},
         // 1.5 % of the winning amount: 90, 0.18, 1.5 x 1.3 = 1.95
         {"schedule=2002;kind=rate;percent=1.5", {"90.00", "0.18", "1.95", "92.13"}, "¥921,300.00"},
         // less 20 %, at least 2,000 元: 18.04, 0.144 -> 0.2, 1.56
         {"schedule=2002;kind=discount;percent=20;minimum=2000",
-         {"18.04", "0.20", "1.56", "19.80"},
+         {"18.04", "0.20", "1.56", "19.8"},
          "¥198,000.00"},
         // below 5 亿元 the 2011 bands are the 2002 ones: 11.275 (11.28), 0.09, 0.975 (0.98)
-        {"schedule=2011;kind=share;percent=50", {"11.28", "0.09", "0.98", "12.35"}, "¥123,400.00"},
+        {"schedule=2011;kind=share;percent=50", {"11.28", "0.09", "0.98", "12.34"}, "¥123,400.00"},
     };
     const std::string rows =
         "一\t6000\t工程招标\t否\n"

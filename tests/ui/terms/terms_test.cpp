@@ -190,8 +190,8 @@ TEST_F(TermsTest, AnOpenBatchFollowsTheTermsSaved)
         std::vector<const char*> lastColumns;  // the last result column, lot by lot, then 合计
     } cases[] = {
         {0, 1, "80", {"18.04", "44.44", "62.48"}},
-        {1, 0, "", {"22.55", "54.05", "76.60"}},  // the 2011 bands alone: no fee to charge
-        {0, 0, "", {"22.55", "55.55", "78.10"}},
+        {1, 0, "", {"22.55", "54.05", "76.6"}},  // the 2011 bands alone: no fee to charge
+        {0, 0, "", {"22.55", "55.55", "78.1"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
