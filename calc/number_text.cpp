@@ -536,11 +536,18 @@ double GeneralValue(const FifteenDigits& d)
 
 double TwoDecimalsValue(double value)
 {
-    const FifteenDigits d = GeneralDigits(value);
+    return TwoDecimalsValue(GeneralDigits(value));
+}
+
+double TwoDecimalsValue(const FifteenDigits& d)
+{
     // the cents: the digits rounded half away from zero at the third decimal
     const int dropped = 14 - d.exponent - 2;  // digits of `d.digits` past the cents
     if (dropped <= 0 || dropped > 17) {
-        return ReadNumber(FormatTwoDecimals(value));  // large or tiny: the text's way
+        // large or tiny: the text's way, from the same 15 digits
+        std::string text = d.negative ? "-" : "";
+        text += std::to_string(d.digits) + "E" + std::to_string(d.exponent - 14);
+        return ReadNumber(FormatTwoDecimals(ReadNumber(text)));
     }
     std::uint64_t tens = 1;
     for (int i = 0; i < dropped; ++i) {

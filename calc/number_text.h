@@ -59,6 +59,7 @@ double GeneralValue(double value);
 double TwoDecimalsValue(double value);
 // The same from the digits GeneralDigits gave.
 double GeneralValue(const FifteenDigits& digits);
+double TwoDecimalsValue(const FifteenDigits& digits);
 
 // How a caption shows a figure: its text, and the number that text reads as.
 struct FigureStyle {

@@ -105,15 +105,6 @@ std::vector<Cells> ParseTable(std::string_view text, char separator)
 namespace {
 
 // A cell's length as 1 to 5 bytes of 7 bits each, lowest first.
-void PutLength(std::string& out, std::size_t length)
-{
-    while (length >= 0x80) {
-        out += static_cast<char>((length & 0x7F) | 0x80);
-        length >>= 7;
-    }
-    out += static_cast<char>(length);
-}
-
 std::size_t GetLength(const char*& at)
 {
     std::size_t length = 0;
@@ -130,14 +121,30 @@ std::size_t GetLength(const char*& at)
 
 PackedCells::PackedCells(const Cells& cells)
 {
-    std::string packed;
-    PutLength(packed, cells.size());
+    const auto lengthBytes = [](std::size_t length) {
+        std::size_t bytes = 1;
+        for (; length >= 0x80; length >>= 7) {
+            ++bytes;
+        }
+        return bytes;
+    };
+    std::size_t bytes = lengthBytes(cells.size());
     for (const std::string& cell : cells) {
-        PutLength(packed, cell.size());
-        packed += cell;
+        bytes += lengthBytes(cell.size()) + cell.size();
     }
-    m_data = std::make_unique<char[]>(packed.size());
-    std::copy(packed.begin(), packed.end(), m_data.get());
+    m_data = std::make_unique_for_overwrite<char[]>(bytes);
+    char* at = m_data.get();
+    const auto put = [&at](std::size_t length) {
+        for (; length >= 0x80; length >>= 7) {
+            *at++ = static_cast<char>((length & 0x7F) | 0x80);
+        }
+        *at++ = static_cast<char>(length);
+    };
+    put(cells.size());
+    for (const std::string& cell : cells) {
+        put(cell.size());
+        at = std::copy(cell.begin(), cell.end(), at);
+    }
 }
 
 std::size_t PackedCells::Bytes() const

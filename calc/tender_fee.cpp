@@ -184,10 +184,11 @@ std::optional<TenderFeeSteps> StandardFee(const StepArgs& args)
 template <typename Working>
 StepOutcome FeeOutcome(double fee, const StepArgs& args, Working&& working)
 {
+    const FifteenDigits digits = GeneralDigits(fee);
     StepOutcome outcome{.value = fee,
                         .caption = args.working ? FormatTwoDecimals(fee) : std::string(),
-                        .shown = TwoDecimalsValue(fee),
-                        .money = MoneyOfFigure(fee)};
+                        .shown = TwoDecimalsValue(digits),
+                        .money = MoneyOfFigure(digits)};
     if (args.working) {
         outcome.working = WorkingLines(working());
     }
@@ -201,7 +202,10 @@ std::optional<StepOutcome> StandardFeeWork(const StepArgs& args)
         return std::nullopt;
     }
     StepOutcome outcome = FeeOutcome(steps->fee, args, [&] { return TenderFeeWorking(*steps); });
-    outcome.capped = MoneyOfFigure(steps->sum);
+    const auto t = static_cast<std::size_t>(steps->type);
+    if (steps->schedule->caps[t] != kUnbounded) {
+        outcome.capped = MoneyOfFigure(steps->sum);  // what a cap per tender is held against
+    }
     return outcome;
 }
 

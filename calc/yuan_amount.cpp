@@ -123,7 +123,9 @@ YuanAmount YuanFromFen(std::int64_t fen)
 
 std::string YuanFigures(const YuanAmount& amount)
 {
-    std::string out = amount.negative ? "-¥" : "¥";
+    std::string out;
+    out.reserve(amount.whole.size() * 4 / 3 + 8);
+    out += amount.negative ? "-¥" : "¥";
     const std::size_t n = amount.whole.size();
     for (std::size_t i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0) {
@@ -139,7 +141,9 @@ std::string YuanFigures(const YuanAmount& amount)
 
 std::string YuanCapitals(const YuanAmount& amount)
 {
-    std::string out = "人民币";
+    std::string out;
+    out.reserve(24 + 9 * amount.whole.size());  // 3 bytes a digit and a unit
+    out += "人民币";
     if (amount.negative) {
         out += "负";
     }

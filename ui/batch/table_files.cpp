@@ -41,6 +41,12 @@ public:
         const BatchColumn& column = m_columns.list[c];
         return IsTotal(r) ? TotalValueOf(column, *m_total) : ValueOf(column, m_rows[r]);
     }
+    // The text alone, as a CSV file holds it.
+    std::string Text(std::size_t r, std::size_t c) const
+    {
+        const BatchColumn& column = m_columns.list[c];
+        return IsTotal(r) ? TotalText(column, *m_total) : CellText(column, m_rows[r]);
+    }
 
 private:
     const BatchColumns& m_columns;
@@ -66,13 +72,51 @@ QString Unwritable(const BatchColumns& columns, std::size_t row, std::size_t col
                              .arg(kCellCharacters);
 }
 
-// Whether a spreadsheet program would take a CSV cell for a formula.
-bool StartsAFormula(const std::string& cell)
+// The bytes of the blank or invisible character at the start of `text` (a
+// space, tab, CR, LF, VT, FF; U+00A0, U+3000; the byte-order mark U+FEFF, the
+// zero-width U+200B-U+200D and U+2060), or 0: a spreadsheet program skips them
+// before it decides whether a cell is a formula.
+std::size_t InvisibleLead(std::string_view text)
 {
-    if (!cell.empty() && (cell.front() == '\t' || cell.front() == '\r')) {
+    const auto byte = [&](std::size_t i) {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u;
+    };
+    const unsigned char c = byte(0);
+    if (c == ' ' || (c >= '\t' && c <= '\r')) {
+        return 1;
+    }
+    if (c == 0xC2 && byte(1) == 0xA0) {
+        return 2;
+    }
+    const bool invisible = (c == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) ||
+                           (c == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF) ||
+                           (c == 0xE2 && byte(1) == 0x80 && byte(2) >= 0x8B && byte(2) <= 0x8D) ||
+                           (c == 0xE2 && byte(1) == 0x81 && byte(2) == 0xA0);
+    return invisible ? 3 : 0;
+}
+
+// Whether a spreadsheet program would take a CSV cell for a formula: a tab or
+// CR first, or = + - @ (or their full-width forms) first after what is blank
+// or invisible.
+bool StartsAFormula(std::string_view cell)
+{
+    if (cell.empty()) {
+        return false;
+    }
+    const auto first = static_cast<unsigned char>(cell.front());
+    if (first == '\t' || first == '\r') {
         return true;
     }
-    const std::string_view text = Trimmed(cell);
+    // most cells start with a digit, a letter or a Chinese character: none of these
+    const bool plain = (first >= '0' && first <= '9') || (first >= 'A' && first <= 'z') ||
+                       (first >= 0xE4 && first <= 0xE9);
+    if (plain) {
+        return false;
+    }
+    std::string_view text = cell;
+    while (const std::size_t lead = InvisibleLead(text)) {
+        text.remove_prefix(lead);
+    }
     for (std::string_view lead : {"=", "+", "-", "@", "＝", "＋", "－", "＠"}) {
         if (text.substr(0, lead.size()) == lead) {
             return true;
@@ -83,20 +127,28 @@ bool StartsAFormula(const std::string& cell)
 
 // A CSV cell: quoted where it holds a comma, a quote or a line break; a cell
 // the user gave that would start a formula after an apostrophe.
-void AppendCsvCell(std::string& out, const std::string& cell, bool given)
+void AppendCsvCell(std::string& out, std::string_view cell, bool given)
 {
-    const bool guarded = given && StartsAFormula(cell);
-    const bool quoted = cell.find_first_of(",\"\n\r") != std::string::npos;
+    bool quoted = false;
+    bool quotes = false;
+    for (const char c : cell) {
+        quotes = quotes || c == '"';
+        quoted = quoted || c == ',' || c == '"' || c == '\n' || c == '\r';
+    }
     if (quoted) {
         out += '"';
     }
-    if (guarded) {
+    if (given && StartsAFormula(cell)) {
         out += '\'';
     }
-    for (char c : cell) {
-        out += c;
-        if (c == '"') {
-            out += '"';
+    if (!quotes) {
+        out += cell;
+    } else {
+        for (const char c : cell) {
+            out += c;
+            if (c == '"') {
+                out += '"';
+            }
         }
     }
     if (quoted) {
@@ -189,6 +241,7 @@ QString WriteCsv(const QString& path, const BatchColumns& columns,
 {
     const FileRows cells(columns, rows);
     std::string out("\xEF\xBB\xBF");  // UTF-8 byte-order mark
+    out.reserve(rows.size() * 64 * columns.list.size() / 4);
     const std::size_t count = columns.list.size();
     for (std::size_t c = 0; c < count; ++c) {
         if (c > 0) {
@@ -206,7 +259,7 @@ QString WriteCsv(const QString& path, const BatchColumns& columns,
                 out += ',';
             }
             const bool given = columns.list[c].edited && !cells.IsTotal(r);
-            AppendCsvCell(out, cells.Cell(r, c).text, given);
+            AppendCsvCell(out, cells.Text(r, c), given);
         }
         out += "\r\n";
     }
