@@ -70,7 +70,7 @@ if ! env -u DISPLAY WINEPREFIX="$tests_prefix" ctest --preset windows --verbose 
 fi
 passed=$(grep -Eo "\[  PASSED  \] [0-9]+" "$log" | awk '{s += $4} END {print s + 0}' || true)
 skipped=$(grep -Eo "\[  SKIPPED \] [0-9]+ test" "$log" | awk '{s += $4} END {print s + 0}' || true)
-echo "Windows (MinGW-w64 under Wine): $passed tests passed, $skipped skipped on Windows by name (README)"
+echo "Windows (MinGW-w64 under Wine): $passed tests passed, $skipped skipped on Windows by name (docs/dev/building.md)"
 
 # 2. The installer and the portable .zip.
 (cd build/windows && cpack >/dev/null)

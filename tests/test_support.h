@@ -9,7 +9,7 @@
 
 // A test that needs what only a POSIX system offers (a per-process file
 // size limit, procfs, permissions root ignores) says so and skips on
-// Windows; the README lists them.
+// Windows; docs/dev/building.md lists them.
 // A test that reads the files the program wrote back with a Linux program
 // (pdftotext, Python) does so on Linux only: under Wine such a program
 // starts, but its output cannot be read. The Linux run reads the same files.
