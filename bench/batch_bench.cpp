@@ -78,7 +78,7 @@ void BM_PasteAndShow(benchmark::State& state)
     long grown = 0;
     for (auto _ : state) {
         const long before = ResidentKb();
-        kelvora::ui::BatchModel model(kelvora::SupervisionFeeCalculator(), {}, nullptr);
+        kelvora::ui::BatchModel model(kelvora::SupervisionFeeCalculator(), {}, nullptr, nullptr);
         QTableView view;
         view.horizontalHeader()->setResizeContentsPrecision(0);  // as the batch window fits them
         view.setModel(&model);

@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
         const QString rows = QString::fromStdString(ReadAll(argv[2]));
         const long before = StatusKb("VmRSS:");
         const auto start = std::chrono::steady_clock::now();
-        kelvora::ui::BatchModel model(kelvora::SupervisionFeeCalculator(), {}, nullptr);
+        kelvora::ui::BatchModel model(kelvora::SupervisionFeeCalculator(), {}, nullptr, nullptr);
         QTableView view;
         view.horizontalHeader()->setResizeContentsPrecision(0);  // as the batch window fits them
         view.setModel(&model);

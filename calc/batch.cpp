@@ -38,21 +38,11 @@ DateTime DateOf(CivilDay day)
     return DateTime{std::chrono::local_days{ymd}.time_since_epoch()};
 }
 
-// An amount typed in 元, in 万元: the same digits, the point four places on.
-std::optional<std::string> TenThousandth(std::string_view cell)
-{
-    auto amount = ReadDecimalText(Trimmed(cell));
-    if (!amount) {
-        return std::nullopt;
-    }
-    amount->exponent -= 4;
-    return PlainText(*amount);
-}
-
 // What a lot is told about one of its inputs, and whether it can be worked out.
 struct InputReading {
     std::optional<Note> note;
     bool fails = false;
+    std::string said = {};  // said of the lot in 说明, not of the cell
 };
 
 // Sets one input of a lot from its cell; an amount given in 元 is set as its 万元.
@@ -99,6 +89,11 @@ InputReading SetInput(const BatchColumns& columns, const BatchColumn& column, st
             return {Note{"请选择" + name() + "（" + listed + "）", true}, true};
         }
         case InputKind::Choice: {
+            if (IsBlank(cell) && !column.fallback.empty()) {
+                // a sheet without the column: the page's choice
+                values.SetText(input.control, column.fallback);
+                return {std::nullopt, false, name() + "按页面所选“" + column.fallback + "”计算"};
+            }
             const auto entry = ReadEntry(input, cell);
             values.SetText(input.control, entry ? input.entries[*entry] : Trimmed(cell));
             if (!entry) {
@@ -111,7 +106,7 @@ InputReading SetInput(const BatchColumns& columns, const BatchColumn& column, st
             std::string converted;
             if (column.inYuan) {
                 // the column's header says 元: the figure is the amount in 万元
-                if (auto tenThousandth = TenThousandth(text)) {
+                if (auto tenThousandth = YuanCellInWan(text)) {
                     converted = std::move(*tenThousandth);
                     text = converted;
                 }
@@ -201,10 +196,12 @@ BatchRow CalculateRow(const BatchColumns& columns, Cells cells, RowScratch& scra
         if (reading.note) {
             failed = failed || reading.fails;
             doubtful = doubtful || reading.note->doubtful;
-            std::string words = reading.fails
-                                    ? reading.note->text
-                                    : std::string(column.input->name) + "：" + reading.note->text;
+            std::string words =
+                reading.fails ? reading.note->Stated()
+                              : std::string(column.input->name) + "：" + reading.note->Stated();
             said.marks.push_back({column.index, std::move(*reading.note), std::move(words)});
+        } else if (!reading.said.empty()) {
+            said.notes.push_back(std::move(reading.said));
         } else if (column.inYuan && !IsBlank(cell)) {
             said.notes.push_back(
                 std::string(column.input->name) + " " + std::string(Trimmed(cell)) + " 元按 " +
@@ -346,6 +343,31 @@ std::optional<Correction> CellCorrection(const BatchColumn& column, const BatchR
         return std::nullopt;
     }
     return SuggestCorrection(row.given[column.index], InputKind::Amount);
+}
+
+std::string AmountInWords(const BatchColumn& column, const BatchRow& row)
+{
+    const std::string given(Trimmed(row.given[column.index]));
+    if (!column.inYuan) {
+        return given + " 万元";
+    }
+    const auto wan = YuanCellInWan(given);
+    if (!wan) {
+        return given;
+    }
+    const bool saysUnit = given.find("元") != std::string::npos || given.rfind("¥", 0) == 0 ||
+                          given.rfind("￥", 0) == 0;
+    return *wan + " 万元（" + given + (saysUnit ? "" : " 元") + "）";
+}
+
+std::string ChoiceOf(const BatchColumn& column, const BatchRow& row)
+{
+    const std::string_view cell = row.given[column.index];
+    if (IsBlank(cell) && !column.fallback.empty()) {
+        return column.fallback;
+    }
+    const auto entry = ReadEntry(*column.input, cell);
+    return entry ? std::string(column.input->entries[*entry]) : std::string(Trimmed(cell));
 }
 
 BatchTotal TotalOf(const BatchColumns& columns, const std::vector<BatchRow>& rows)
@@ -543,8 +565,63 @@ bool ShowsTwoDecimals(const BatchColumn& column)
            column.step->figure.text == kTwoDecimalFigure.text;
 }
 
+bool HoldsMoney(const BatchColumn& column)
+{
+    return (column.source == ColumnSource::Result && IsMoney(*column.step)) ||
+           column.source == ColumnSource::Figures || column.source == ColumnSource::Capitals;
+}
+
+namespace {
+
+// The fee in 万元 to its 分, as its 小写 says it.
+CellValue WanValue(const Money& money)
+{
+    std::string text = money.WanText();
+    const double number = static_cast<double>(money.fen()) / 1e6;
+    return {CellValue::Kind::Number, std::move(text), number};
+}
+
+}  // namespace
+
+namespace {
+
+// What a file holds of a lot's money column, where it differs from the window.
+enum class FileMoney { AsShown, None, FromFen };
+
+FileMoney FileMoneyOf(const BatchColumn& column, const BatchRow& row)
+{
+    if (row.state != RowState::Counted && HoldsMoney(column)) {
+        return FileMoney::None;  // no lawful figure: none, its reason in 说明
+    }
+    const bool fee = column.source == ColumnSource::Result && column.index + 1 == row.worked;
+    return fee && row.hasMoney && IsMoney(*column.step) ? FileMoney::FromFen : FileMoney::AsShown;
+}
+
+}  // namespace
+
+std::string FileText(const BatchColumn& column, const BatchRow& row, bool words)
+{
+    switch (FileMoneyOf(column, row)) {
+        case FileMoney::None:
+            return {};
+        case FileMoney::FromFen:
+            return row.money()->WanText();
+        case FileMoney::AsShown:
+            break;
+    }
+    return CellText(column, row, words);
+}
+
 CellValue ValueOf(const BatchColumn& column, const BatchRow& row)
 {
+    switch (FileMoneyOf(column, row)) {
+        case FileMoney::None:
+            return {};
+        case FileMoney::FromFen:
+            return WanValue(*row.money());
+        case FileMoney::AsShown:
+            break;
+    }
     switch (column.source) {
         case ColumnSource::Lot:
         case ColumnSource::Kept:
@@ -582,12 +659,10 @@ CellValue TotalValueOf(const BatchColumn& column, const BatchTotal& total)
 {
     switch (column.source) {
         case ColumnSource::Result: {
-            std::string text = TotalText(column, total);
-            if (text.empty()) {
+            if (column.index + 1 != total.sums.size() || !total.money) {
                 return {};
             }
-            const double sum = ReadNumber(text);
-            return {CellValue::Kind::Number, std::move(text), sum};
+            return WanValue(*total.money);
         }
         case ColumnSource::Figures:
             return YuanValue(total.money);

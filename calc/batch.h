@@ -101,6 +101,14 @@ const Note* CellNote(const BatchColumn& column, const BatchRow& row);
 // yuan), or nothing.
 std::optional<Correction> CellCorrection(const BatchColumn& column, const BatchRow& row);
 
+// A lot's amount as a paper states it: in 万元, with the 元 the clerk gave
+// beside it ("8645.23 万元（86,452,300.00 元）"), for a column of amounts.
+std::string AmountInWords(const BatchColumn& column, const BatchRow& row);
+
+// A lot's choice (服务类型) as the entry it reads as, the page's where the
+// sheet had none, for a column of a choice.
+std::string ChoiceOf(const BatchColumn& column, const BatchRow& row);
+
 struct BatchTotal {
     Cells sums;                         // per result column; empty for non-money columns
     std::optional<Money> money;         // the exact sum of the counted lots' 小写
@@ -141,13 +149,21 @@ struct CellValue {
 };
 
 // A row's cell, and the 合计 row's cell, by what they hold: a figure the
-// program worked out as the number its caption shows, 小写 from its 分, an
-// amount the user gave as a number where its whole text is one.
+// program worked out as the number its caption shows, the fee in 万元 and its
+// 小写 from its 分 (so that 万元 and 元 agree and a SUM of the column is the
+// 合计), nothing of money for a lot left out of the 合计, an amount the user
+// gave as a number where its whole text is one.
 CellValue ValueOf(const BatchColumn& column, const BatchRow& row);
+// The text of the same, as a CSV file or a sheet holds it (a tick in words on a sheet).
+std::string FileText(const BatchColumn& column, const BatchRow& row, bool words = false);
 CellValue TotalValueOf(const BatchColumn& column, const BatchTotal& total);
 
 // Whether a result column's figures all show two decimals (the fee's).
 bool ShowsTwoDecimals(const BatchColumn& column);
+
+// Whether a column holds money a lot is charged (a fee in 万元, its 小写 or
+// 大写): a file leaves it empty for a lot without a lawful figure.
+bool HoldsMoney(const BatchColumn& column);
 
 // The lots of a spreadsheet's text and their columns, worked out: a header
 // row first (one that names columns) lays the columns out; without one they

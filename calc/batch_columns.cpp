@@ -183,7 +183,8 @@ Cells HeaderOf(const BatchColumns& columns)
     return header;
 }
 
-HeaderReading ReadHeader(const Calculator& calculator, const Cells& row, const FeeTerms& terms)
+HeaderReading ReadHeader(const Calculator& calculator, const Cells& row, const FeeTerms& terms,
+                         const InputValues* page)
 {
     BatchColumns columns;
     columns.calculator = &calculator;
@@ -257,7 +258,14 @@ HeaderReading ReadHeader(const Calculator& calculator, const Cells& row, const F
     columns.givenCells = columns.pastedCells = row.size();
     for (std::size_t i = 0; i < columns.inputs.size(); ++i) {
         if (!taken[i]) {
-            columns.list.push_back(InputColumn(columns.inputs[i], columns.givenCells++, false));
+            const CalculatorInput& input = *columns.inputs[i];
+            BatchColumn column = InputColumn(&input, columns.givenCells++, false);
+            if (input.kind == InputKind::Choice && page != nullptr) {
+                if (const auto entry = ReadEntry(input, page->Text(input.control))) {
+                    column.fallback = std::string(input.entries[*entry]);
+                }
+            }
+            columns.list.push_back(std::move(column));
         }
     }
     AddWorkedColumns(columns);
@@ -273,7 +281,7 @@ std::optional<Cells> Rearranged(const BatchColumns& from, const BatchColumns& to
         }
         const auto same = std::find_if(to.list.begin(), to.list.end(), [&](const BatchColumn& c) {
             return c.edited && c.source == column.source && c.input == column.input &&
-                   c.inYuan == column.inYuan &&
+                   c.inYuan == column.inYuan && c.fallback == column.fallback &&
                    (column.source != ColumnSource::Kept || c.header == column.header);
         });
         if (same == to.list.end()) {

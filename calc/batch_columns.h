@@ -44,6 +44,8 @@ struct BatchColumn {
     const CalculatorInput* input = nullptr;  // for Input
     const CalculatorStep* step = nullptr;    // for Result
     bool inYuan = false;                     // an amount given in 元 (its header said so)
+    // For a choice the sheet has no column of: the page's entry, taken where a cell is empty.
+    std::string fallback = {};
 };
 
 struct BatchColumns {
@@ -74,9 +76,10 @@ struct HeaderReading {
     std::string problem;                  // why it names none that can be used
 };
 
-// Whether `row` is a header row, and the layout of the columns it names.
-HeaderReading ReadHeader(const Calculator& calculator, const Cells& row,
-                         const FeeTerms& terms = {});
+// Whether `row` is a header row, and the layout of the columns it names; a
+// choice it names no column of takes the page's entry in `page`, where given.
+HeaderReading ReadHeader(const Calculator& calculator, const Cells& row, const FeeTerms& terms = {},
+                         const InputValues* page = nullptr);
 
 // The cells of a row pasted under `from`'s columns, placed in `to`'s given
 // cells; nothing when `from` has a given column `to` lacks.

@@ -41,7 +41,8 @@ std::optional<Note> ValueNote(double value, InputKind kind)
                 return Info("金额为负数");
             }
             if (value >= kLikelyYuan) {
-                return Doubt("金额达 100 亿元以上，是否按元填写？");
+                return Note{"金额达 100 亿元以上，是否按元填写？", true,
+                            "金额达 100 亿元以上，可能系按元填写"};
             }
             break;
         case InputKind::Coefficient:
@@ -76,7 +77,10 @@ CheckedInput ReadInput(std::string_view text, InputKind kind, bool computed,
 {
     if (Trimmed(text).empty()) {
         if (computed) {
-            return {Doubt("未填写，按 0 计算"), std::nullopt};
+            // an empty range is the standard's plain 0: the benchmark price itself
+            return {kind == InputKind::Percent ? Info("未填写，按 0 计算（不浮动）")
+                                               : Doubt("未填写，按 0 计算"),
+                    std::nullopt};
         }
         return {};
     }
@@ -224,6 +228,44 @@ std::string_view WithoutSuffix(std::string_view text, std::string_view suffix, b
     return text;
 }
 
+// An amount as spreadsheets and people write it: a sign of yuan before it or
+// a unit after it, the whole part grouped in threes by commas or not.
+struct WrittenAmount {
+    std::string whole, fraction;
+    bool yuanSign = false, tenThousands = false, yuan = false, grouped = false;
+};
+
+std::optional<WrittenAmount> ReadWrittenAmount(std::string_view text)
+{
+    WrittenAmount amount;
+    std::string_view rest = Trimmed(text);
+    rest = Trimmed(WithoutPrefix(rest, {"¥", "￥", "RMB", "人民币"}, amount.yuanSign));
+    rest = Trimmed(WithoutSuffix(rest, "万元", amount.tenThousands));
+    if (!amount.tenThousands) {
+        rest = Trimmed(WithoutSuffix(rest, "元", amount.yuan));
+    }
+    if (amount.tenThousands && amount.yuanSign) {
+        return std::nullopt;  // "¥6000万元": which is meant is not evident
+    }
+    const std::size_t point = rest.find('.');
+    const std::string_view wholePart = rest.substr(0, point);
+    amount.fraction =
+        point == std::string_view::npos ? std::string() : std::string(rest.substr(point + 1));
+    amount.grouped = wholePart.find(',') != std::string_view::npos;
+    amount.whole = amount.grouped ? Ungrouped(wholePart) : std::string(wholePart);
+    if (amount.whole.empty() || !std::all_of(amount.whole.begin(), amount.whole.end(), IsDigit) ||
+        !std::all_of(amount.fraction.begin(), amount.fraction.end(), IsDigit) ||
+        (point != std::string_view::npos && amount.fraction.empty())) {
+        return std::nullopt;
+    }
+    return amount;
+}
+
+std::string Plain(const WrittenAmount& amount)
+{
+    return amount.fraction.empty() ? amount.whole : amount.whole + "." + amount.fraction;
+}
+
 }  // namespace
 
 std::optional<Correction> SuggestCorrection(std::string_view text, InputKind kind)
@@ -231,47 +273,38 @@ std::optional<Correction> SuggestCorrection(std::string_view text, InputKind kin
     if (kind != InputKind::Amount) {
         return std::nullopt;
     }
-    std::string_view rest = Trimmed(text);
-    bool yuanSign = false;
-    bool tenThousands = false;
-    bool yuan = false;
-    rest = Trimmed(WithoutPrefix(rest, {"¥", "￥", "RMB", "人民币"}, yuanSign));
-    rest = Trimmed(WithoutSuffix(rest, "万元", tenThousands));
-    if (!tenThousands) {
-        rest = Trimmed(WithoutSuffix(rest, "元", yuan));
-    }
-    if (tenThousands && yuanSign) {
-        return std::nullopt;  // "¥6000万元": which is meant is not evident
-    }
-    const std::size_t point = rest.find('.');
-    const std::string_view wholePart = rest.substr(0, point);
-    const std::string fraction =
-        point == std::string_view::npos ? std::string() : std::string(rest.substr(point + 1));
-    const bool hasCommas = wholePart.find(',') != std::string_view::npos;
-    std::string whole = hasCommas ? Ungrouped(wholePart) : std::string(wholePart);
-    if (whole.empty() || !std::all_of(whole.begin(), whole.end(), IsDigit) ||
-        !std::all_of(fraction.begin(), fraction.end(), IsDigit) ||
-        (point != std::string_view::npos && fraction.empty())) {
+    const auto written = ReadWrittenAmount(text);
+    if (!written) {
         return std::nullopt;
     }
-    if (yuanSign || yuan) {
-        const std::string amount = TenThousandths(whole, fraction);
+    if (written->yuanSign || written->yuan) {
+        const std::string amount = TenThousandths(written->whole, written->fraction);
         return Correction{"按元换算为 " + amount + " 万元", amount};
     }
-    if (hasCommas) {
-        const std::string plain = fraction.empty() ? whole : whole + "." + fraction;
+    if (written->grouped) {
+        const std::string plain = Plain(*written);
         return Correction{"改为 " + plain, plain};
     }
     // 100 亿元 and more, told by the digits (no double: a whole of 309 digits
     // and more is past its range, and still an amount typed in yuan)
+    const std::string& whole = written->whole;
     const std::size_t significant =
         whole.size() - std::min(whole.find_first_not_of('0'), whole.size());
-    if (!tenThousands && significant >= kLikelyYuanDigits) {
-        // 100 亿元 and more: most likely an amount in yuan typed as it stands
-        const std::string amount = TenThousandths(whole, fraction);
+    if (!written->tenThousands && significant >= kLikelyYuanDigits) {
+        const std::string amount = TenThousandths(whole, written->fraction);
         return Correction{"按元换算为 " + amount + " 万元", amount};
     }
     return std::nullopt;
+}
+
+std::optional<std::string> YuanCellInWan(std::string_view text)
+{
+    const auto written = ReadWrittenAmount(text);
+    if (!written) {
+        return std::nullopt;
+    }
+    return written->tenThousands ? Plain(*written)
+                                 : TenThousandths(written->whole, written->fraction);
 }
 
 }  // namespace kelvora

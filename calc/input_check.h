@@ -24,6 +24,11 @@ namespace kelvora {
 struct Note {
     std::string text;
     bool doubtful;
+    // The same as a paper states it, where the window asks ("金额达 100 亿元
+    // 以上，是否按元填写？" is stated "…，可能系按元填写"); empty: as `text`.
+    std::string stated = {};
+
+    const std::string& Stated() const { return stated.empty() ? text : stated; }
 };
 
 // The note for a number box's text, and the number read from it (nothing
@@ -73,5 +78,10 @@ struct Correction {
     std::string text;
 };
 std::optional<Correction> SuggestCorrection(std::string_view text, InputKind kind);
+
+// A cell of a column of amounts in 元 as its 万元: "86,452,300.00", "¥86452300",
+// "86452300元" -> "8645.23"; one written in 万元 ("8645.23万元") as it stands;
+// nothing for a text that is no such amount.
+std::optional<std::string> YuanCellInWan(std::string_view text);
 
 }  // namespace kelvora

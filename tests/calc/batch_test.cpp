@@ -156,6 +156,75 @@ TEST(CalculateRows, AHeaderRowMapsColumnsByTheirNames)
     }
 }
 
+// The clerk's sheet as it is: a 元 column as a spreadsheet shows it, no
+// 服务类型 column (the page's choice, said in 说明), lots that failed.
+TEST(CalculateRows, TheClerksSheetAsItIs)
+{
+    InputValues page;
+    page.SetText(role::kTenderType, "工程招标");
+    const Cells header{"序号", "标段名称", "中标人", "中标金额（元）", "备注"};
+    const struct {
+        Cells cells;
+        RowState state;
+        const char* fee;     // as a file holds it, "" for none
+        const char* amount;  // as a notice states it
+        const char* said;    // 说明
+    } cases[] = {
+        {{"1", "一标段", "甲", "86,452,300.00", ""},
+         RowState::Counted,
+         "27.84046",  // 1 + 2.8 + 2.75 + 14 + 3645.23 × 0.2 %
+         "8645.23 万元（86,452,300.00 元）",
+         "中标金额 86,452,300.00 元按 8645.23 万元计算；服务类型按页面所选“工程招标”计算"},
+        {{"2", "二标段", "乙", "¥1,234,567.89", ""},
+         RowState::Counted,
+         "1.164198",  // 1 + 23.456789 × 0.7 % = 1.164197523, to the 分
+         "123.456789 万元（¥1,234,567.89）",
+         "中标金额 ¥1,234,567.89 元按 123.456789 万元计算；服务类型按页面所选“工程招标”计算"},
+        {{"3", "三标段", "", "", "流标"}, RowState::Doubtful, "", "", "中标金额："},
+        {{"4", "四标段", "", "待定", ""}, RowState::Doubtful, "", "", ""},
+    };
+    const HeaderReading reading = ReadHeader(TenderFeeCalculator(), header, {}, &page);
+    ASSERT_TRUE(reading.columns.has_value()) << reading.problem;
+    const BatchColumns& columns = *reading.columns;
+    const auto column = [&](ColumnSource source, InputKind kind) -> const BatchColumn& {
+        return *std::find_if(columns.list.begin(), columns.list.end(), [&](const BatchColumn& c) {
+            return c.source == source && (c.input == nullptr || c.input->kind == kind);
+        });
+    };
+    const BatchColumn& amount = column(ColumnSource::Input, InputKind::Amount);
+    const BatchColumn& type = column(ColumnSource::Input, InputKind::Choice);
+    const BatchColumn& fee =
+        *std::find_if(columns.list.begin(), columns.list.end(),
+                      [](const BatchColumn& c) { return c.source == ColumnSource::Result; });
+    const BatchColumn& notes = column(ColumnSource::Notes, InputKind::Amount);
+    std::vector<BatchRow> rows;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cells[1]);
+        const BatchRow row = CalculateRow(columns, c.cells);
+        EXPECT_EQ(row.state, c.state);
+        EXPECT_EQ(FileText(fee, row), c.fee);
+        if (row.state == RowState::Counted) {
+            EXPECT_EQ(AmountInWords(amount, row), c.amount);
+            EXPECT_EQ(ChoiceOf(type, row), "工程招标");
+            EXPECT_EQ(CellText(notes, row), c.said);
+        } else {
+            // no lawful figure: nothing of money in a file, whatever the minimum
+            for (const BatchColumn& each : columns.list) {
+                EXPECT_TRUE(!HoldsMoney(each) || FileText(each, row).empty()) << each.header;
+            }
+            EXPECT_NE(CellText(notes, row).find(c.said), std::string::npos);
+        }
+        rows.push_back(row);
+    }
+    // the file's column adds up to its 合计, which its 小写 ÷ 10,000 is
+    const BatchTotal total = TotalOf(columns, rows);
+    EXPECT_EQ(TotalText(fee, total), "29.004658");
+    EXPECT_EQ(total.figures, "¥290,046.58");
+    // without the page's choice, a lot without its 服务类型 cannot be worked out
+    const BatchColumns bare = *ReadHeader(TenderFeeCalculator(), header).columns;
+    EXPECT_EQ(CalculateRow(bare, cases[0].cells).state, RowState::Failed);
+}
+
 // The 合计 leaves out exactly the lots whose figure rests on a doubt, and
 // says which; what only informs (a range beyond ±20 %) keeps a lot in.
 TEST(CalculateRows, TheTotalLeavesOutExactlyTheDoubtfulLots)
@@ -166,20 +235,23 @@ TEST(CalculateRows, TheTotalLeavesOutExactlyTheDoubtfulLots)
         "C\t35000\t\t较复杂\t1\t-10\n"       // empty coefficient: doubtful
         "D\t35000\t1.2\t较复杂\t1\t-30\n"    // beyond ±20 %: counted, 528.78
         "E\t350000000\t1.2\t较复杂\t1\t0\n"  // 100 亿元 and more: doubtful
-        "F\t35000\t1.2\t很复杂\t1\t0\n";     // failed
+        "F\t35000\t1.2\t很复杂\t1\t0\n"      // failed
+        "G\t35000\t1.2\t较复杂\t1\t\n";      // no range: the benchmark, said and counted
     const BatchColumns columns = ColumnsOf(SupervisionFeeCalculator());
     std::vector<BatchRow> worked;
     for (const Cells& cells : ParseTable(rows)) {
         worked.push_back(CalculateRow(columns, cells));
     }
     const BatchTotal total = TotalOf(columns, worked);
-    EXPECT_EQ(total.sums.back(), "1208.64");  // 679.86 + 528.78
+    EXPECT_EQ(total.sums.back(), "1964.04");  // 679.86 + 528.78 + 755.4
     EXPECT_EQ(total.doubtful, (std::vector<std::size_t>{1, 2, 4}));
     EXPECT_EQ(total.failed, 1u);
     EXPECT_EQ(TotalNote(total), "3 行有疑问未计入合计：第 2、3、5 行；1 行计算失败，未计入合计");
     // the doubtful lots keep their figures
     EXPECT_GT(worked[1].worked, 0);
     EXPECT_EQ(worked[3].state, RowState::Counted);
+    EXPECT_EQ(worked[6].state, RowState::Counted);
+    EXPECT_EQ(worked[6].marks().at(0).said, "浮动幅度值：未填写，按 0 计算（不浮动）");
 }
 
 // The agency's terms are the same for every lot: a column 应收代理费 only

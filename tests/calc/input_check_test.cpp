@@ -79,6 +79,7 @@ TEST(InputNote, PointsOutValuesAFigureWouldRestOn)
         {"", InputKind::Coefficient, false, ""},  // the form as it opens
         {"", InputKind::Coefficient, true, "未填写，按 0 计算"},
         {" ", InputKind::Amount, true, "未填写，按 0 计算"},
+        {"", InputKind::Percent, true, "未填写，按 0 计算（不浮动）"},  // said, not doubted
         {"0", InputKind::Coefficient, false, "系数为 0，计算结果将为 0"},
         {"-1.1", InputKind::Coefficient, false, "系数为负数"},
         {"0.8", InputKind::Coefficient, true, ""},
@@ -169,6 +170,31 @@ TEST(SuggestCorrection, OffersTheAmountMeantByGroupedOrYuanTexts)
         EXPECT_EQ(correction ? correction->text : "", c.replacement) << c.text;
     }
     EXPECT_FALSE(SuggestCorrection("1,000", InputKind::Coefficient).has_value());
+}
+
+// A column headed in 元 reads its cells as 元 however a spreadsheet shows
+// them; what is no amount is not read.
+TEST(YuanCellInWan, ReadsAmountsAsSpreadsheetsShowThem)
+{
+    const struct {
+        const char* cell;
+        const char* wan;  // "" for none
+    } cases[] = {
+        {"86,452,300.00", "8645.23"},
+        {"86452300", "8645.23"},
+        {"¥86,452,300.00", "8645.23"},
+        {"86452300元", "8645.23"},
+        {" 1,234 ", "0.1234"},
+        {"0.5", "0.00005"},
+        {"8645.23万元", "8645.23"},  // said in 万元: as it stands
+        {"86,45,2300", ""},
+        {"待定", ""},
+        {"", ""},
+        {"-5", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(YuanCellInWan(c.cell).value_or(""), c.wan) << c.cell;
+    }
 }
 
 }  // namespace

@@ -79,8 +79,9 @@ private:
 
 }  // namespace
 
-BatchModel::BatchModel(const Calculator& calculator, const FeeTerms& terms, QObject* parent)
-    : QAbstractTableModel(parent), m_columns(ColumnsOf(calculator, terms))
+BatchModel::BatchModel(const Calculator& calculator, const FeeTerms& terms, const InputValues* page,
+                       QObject* parent)
+    : QAbstractTableModel(parent), m_columns(ColumnsOf(calculator, terms)), m_page(page)
 {
     connect(&m_undo, &QUndoStack::indexChanged, this, [this] { Changed(); });
 }
@@ -169,7 +170,7 @@ QString BatchModel::AddRows(const std::function<bool(Cells&)>& next, const QStri
     // A header row names the columns: of an empty batch it sets them, into a
     // batch that has lots its columns are placed by their names.
     std::optional<BatchColumns> named;
-    const HeaderReading header = ReadHeader(*m_columns.calculator, first, m_columns.terms);
+    const HeaderReading header = ReadHeader(*m_columns.calculator, first, m_columns.terms, m_page);
     if (header.header) {
         if (!header.columns) {
             return ToQString(header.problem) + QStringLiteral("；表格未作改动。");

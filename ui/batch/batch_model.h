@@ -23,7 +23,9 @@ public:
     static constexpr std::size_t kMaxRows = 100000;
     static constexpr std::size_t kMaxBatch = 1000000;
 
-    BatchModel(const Calculator& calculator, const FeeTerms& terms, QObject* parent);
+    // `page` holds the values of the calculator's page, or is nullptr; it outlives the model.
+    BatchModel(const Calculator& calculator, const FeeTerms& terms, const InputValues* page,
+               QObject* parent);
     // Its undo stack says nothing more as it goes: it clears itself when destroyed.
     ~BatchModel() override;
 
@@ -88,6 +90,7 @@ private:
     void Changed();
 
     BatchColumns m_columns;
+    const InputValues* m_page;
     std::vector<BatchRow> m_rows;
     QUndoStack m_undo;
     int m_exportedAt = 0;

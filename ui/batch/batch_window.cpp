@@ -38,11 +38,12 @@
 #include "ui/sheet/sheet_output.h"
 
 namespace kelvora::ui {
-BatchWindow::BatchWindow(const Calculator& calculator, AgencySettings& settings, QWidget* parent)
+BatchWindow::BatchWindow(const Calculator& calculator, AgencySettings& settings,
+                         const InputValues& page, QWidget* parent)
     : QDialog(parent),
       m_calculator(calculator),
       m_settings(settings),
-      m_model(new BatchModel(calculator, settings.terms(), this))
+      m_model(new BatchModel(calculator, settings.terms(), &page, this))
 {
     setObjectName(QStringLiteral("batchWindow"));
     setWindowTitle(QStringLiteral("批量计算：") + BatchName(calculator));
@@ -416,7 +417,8 @@ QString BatchWindow::WriteNotices(const QString& path, const SheetHeader& header
     return draft.problem.isEmpty() ? ui::WriteSheet(draft.make(header), path) : draft.problem;
 }
 
-BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator, AgencySettings& settings)
+BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator, AgencySettings& settings,
+                       const InputValues& page)
 {
     BatchWindow* batch = nullptr;
     for (auto* child : window.findChildren<QDialog*>(QStringLiteral("batchWindow"))) {
@@ -426,7 +428,7 @@ BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator, AgencySett
         }
     }
     if (batch == nullptr) {
-        batch = new BatchWindow(calculator, settings, &window);
+        batch = new BatchWindow(calculator, settings, page, &window);
     }
     batch->show();
     batch->raise();
@@ -444,31 +446,31 @@ bool BatchesMayClose(QWidget& window)
     return true;
 }
 
-void SetUpBatch(QWidget& window, AgencySettings& settings)
+void SetUpBatch(QWidget& window, AgencySettings& settings, PageInputs page)
 {
     auto* open = new QAction(QStringLiteral("批量计算"), &window);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     open->setShortcutContext(Qt::WindowShortcut);
     window.addAction(open);
-    QObject::connect(open, &QAction::triggered, &window, [&window, &settings] {
+    QObject::connect(open, &QAction::triggered, &window, [&window, &settings, page] {
         const auto* tabs = window.findChild<QTabWidget*>(ToQString(role::kTabs.str()));
         for (const Calculator* calculator : Calculators()) {
             if (tabs != nullptr && PageOf(calculator->frame) == tabs->currentIndex()) {
-                OpenBatch(window, *calculator, settings);
+                OpenBatch(window, *calculator, settings, page(*calculator));
             }
         }
     });
 }
 
 void OfferBatchOnPage(QWidget& window, const Calculator& calculator, const ControlLookup& find,
-                      AgencySettings& settings)
+                      AgencySettings& settings, const InputValues& values)
 {
     const int page = PageOf(calculator.frame);
     for (const ControlRow& row : ControlRows()) {
         if (row.kind == ControlKind::BatchEntry && PageOf(row.name) == page) {
             if (auto* entry = Lookup<QPushButton>(find, row.name)) {
                 QObject::connect(entry, &QPushButton::clicked, &window,
-                                 [&] { OpenBatch(window, calculator, settings); });
+                                 [&] { OpenBatch(window, calculator, settings, values); });
             }
         }
     }

@@ -17,6 +17,7 @@
 // terms saved while the window is open.
 
 #include <QDialog>
+#include <functional>
 
 #include "calc/calculator.h"
 #include "ui/common/agency_settings.h"
@@ -33,7 +34,10 @@ class BatchModel;
 
 class BatchWindow : public QDialog {
 public:
-    BatchWindow(const Calculator& calculator, AgencySettings& settings, QWidget* parent);
+    // `page` holds the values of the calculator's page (a sheet without a
+    // 服务类型 column takes the page's); it outlives the window.
+    BatchWindow(const Calculator& calculator, AgencySettings& settings, const InputValues& page,
+                QWidget* parent);
 
     const Calculator& calculator() const { return m_calculator; }
     BatchModel& model() { return *m_model; }
@@ -81,15 +85,19 @@ private:
     QLabel* m_total;
 };
 
+// The values of a calculator's page.
+using PageInputs = std::function<const InputValues&(const Calculator&)>;
+
 // Ctrl+B in `window` opens the batch window of the current page's calculator.
-void SetUpBatch(QWidget& window, AgencySettings& settings);
+void SetUpBatch(QWidget& window, AgencySettings& settings, PageInputs page);
 
 // The entry on the calculator's page opens its batch window.
 void OfferBatchOnPage(QWidget& window, const Calculator& calculator, const ControlLookup& find,
-                      AgencySettings& settings);
+                      AgencySettings& settings, const InputValues& page);
 
 // The batch window of `calculator` over `window`, made the first time, shown and raised.
-BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator, AgencySettings& settings);
+BatchWindow* OpenBatch(QWidget& window, const Calculator& calculator, AgencySettings& settings,
+                       const InputValues& page);
 
 // Whether `window` may close: every batch window of it with lots not exported
 // asks first.

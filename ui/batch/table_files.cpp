@@ -45,7 +45,7 @@ public:
     std::string Text(std::size_t r, std::size_t c) const
     {
         const BatchColumn& column = m_columns.list[c];
-        return IsTotal(r) ? TotalText(column, *m_total) : CellText(column, m_rows[r]);
+        return IsTotal(r) ? TotalText(column, *m_total) : FileText(column, m_rows[r]);
     }
 
 private:
@@ -191,9 +191,12 @@ QString WriteXlsx(const QString& path, const BatchColumns& columns,
     }
     std::vector<WorkbookColumn> heads;
     for (const BatchColumn& column : columns.list) {
-        heads.push_back({column.header, column.source == ColumnSource::Figures ? NumberFormat::Yuan
-                                        : ShowsTwoDecimals(column) ? NumberFormat::TwoDecimals
-                                                                   : NumberFormat::General});
+        // a fee in 万元 to its 分 as written; other two-decimal figures as shown
+        const NumberFormat format = column.source == ColumnSource::Figures ? NumberFormat::Yuan
+                                    : HoldsMoney(column)                   ? NumberFormat::General
+                                    : ShowsTwoDecimals(column) ? NumberFormat::TwoDecimals
+                                                               : NumberFormat::General;
+        heads.push_back({column.header, format});
     }
     QString refused;  // a cell the format cannot hold
     bool stopped = false;

@@ -16,9 +16,46 @@ QString SaveFolder()
     return QDir(documents).exists() ? documents : QDir::homePath();
 }
 
+namespace {
+
+// The folder the last paper of the run went to, kept by the top window.
+class FolderMemory : public QObject {
+public:
+    explicit FolderMemory(QObject* window) : QObject(window) {}
+    QString folder;
+};
+
+QWidget& TopWindow(QWidget& widget)
+{
+    QWidget* window = widget.window();
+    while (window->parentWidget() != nullptr) {
+        window = window->parentWidget()->window();
+    }
+    return *window;
+}
+
+FolderMemory& MemoryOf(QWidget& widget)
+{
+    QWidget& window = TopWindow(widget);
+    for (QObject* child : window.children()) {
+        if (auto* memory = dynamic_cast<FolderMemory*>(child)) {
+            return *memory;
+        }
+    }
+    return *new FolderMemory(&window);
+}
+
+}  // namespace
+
+QString RunFolder(QWidget& window)
+{
+    const QString& last = MemoryOf(window).folder;
+    return !last.isEmpty() && QDir(last).exists() ? last : SaveFolder();
+}
+
 bool SaveThroughDialog(QWidget& parent, const SaveRequest& request, const FileWriter& write)
 {
-    QString proposed = QDir(SaveFolder()).filePath(request.fileName);
+    QString proposed = QDir(RunFolder(parent)).filePath(request.fileName);
     for (;;) {
         QFileDialog dialog(&parent, request.title, QFileInfo(proposed).absolutePath(),
                            request.filter);
@@ -39,6 +76,7 @@ bool SaveThroughDialog(QWidget& parent, const SaveRequest& request, const FileWr
             proposed = path;  // asked again where the user was, with the name typed
             continue;
         }
+        MemoryOf(parent).folder = QFileInfo(path).absolutePath();
         if (request.open) {
             try {
                 OpenLocalFile(QFileInfo(path).absoluteFilePath().toStdString());

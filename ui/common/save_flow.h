@@ -3,7 +3,8 @@
 // user's documents folder, the file written whole or not at all, and then
 // either "已保存：…" at the window's foot (the file opened in its default
 // program where asked) or a warning saying why not, after which the dialog
-// opens again in the same folder with the same name.
+// opens again in the same folder with the same name. The dialogs of a run
+// open where the last paper was saved.
 //
 //   request --dialog--> path --write--> "" | message --> ShowSaved | Warn + dialog again
 
@@ -34,6 +35,11 @@ inline QString StoppedByUser()
 // Where a save dialog starts: the user's documents folder, or the home
 // folder where there is none.
 QString SaveFolder();
+
+// Where the save dialogs over `window` start: the folder the last paper of
+// the run was saved in, or SaveFolder() before the first. Kept by the top
+// window, for its batch and timetable windows too, and nowhere after the run.
+QString RunFolder(QWidget& window);
 
 // Asks where to save, writes, and says how it went; true once a file was saved.
 bool SaveThroughDialog(QWidget& parent, const SaveRequest& request, const FileWriter& write);

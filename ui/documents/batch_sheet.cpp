@@ -1,5 +1,7 @@
 #include "ui/documents/batch_sheet.h"
 
+#include <algorithm>
+
 #include "ui/common/qt_text.h"
 
 namespace kelvora::ui {
@@ -21,6 +23,13 @@ SheetDocument BatchSheet(const BatchSource& batch)
         lots.blocks.emplace_back(
             SheetText{{}, {QStringLiteral("计算依据：") + ToQString(schedule.standard)}});
     }
+    // the agency's terms, where the fee follows them
+    const bool follows = std::any_of(columns.results.begin(), columns.results.end(),
+                                     [](const CalculatorStep* step) { return step->followsTerms; });
+    if (follows && ChargesOtherThanStandard(columns.terms)) {
+        lots.blocks.emplace_back(
+            SheetText{{}, {QStringLiteral("收费条件：") + ToQString(TermsWords(columns.terms))}});
+    }
     QStringList yuan;
     for (const BatchColumn& column : columns.list) {
         if (column.inYuan) {
@@ -36,13 +45,14 @@ SheetDocument BatchSheet(const BatchSource& batch)
     SheetTable rows;
     for (const BatchColumn& column : columns.list) {
         rows.columns << ToQString(column.header);
-        rows.figures.push_back(!column.edited && IsNumeric(column.type));
+        // figures and amounts given stand on one line
+        rows.figures.push_back(IsNumeric(column.type) && column.source != ColumnSource::Kept);
         rows.whole.push_back(column.source == ColumnSource::Capitals);
     }
     for (const BatchRow& row : batch.rows) {
         QStringList cells;
         for (const BatchColumn& column : columns.list) {
-            cells << ToQString(CellText(column, row, true));
+            cells << ToQString(FileText(column, row, true));
         }
         rows.rows.push_back(std::move(cells));
     }

@@ -22,15 +22,11 @@ SheetDocument Notice(const NoticeLot& lot, const AgencyDetails& agency, QDate ma
     const QString project = lot.header.project.trimmed().isEmpty()
                                 ? QStringLiteral("本项目")
                                 : QStringLiteral("“%1”").arg(lot.header.project.trimmed());
-    const QString lotName =
-        lot.header.lot.trimmed().isEmpty() ? QString() : lot.header.lot.trimmed();
-    QString body =
-        QStringLiteral("%1%2的招标代理工作已完成。根据%3%4，应收取招标代理服务费如下，由%5支付")
+    const QString lotName = lot.header.lot.trimmed();
+    const QString body =
+        QStringLiteral("%1%2的招标代理工作已完成。根据%3%4，应收取招标代理服务费如下，由%5支付。")
             .arg(project, lotName, lot.basis,
                  lot.terms.isEmpty() ? QString() : QStringLiteral("及约定的收费条件"), payer);
-    body += agency.payment.trimmed().isEmpty()
-                ? QStringLiteral("。")
-                : QStringLiteral("，请于%1缴纳。").arg(agency.payment.trimmed());
 
     SheetTable facts;
     facts.widths = {30, 70};
@@ -44,13 +40,18 @@ SheetDocument Notice(const NoticeLot& lot, const AgencyDetails& agency, QDate ma
     row(QStringLiteral("标段"), lot.header.lot);
     row(QStringLiteral("招标人"), lot.header.client);
     row(QStringLiteral("中标金额"), lot.amount);
-    row(QStringLiteral("招标代理服务费"), lot.fee + QStringLiteral(" 万元"));
-    if (lot.yuan) {
-        row(QStringLiteral("小写"), ToQString(lot.yuan->Figures()));
-        row(QStringLiteral("大写"), ToQString(lot.yuan->Capitals()));
+    row(QStringLiteral("服务类型"), lot.type);
+    QString standard = WanWords(lot.standard);
+    if (!lot.standardShown.isEmpty() && lot.standardShown != ToQString(lot.standard.WanText())) {
+        standard += QStringLiteral("（页面按两位小数显示为 %1 万元）").arg(lot.standardShown);
     }
+    row(QStringLiteral("标准收费"), standard);
+    row(QStringLiteral("收费条件"), lot.terms.isEmpty() ? QStringLiteral("按标准收取") : lot.terms);
+    row(QStringLiteral("招标代理服务费"), WanWords(lot.fee));
+    row(QStringLiteral("小写"), ToQString(lot.fee.Figures()));
+    row(QStringLiteral("大写"), ToQString(lot.fee.Capitals()));
     row(QStringLiteral("收费依据"), lot.basis);
-    row(QStringLiteral("收费条件"), lot.terms);
+    row(QStringLiteral("缴费期限"), agency.payment);
 
     SheetTable account;
     account.widths = {30, 70};
@@ -85,8 +86,7 @@ SheetDocument Notice(const NoticeLot& lot, const AgencyDetails& agency, QDate ma
 
     notice.sections.push_back(
         {QString(),
-         {SheetLines{{{{QStringLiteral("致：") + to + QStringLiteral("：")}}}},
-          SheetText{QString(), {body}}, facts}});
+         {SheetLines{{{{QStringLiteral("致：") + to}}}}, SheetText{QString(), {body}}, facts}});
     notice.sections.push_back({QStringLiteral("缴费账户"), {account}});
     if (!contact.lines.empty()) {
         notice.sections.push_back({QStringLiteral("联系方式"), {contact}});
@@ -112,6 +112,11 @@ QString NoticeProblem(const AgencyDetails& agency)
                ? QString()
                : QStringLiteral("收费通知书需写明缴费账户：请先在“收费条件（Ctrl+T）”中填写%1。")
                      .arg(missing.join(QStringLiteral("、")));
+}
+
+QString WanWords(Money money)
+{
+    return ToQString(money.WanText()) + QStringLiteral(" 万元");
 }
 
 SheetDocument FeeNotices(const std::vector<NoticeLot>& lots, const AgencyDetails& agency,
@@ -149,6 +154,15 @@ bool BidderPays(const AgencyDetails& agency)
 
 }  // namespace
 
+// The notice's file: "招标代理服务费收费通知书-第二标段-2026-12-08.pdf" for one
+// lot that is named, without the lot otherwise.
+QString NoticeFileName(const QString& lot, QDate day)
+{
+    const QString name = QString::fromUtf8(kNoticeName);
+    return DatedFileName(lot.trimmed().isEmpty() ? name : name + QLatin1Char('-') + lot.trimmed(),
+                         day);
+}
+
 bool HasPageNotice(const DocumentSource& source)
 {
     const auto* page = std::get_if<PageSource>(&source);
@@ -161,38 +175,57 @@ SheetDraft PageNoticeDraft(const DocumentSource& source)
     QString problem;
     const auto steps = ShownSteps(model, problem);
     if (!problem.isEmpty()) {
-        return {problem, {}, {}};
+        return {problem, {}, {}, QStringLiteral("收费通知书")};
     }
     const AgencyDetails agency = settings.agency();
     if (const QString missing = NoticeProblem(agency); !missing.isEmpty()) {
-        return {missing, {}, {}};
+        return {missing, {}, {}, QStringLiteral("收费通知书")};
     }
-    // the fee asked for: the last money result shown (the fee to charge where
-    // the terms differ from the standard)
+    // the standard fee (the first money result), and the fee asked for: the
+    // last money result shown (the fee to charge where the terms differ)
     NoticeLot lot;
+    bool standard = false;
     for (const CalculatorStep* step : steps) {
-        if (IsMoney(*step)) {
-            const StepOutcome& shown = *model.Shown(step->result);
-            lot.fee = ToQString(shown.caption);
-            lot.yuan = shown.money;
+        const StepOutcome& shown = *model.Shown(step->result);
+        if (!IsMoney(*step) || !shown.money) {
+            continue;
         }
+        if (!standard) {
+            standard = true;
+            lot.standard = *shown.money;
+            lot.standardShown = ToQString(shown.caption);
+        }
+        lot.fee = *shown.money;
         for (const CalculatorInput& input : step->inputs) {
             if (input.kind == InputKind::Amount && lot.amount.isEmpty()) {
                 lot.amount = InputValue(model, input);
+            } else if (input.kind == InputKind::Choice && lot.type.isEmpty()) {
+                lot.type = ToQString(model.inputs().Text(input.control));
             }
         }
+    }
+    if (!standard) {
+        return {QStringLiteral("金额过大，无法写成大写金额，不能开具收费通知书。"),
+                {},
+                {},
+                QStringLiteral("收费通知书")};
     }
     lot.terms = TermsShown(model, steps);
     lot.basis = ToQString(model.Schedule().standard);
     const QDate today = QDate::currentDate();
-    return {{},
-            DatedFileName(QString::fromUtf8(kNoticeName), today),
-            [lot, agency, today](const SheetHeader& header) {
-                NoticeLot headed = lot;
-                headed.header = header;
-                headed.payer = BidderPays(agency) ? header.bidder : header.client;
-                return FeeNotices({headed}, agency, today);
-            }};
+    SheetDraft draft{{},
+                     NoticeFileName({}, today),
+                     [lot, agency, today](const SheetHeader& header) {
+                         NoticeLot headed = lot;
+                         headed.header = header;
+                         headed.payer = BidderPays(agency) ? header.bidder : header.client;
+                         return FeeNotices({headed}, agency, today);
+                     },
+                     QStringLiteral("收费通知书")};
+    draft.nameFor = [today](const SheetHeader& header) {
+        return NoticeFileName(header.lot, today);
+    };
+    return draft;
 }
 
 bool HasBatchNotices(const DocumentSource& source)
@@ -206,7 +239,7 @@ SheetDraft BatchNoticesDraft(const DocumentSource& source)
     const auto& batch = std::get<BatchSource>(source);
     const AgencyDetails agency = batch.settings.agency();
     if (const QString missing = NoticeProblem(agency); !missing.isEmpty()) {
-        return {missing, {}, {}};
+        return {missing, {}, {}, QStringLiteral("收费通知书")};
     }
     const BatchColumns& columns = batch.columns;
     std::vector<std::size_t> chosen = batch.chosen;
@@ -224,12 +257,15 @@ SheetDraft BatchNoticesDraft(const DocumentSource& source)
     QStringList left;
     for (std::size_t r : chosen) {
         const BatchRow& row = batch.rows[r];
-        if (row.state != RowState::Counted || !row.hasMoney || row.worked == 0) {
+        const auto standard = row.worked > 0 ? MoneyOfFigure(row.figures[0]) : std::nullopt;
+        if (row.state != RowState::Counted || !row.hasMoney || !standard) {
             left << QString::number(r + 1);
             continue;
         }
         NoticeLot lot;
-        lot.yuan = row.money();
+        lot.fee = *row.money();
+        lot.standard = *standard;
+        lot.standardShown = ToQString(columns.results.front()->figure.text(row.figures[0]));
         lot.basis = basis;
         lot.terms = termsWords;
         for (const BatchColumn& column : columns.list) {
@@ -238,41 +274,46 @@ SheetDraft BatchNoticesDraft(const DocumentSource& source)
                 lot.header.lot = cell;
             } else if (column.source == ColumnSource::Input &&
                        column.input->kind == InputKind::Amount && lot.amount.isEmpty()) {
-                lot.amount = cell + QStringLiteral(" ") + ToQString(column.input->unit);
+                lot.amount = ToQString(AmountInWords(column, row));
+            } else if (column.source == ColumnSource::Input &&
+                       column.input->kind == InputKind::Choice && lot.type.isEmpty()) {
+                lot.type = ToQString(ChoiceOf(column, row));
             } else if (column.source == ColumnSource::Kept && IsBidderColumn(column.header)) {
                 lot.payer = cell;
-            } else if (column.source == ColumnSource::Result) {
-                lot.fee = cell;  // the last result column: the fee asked for
             }
         }
         lots.push_back(std::move(lot));
     }
     if (lots.empty()) {
-        return {QStringLiteral("没有可开具收费通知书的标段：有疑问或计算失败的行不开具。"), {}, {}};
+        return {QStringLiteral("没有可开具收费通知书的标段：有疑问或计算失败的行不开具。"),
+                {},
+                {},
+                QStringLiteral("收费通知书")};
     }
     const QDate today = QDate::currentDate();
-    return {{},
-            DatedFileName(QString::fromUtf8(kNoticeName), today),
-            [lots, agency, today, left](const SheetHeader& header) {
-                std::vector<NoticeLot> headed = lots;
-                for (NoticeLot& lot : headed) {
-                    const QString lotName = lot.header.lot;
-                    lot.header = header;
-                    lot.header.lot = lotName.isEmpty() ? header.lot : lotName;
-                    if (lot.payer.isEmpty()) {
-                        lot.payer = BidderPays(agency) ? header.bidder : header.client;
-                    }
-                }
-                SheetDocument notices = FeeNotices(headed, agency, today);
-                if (!left.isEmpty()) {
-                    // said under the last notice
-                    SheetDocument& last =
-                        notices.following.empty() ? notices : notices.following.back();
-                    last.footnote = QStringLiteral("第 %1 行有疑问或计算失败，未开具通知书。")
-                                        .arg(left.join(QStringLiteral("、")));
-                }
-                return notices;
-            }};
+    const QString oneLot = lots.size() == 1 ? lots.front().header.lot : QString();
+    SheetDraft draft{{},
+                     NoticeFileName(oneLot, today),
+                     [lots, agency, today](const SheetHeader& header) {
+                         std::vector<NoticeLot> headed = lots;
+                         for (NoticeLot& lot : headed) {
+                             const QString lotName = lot.header.lot;
+                             lot.header = header;
+                             lot.header.lot = lotName.isEmpty() ? header.lot : lotName;
+                             if (lot.payer.isEmpty()) {
+                                 lot.payer = BidderPays(agency) ? header.bidder : header.client;
+                             }
+                         }
+                         return FeeNotices(headed, agency, today);
+                     },
+                     QStringLiteral("收费通知书")};
+    if (!left.isEmpty()) {
+        // said to whoever makes the notices, never on a notice
+        draft.said = QStringLiteral("已开具 %1 份收费通知书；第 %2 行有疑问或计算失败，未开具。")
+                         .arg(lots.size())
+                         .arg(left.join(QStringLiteral("、")));
+    }
+    return draft;
 }
 
 }  // namespace kelvora::ui

@@ -39,10 +39,17 @@ QString ListedRowName(const CoefficientRow* row)
 SheetLines ResultLines(const CalculatorModel& model, const CalculatorStep& step)
 {
     const StepOutcome& shown = *model.Shown(step.result);
-    SheetLines lines{{{{ToQString(step.name) + QStringLiteral("：") + ToQString(shown.caption) +
-                            QLatin1Char(' ') + ToQString(UnitOf(step.value)),
+    // money to its 分, as its 小写 says it; the page's two decimals said beside it
+    const QString figure =
+        IsMoney(step) && shown.money ? ToQString(shown.money->WanText()) : ToQString(shown.caption);
+    SheetLines lines{{{{ToQString(step.name) + QStringLiteral("：") + figure + QLatin1Char(' ') +
+                            ToQString(UnitOf(step.value)),
                         true}}},
                      true};
+    if (figure != ToQString(shown.caption)) {
+        lines.lines.front().push_back(
+            {QStringLiteral("（页面按两位小数显示为 %1）").arg(ToQString(shown.caption))});
+    }
     if (step.check != nullptr) {
         if (const auto note = step.check(model.inputs())) {
             lines.lines.front().push_back(
@@ -160,8 +167,8 @@ QString InputValue(const CalculatorModel& model, const CalculatorInput& input)
     if (const QString row = ListedRowName(model.ListedRow(input.control)); !row.isEmpty()) {
         value += QStringLiteral("（") + row + QStringLiteral("）");
     }
-    if (const auto note = InputNote(input, text.toStdString(), true)) {
-        value += QStringLiteral("（") + ToQString(*note) + QStringLiteral("）");
+    if (const auto note = CheckInput(input, text.toStdString(), true)) {
+        value += QStringLiteral("（") + ToQString(note->Stated()) + QStringLiteral("）");
     }
     return value;
 }

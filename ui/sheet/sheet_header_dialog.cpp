@@ -23,7 +23,7 @@ public:
 
 }  // namespace
 
-bool AskSheetHeader(QWidget& parent, SheetHeader& header)
+bool AskSheetHeader(QWidget& parent, SheetHeader& header, const QString& what)
 {
     // the top window: the main window, also for its batch windows
     QWidget* window = parent.window();
@@ -40,7 +40,7 @@ bool AskSheetHeader(QWidget& parent, SheetHeader& header)
         QSettings settings;
         memory->header.agency = LoadKept(settings).agency.name;
     }
-    SheetHeaderDialog dialog(memory->header, &parent);
+    SheetHeaderDialog dialog(memory->header, &parent, what);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
@@ -49,10 +49,12 @@ bool AskSheetHeader(QWidget& parent, SheetHeader& header)
     return true;
 }
 
-SheetHeaderDialog::SheetHeaderDialog(const SheetHeader& header, QWidget* parent) : QDialog(parent)
+SheetHeaderDialog::SheetHeaderDialog(const SheetHeader& header, QWidget* parent,
+                                     const QString& what)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("sheetHeaderDialog"));
-    setWindowTitle(QStringLiteral("计算书表头"));
+    setWindowTitle(what + QStringLiteral("表头"));
     auto* form = new QFormLayout;
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         m_fields[i] = new QLineEdit(header.*kFields[i].value, this);

@@ -12,14 +12,16 @@ class QLineEdit;
 
 namespace kelvora::ui {
 
-// Asks for a sheet's header over `parent`, offering what was typed last in
-// this run (kept by the main window, for the sheets of its batch windows
-// too); false when cancelled.
-bool AskSheetHeader(QWidget& parent, SheetHeader& header);
+// Asks for the header of a paper (`what`: "计算书", "收费通知书") over
+// `parent`, offering what was typed last in this run (kept by the main
+// window, for the papers of its batch windows too); false when cancelled.
+bool AskSheetHeader(QWidget& parent, SheetHeader& header,
+                    const QString& what = QStringLiteral("计算书"));
 
 class SheetHeaderDialog : public QDialog {
 public:
-    SheetHeaderDialog(const SheetHeader& header, QWidget* parent);
+    SheetHeaderDialog(const SheetHeader& header, QWidget* parent,
+                      const QString& what = QStringLiteral("计算书"));
 
     SheetHeader header() const;
 

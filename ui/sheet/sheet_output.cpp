@@ -13,19 +13,28 @@
 namespace kelvora::ui {
 namespace {
 
-// The sheet of `draft` under the header the user gives, or nothing when it
-// cannot be made or the user cancels.
-std::optional<SheetDocument> Prepare(QWidget& parent, const SheetDraft& draft)
+// The sheet of `draft` under the header the user gives, and its proposed
+// name, or nothing when it cannot be made or the user cancels.
+std::optional<std::pair<SheetDocument, QString>> Prepare(QWidget& parent, const SheetDraft& draft)
 {
     if (!draft.problem.isEmpty()) {
         Tell(parent, draft.problem);
         return std::nullopt;
     }
     SheetHeader header;
-    if (!draft.make || !AskSheetHeader(parent, header)) {
+    if (!draft.make || !AskSheetHeader(parent, header, draft.what)) {
         return std::nullopt;
     }
-    return draft.make(header);
+    QString name = draft.nameFor ? draft.nameFor(header) : draft.fileName;
+    return std::pair{draft.make(header), std::move(name)};
+}
+
+// What the draft says to whoever made it, once it is made.
+void SayAfter(QWidget& parent, const SheetDraft& draft)
+{
+    if (!draft.said.isEmpty()) {
+        Tell(parent, draft.said);
+    }
 }
 
 }  // namespace
@@ -43,26 +52,32 @@ QString WriteSheet(const SheetDocument& sheet, const QString& path, const SheetP
 
 void ExportSheet(QWidget& parent, const SheetDraft& draft)
 {
-    const std::optional<SheetDocument> sheet = Prepare(parent, draft);
-    if (!sheet) {
+    const auto prepared = Prepare(parent, draft);
+    if (!prepared) {
         return;
     }
-    const SaveRequest request{QStringLiteral("导出计算书"), draft.fileName,
+    const SheetDocument& sheet = prepared->first;
+    const SaveRequest request{QStringLiteral("导出") + draft.what, prepared->second,
                               QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"), true};
-    SaveThroughDialog(parent, request, [&](const QString& path) {
-        WorkProgress progress(parent, QStringLiteral("正在生成计算书……"));
-        return WriteSheet(*sheet, path, [&](int done, int total) {
+    const bool saved = SaveThroughDialog(parent, request, [&](const QString& path) {
+        WorkProgress progress(parent,
+                              QStringLiteral("正在生成") + draft.what + QStringLiteral("……"));
+        return WriteSheet(sheet, path, [&](int done, int total) {
             return progress.Going(static_cast<std::size_t>(done), static_cast<std::size_t>(total));
         });
     });
+    if (saved) {
+        SayAfter(parent, draft);
+    }
 }
 
 void PrintSheet(QWidget& parent, const SheetDraft& draft)
 {
-    const std::optional<SheetDocument> sheet = Prepare(parent, draft);
-    if (!sheet) {
+    const auto prepared = Prepare(parent, draft);
+    if (!prepared) {
         return;
     }
+    const SheetDocument* sheet = &prepared->first;
     QString problem;
     const OutputModule* module = OutputModuleOf(problem);
     if (module == nullptr) {
@@ -70,7 +85,7 @@ void PrintSheet(QWidget& parent, const SheetDraft& draft)
         return;
     }
     module->PrintPreview(&parent, SheetPageLayout(*sheet), sheet->title,
-                         [&sheet, &parent](QPagedPaintDevice& target) {
+                         [sheet, &parent](QPagedPaintDevice& target) {
                              WorkProgress progress(parent, QStringLiteral("正在排版……"));
                              PaintSheet(*sheet, target, [&](int done, int total) {
                                  return progress.Going(static_cast<std::size_t>(done),

@@ -23,6 +23,13 @@ struct SheetDraft {
     QString problem;   // why no sheet can be made now, or empty
     QString fileName;  // the PDF's proposed name: "招标代理服务费计算书-2026-12-07.pdf"
     std::function<SheetDocument(const SheetHeader&)> make;
+    // What it makes, as the dialogs say it: "计算书", "收费通知书".
+    QString what = QStringLiteral("计算书");
+    // The proposed name once the header is known, where it depends on it
+    // (a notice for one lot names its 标段); nothing for `fileName` as it is.
+    std::function<QString(const SheetHeader&)> nameFor = {};
+    // Told to whoever makes it, once it is made (the lots left out of notices).
+    QString said = {};
 };
 
 // Where the save dialog starts: the user's documents folder, or the home

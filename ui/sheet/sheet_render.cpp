@@ -219,17 +219,24 @@ struct Place {
 
 constexpr std::size_t kPagedRows = 200;
 
-std::optional<Place> LongTable(const SheetDocument& sheet)
+// The first table with more rows than `rows` and, where `headed`, a head row.
+std::optional<Place> TableOver(const SheetDocument& sheet, std::size_t rows, bool headed)
 {
     for (std::size_t s = 0; s < sheet.sections.size(); ++s) {
         for (std::size_t b = 0; b < sheet.sections[s].blocks.size(); ++b) {
             const auto* table = std::get_if<SheetTable>(&sheet.sections[s].blocks[b]);
-            if (table != nullptr && table->rows.size() > kPagedRows) {
+            if (table != nullptr && table->rows.size() > rows &&
+                (!headed || !table->columns.isEmpty())) {
                 return Place{s, b};
             }
         }
     }
     return std::nullopt;
+}
+
+std::optional<Place> LongTable(const SheetDocument& sheet)
+{
+    return TableOver(sheet, kPagedRows, false);
 }
 
 // The sheet's HTML before `until` (all of it when none), and after it.
@@ -312,7 +319,8 @@ std::vector<int> FixedWidths(const SheetTable& table)
     }
     measure(table.rows.back());
     double sum = 0;
-    for (double width : wide) {
+    for (double& width : wide) {
+        width += 2;  // the cell's padding and rules
         sum += width;
     }
     std::vector<int> percent;
@@ -370,7 +378,7 @@ bool PaintPaged(const SheetDocument& sheet, Place place, QPagedPaintDevice& devi
                 QPainter& painter, const SheetProgress& progress)
 {
     const auto& table = std::get<SheetTable>(sheet.sections[place.section].blocks[place.block]);
-    const std::vector<int> widths = FixedWidths(table);
+    const std::vector<int> widths = table.widths.empty() ? FixedWidths(table) : table.widths;
     const QString head = HeadHtml(sheet, place);
     const QString tail = TailHtml(sheet, place);
     PageLayout layout(device, 10.5);
@@ -453,6 +461,11 @@ bool PaintOne(const SheetDocument& sheet, QPagedPaintDevice& device, QPainter& p
         if (pages == 1) {
             break;
         }
+    }
+    // a table of lots over pages is laid out page by page: each row whole on
+    // one page, its column heads on every page
+    if (const auto place = TableOver(sheet, 1, true); pages > 1 && place) {
+        return PaintPaged(sheet, *place, device, painter, progress);
     }
     for (int i = 0; i < pages; ++i) {
         if (i > 0) {

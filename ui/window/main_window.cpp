@@ -106,7 +106,9 @@ MainWindow::MainWindow(QWidget* parent)
     WireGuideLinks(-1, m_find, this);
     SetUpKeyboard(this, m_find);
     SetUpDocumentKeys(*this, [this] { return CurrentSource(); });
-    SetUpBatch(*this, m_settings);
+    SetUpBatch(*this, m_settings, [this](const Calculator& calculator) -> const InputValues& {
+        return model(calculator).inputs();
+    });
     SetUpTerms(*this, m_settings);
     SetUpTimetable(*this);
     BuildPage(kInitialTab);
@@ -227,7 +229,7 @@ void MainWindow::AttachPage(int page)
         BindPage(pageModel, m_find, this);
         SetUpEnterKeys(*calculator, m_find);
         OfferDocumentsOnPage(*this, *calculator, m_find, [this] { return CurrentSource(); });
-        OfferBatchOnPage(*this, *calculator, m_find, m_settings);
+        OfferBatchOnPage(*this, *calculator, m_find, m_settings, pageModel.inputs());
     }
     OfferTermsOnPage(*this, m_find, page, m_settings);
     OfferTimetableOnPage(*this, m_find, page);
@@ -308,7 +310,8 @@ bool HasCalculationSheet(MainWindow& window)
 
 BatchWindow* OpenBatch(MainWindow& window, const Calculator& calculator)
 {
-    return OpenBatch(static_cast<QWidget&>(window), calculator, window.settings());
+    return OpenBatch(static_cast<QWidget&>(window), calculator, window.settings(),
+                     window.model(calculator).inputs());
 }
 
 }  // namespace kelvora::ui

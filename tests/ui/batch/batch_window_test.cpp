@@ -384,13 +384,13 @@ print("bold", sheet["A1"].font.b, sheet["E2"].number_format, sheet["F2"].number_
     EXPECT_TRUE(lines[0].startsWith("str:标段|str:中标金额"));
     // amounts given and 小写 are numbers a spreadsheet can add up; words are text
     EXPECT_EQ(lines[1],
-              "str:一标段|int:6000|str:工程招标|str:是|float:29.32|int:293150|str:"
+              "str:一标段|int:6000|str:工程招标|str:是|float:29.315|int:293150|str:"
               "人民币贰拾玖万叁仟壹佰伍拾元整|");
     EXPECT_TRUE(lines[2].startsWith("str:二标段|str:12,345.67|")) << lines[2].toStdString();
     EXPECT_TRUE(lines[3].startsWith("str:三标段|int:500|str:货物|str:否|||"));
     EXPECT_TRUE(lines[4].startsWith("str:合计|||"));
     EXPECT_TRUE(lines[4].contains("float:29.315|int:293150|")) << lines[4].toStdString();
-    EXPECT_EQ(lines[5], "bold True 0.00 ¥#,##0.00 True");
+    EXPECT_EQ(lines[5], "bold True General ¥#,##0.00 True");
 
     const QString csv = folder.filePath("lots.csv");
     ASSERT_EQ(ui::WriteCsv(csv, lots.columns, lots.rows), "");
@@ -408,12 +408,12 @@ with open(sys.argv[1], encoding="utf-8-sig", newline="") as f:
     const QStringList csvLines = rows.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(csvLines.size(), 5);
     EXPECT_EQ(csvLines[2],
-              "二标段|12,345.67|服务招标||0.18|¥1,800.00|人民币壹仟捌佰元整|"
+              "二标段|12,345.67|服务招标|||||"
               "中标金额：按 12 计算，“,345.67”未被读取");
 }
 
 // Each figure column as the window exports it, read back by openpyxl: a
-// number, shown with two decimals where every figure of the column has two.
+// number, the fee in 万元 to its 分 (as its 小写), the others as shown.
 TEST_F(BatchSystemTest, FigureColumnsAreNumbersWithTheirDecimals)
 {
     KELVORA_READ_BACK_ON_LINUX("Python with openpyxl");
@@ -423,7 +423,7 @@ TEST_F(BatchSystemTest, FigureColumnsAreNumbersWithTheirDecimals)
         const char* cells;   // the first lot's figure cells, as openpyxl reads them
         const char* format;  // their number format
     } cases[] = {
-        {"tender", "一\t6000\t工程招标\t否\n二\t5\t工程招标\t否\n", "22.55", "0.00"},
+        {"tender", "一\t6000\t工程招标\t否\n二\t5\t工程招标\t否\n", "22.55", "General"},
         {"supervision", "A\t35000\t1.2\t较复杂\t1\t0\n", "629.5 755.4 755.4", "General"},
         {"period", "B\t2009/2/6\t2010/2/6\n", "365", "General"},
     };
@@ -489,8 +489,8 @@ with open(sys.argv[1], encoding="utf-8-sig", newline="") as f:
         SCOPED_TRACE(attacks[i]);
         EXPECT_TRUE(read[i].startsWith("\"'") || read[i].startsWith("'\\'"))
             << read[i].toStdString();
-        EXPECT_TRUE(read[i].endsWith("|'-50|-0.50"))
-            << read[i].toStdString();  // the fee as written
+        EXPECT_TRUE(read[i].endsWith("|'-50|-0.5"))
+            << read[i].toStdString();  // the fee as written, to its 分
     }
 }
 
@@ -611,7 +611,7 @@ TEST_F(BatchSystemTest, TheBatchSheetHoldsEveryRowTheTotalAndItsCapitals)
     const QString text = PdfText(path);
     for (const char* piece :
          {"招标代理服务费计算书（多标段）", "项目名称：城南污水处理厂", "一标段", "二标段",
-          "三标段", "请选择服务类型", "合计", "29.32", "人民币贰拾玖万叁仟壹佰伍拾元整",
+          "三标段", "请选择服务类型", "合计", "29.315", "人民币贰拾玖万叁仟壹佰伍拾元整",
           "1行有疑问未计入合计：第2行；1行计算失败，未计入合计", "编制人：张三", "第1页共1页"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(piece))) << piece;
     }

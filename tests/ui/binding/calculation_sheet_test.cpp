@@ -105,8 +105,8 @@ TEST_F(SheetSystemTest, TenderFeeSheetHoldsInputsWorkingAndResult)
     ExpectHolds(text, WorkingLines(role::kTenderFee));
     EXPECT_EQ(Caption(role::kTenderFee), "23.34");  // 17.95 x 1.3 = 23.335
     // the yuan are those of the fee itself, to the 分
-    ExpectHolds(text, {"招标代理服务收费金额：23.34 万元", "小写：¥233,350.00",
-                       "大写：人民币贰拾叁万叁仟叁佰伍拾元整"});
+    ExpectHolds(text, {"招标代理服务收费金额：23.335 万元（页面按两位小数显示为 23.34）",
+                       "小写：¥233,350.00", "大写：人民币贰拾叁万叁仟叁佰伍拾元整"});
 }
 
 TEST_F(SheetSystemTest, SupervisionSheetCoversTheStepsShownInOrder)
@@ -432,7 +432,7 @@ TEST_F(SheetSystemTest, EachSheetIsOnePageWithItsHeaderStandardResultsAndSignLin
              t.Click(role::kTenderCalculate);
          },
          "《招标代理服务收费管理暂行办法》（计价格〔2002〕1980号）",
-         {"招标代理服务收费金额：29.32 万元"}},
+         {"招标代理服务收费金额：29.315 万元（页面按两位小数显示为 29.32）"}},
         {"supervision",
          1,
          [](SheetTest& t) { t.Supervision(3); },

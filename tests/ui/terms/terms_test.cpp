@@ -237,18 +237,19 @@ TEST_F(NoticeSystemTest, ANoticeForEachLotHoldsEveryFieldAndItsExactCapitals)
         std::vector<const char*> pieces;
     } pages[] = {
         {1,
-         {"招标代理服务费收费通知书", "致：甲建设有限公司：", "城南污水处理厂", "CN-2026-018",
-          "一标段", "6000万元", "18.04万元", "¥180,400.00", "人民币壹拾捌万零肆佰元整",
-          "按标准的80%收取；不足2000元的按2000元收取", "6222000011112222", "中国银行城南支行",
-          "领取中标通知书时一次付清", "城南招标代理有限公司（盖章）"}},
+         {"招标代理服务费收费通知书", "致：甲建设有限公司", "城南污水处理厂", "CN-2026-018",
+          "一标段", "6000万元", "服务类型工程招标", "标准收费22.55万元", "18.04万元", "¥180,400.00",
+          "人民币壹拾捌万零肆佰元整", "按标准的80%收取；不足2000元的按2000元收取",
+          "6222000011112222", "中国银行城南支行", "领取中标通知书时一次付清",
+          "城南招标代理有限公司（盖章）"}},
         // 8600 万元 of services: 20.55 万元 by the standard, 80 % of it
         {2,
-         {"致：丙咨询有限公司：", "三标段", "8600万元", "16.44万元", "¥164,400.00",
-          "人民币壹拾陆万肆仟肆佰元整"}},
+         {"致：丙咨询有限公司", "三标段", "8600万元", "服务类型服务招标", "标准收费20.55万元",
+          "16.44万元", "¥164,400.00", "人民币壹拾陆万肆仟肆佰元整"}},
         // 10 万元: 800 元 by the terms, the minimum of 2,000 元
         {3,
-         {"致：丁工程有限公司：", "四标段", "0.20万元", "¥2,000.00", "人民币贰仟元整",
-          "第2行有疑问或计算失败，未开具通知书。"}},
+         {"致：丁工程有限公司", "四标段", "标准收费0.1万元", "0.2万元", "¥2,000.00",
+          "人民币贰仟元整"}},
     };
     for (const auto& p : pages) {
         const QString text = PdfText(path, p.page);
@@ -256,6 +257,9 @@ TEST_F(NoticeSystemTest, ANoticeForEachLotHoldsEveryFieldAndItsExactCapitals)
             EXPECT_TRUE(text.contains(QString::fromUtf8(piece))) << p.page << ": " << piece;
         }
         EXPECT_TRUE(text.contains("第1页共1页")) << p.page;
+        // to whom without a doubled colon, and nothing said of other lots
+        EXPECT_FALSE(text.contains(QString::fromUtf8("公司："))) << p.page;
+        EXPECT_FALSE(text.contains(QString::fromUtf8("有疑问"))) << p.page;
     }
     EXPECT_EQ(PdfText(path, 4), "");  // the doubtful lot has none
     // without an account there is no notice, and the window says why
