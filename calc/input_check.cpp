@@ -277,22 +277,19 @@ std::optional<Correction> SuggestCorrection(std::string_view text, InputKind kin
     if (!written) {
         return std::nullopt;
     }
-    if (written->yuanSign || written->yuan) {
-        const std::string amount = TenThousandths(written->whole, written->fraction);
-        return Correction{"按元换算为 " + amount + " 万元", amount};
-    }
-    if (written->grouped) {
-        const std::string plain = Plain(*written);
-        return Correction{"改为 " + plain, plain};
-    }
     // 100 亿元 and more, told by the digits (no double: a whole of 309 digits
     // and more is past its range, and still an amount typed in yuan)
     const std::string& whole = written->whole;
     const std::size_t significant =
         whole.size() - std::min(whole.find_first_not_of('0'), whole.size());
-    if (!written->tenThousands && significant >= kLikelyYuanDigits) {
+    const bool likelyYuan = !written->tenThousands && significant >= kLikelyYuanDigits;
+    if (written->yuanSign || written->yuan || likelyYuan) {
         const std::string amount = TenThousandths(whole, written->fraction);
         return Correction{"按元换算为 " + amount + " 万元", amount};
+    }
+    if (written->grouped) {
+        const std::string plain = Plain(*written);
+        return Correction{"改为 " + plain, plain};
     }
     return std::nullopt;
 }

@@ -5,7 +5,7 @@
 # Building and running the program: compiler, Qt, libxlsxwriter, the CJK faces.
 run_packages=(
     cmake g++ make pkg-config
-    qt6-base-dev libgl-dev qt6-translations-l10n libxlsxwriter-dev
+    qt6-base-dev libgl-dev qt6-translations-l10n libxlsxwriter-dev zlib1g-dev
     fonts-noto-cjk fonts-arphic-uming
 )
 # Building and running every test and benchmark: GoogleTest, Google Benchmark,

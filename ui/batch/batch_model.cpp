@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QUndoCommand>
 #include <QWidget>
+#include <algorithm>
 #include <iterator>
 
 #include "ui/common/error_report.h"
@@ -161,7 +162,8 @@ QString BatchModel::AddRows(std::vector<Cells> cells, const QString& origin)
         origin);
 }
 
-QString BatchModel::AddRows(const std::function<bool(Cells&)>& next, const QString& origin)
+QString BatchModel::AddRows(const std::function<bool(Cells&)>& next, const QString& origin,
+                            bool replace)
 {
     Cells first;
     if (!next(first)) {
@@ -178,8 +180,10 @@ QString BatchModel::AddRows(const std::function<bool(Cells&)>& next, const QStri
         named = header.columns;
     }
     std::optional<BatchColumns> setColumns;
-    if (named && m_rows.empty()) {
+    if (named && (m_rows.empty() || replace)) {
         setColumns = std::move(named);
+    } else if (replace) {
+        setColumns = ColumnsOf(*m_columns.calculator, m_columns.terms);
     }
     const BatchColumns& layout = setColumns ? *setColumns : m_columns;
     // Each row worked out as it is read; a paste past the limit is counted
@@ -222,6 +226,11 @@ QString BatchModel::AddRows(const std::function<bool(Cells&)>& next, const QStri
     }
     if (rows.empty()) {
         return QStringLiteral("没有可添加的行；表格未作改动。");
+    }
+    if (replace) {
+        m_undo.push(new RowsCommand(*this, QStringLiteral("替换为 %1 行").arg(rows.size()), 0,
+                                    m_rows.size(), std::move(rows), std::move(setColumns)));
+        return {};
     }
     if (m_rows.size() + rows.size() > kMaxBatch) {
         return QStringLiteral(
@@ -285,6 +294,48 @@ void SwapRows(std::vector<BatchRow>& model, std::vector<std::pair<std::size_t, B
 }
 
 }  // namespace
+
+int BatchModel::Fill(const QModelIndexList& cells, const QString& value)
+{
+    // the lots' rows, each with its cells changed; new lots below the last are not made
+    std::vector<std::pair<std::size_t, Cells>> changed;
+    int count = 0;
+    for (const QModelIndex& at : cells) {
+        const auto row = static_cast<std::size_t>(at.row());
+        if (!at.isValid() || row >= m_rows.size() || !Column(at.column()).edited) {
+            continue;
+        }
+        auto lot = std::find_if(changed.begin(), changed.end(),
+                                [row](const auto& entry) { return entry.first == row; });
+        if (lot == changed.end()) {
+            changed.emplace_back(row, m_rows[row].given.Unpacked());
+            lot = changed.end() - 1;
+        }
+        std::string& cell = lot->second[Column(at.column()).index];
+        if (cell != value.toStdString()) {
+            cell = value.toStdString();
+            ++count;
+        }
+    }
+    if (count == 0) {
+        return 0;
+    }
+    std::vector<std::pair<std::size_t, BatchRow>> rows;
+    RowScratch scratch;
+    for (auto& [row, given] : changed) {
+        rows.emplace_back(row, CalculateRow(m_columns, std::move(given), scratch));
+    }
+    m_undo.push(new CellsCommand(
+        QStringLiteral("填充 %1 个单元格").arg(count),
+        [this](auto& swapped) {
+            SwapRows(m_rows, swapped, [this](std::size_t at) {
+                Q_EMIT dataChanged(index(static_cast<int>(at), 0),
+                                   index(static_cast<int>(at), columnCount() - 1));
+            });
+        },
+        std::move(rows)));
+    return count;
+}
 
 bool BatchModel::Correct(int row, int column)
 {

@@ -41,8 +41,13 @@ public:
     // `origin` says where they come from in the message ("文件中").
     QString AddRows(std::vector<Cells> cells, const QString& origin);
     // The same for rows read one by one by `next`, which returns false after the last.
-    QString AddRows(const std::function<bool(Cells&)>& next, const QString& origin);
+    // `replace`: the rows take the place of every lot, as one step.
+    QString AddRows(const std::function<bool(Cells&)>& next, const QString& origin,
+                    bool replace = false);
     void Clear();
+    // Puts `value` in each of the given cells of the lots at `cells` (a value
+    // pasted onto a selection), as one step; how many cells changed.
+    int Fill(const QModelIndexList& cells, const QString& value);
 
     // Applies the evident correction of a cell (by row and column), or every
     // one at once; each is one undoable step. Returns how many cells changed.

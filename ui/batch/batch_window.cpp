@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,7 @@
 #include "calc/calculators.h"
 #include "ui/batch/batch_model.h"
 #include "ui/batch/table_files.h"
+#include "ui/batch/xlsx_reader.h"
 #include "ui/common/agency_settings.h"
 #include "ui/common/error_report.h"
 #include "ui/common/file_text.h"
@@ -62,6 +64,8 @@ BatchWindow::BatchWindow(const Calculator& calculator, AgencySettings& settings,
     m_view->horizontalHeader()->setResizeContentsPrecision(0);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab leaves the table for the buttons; the arrows and Enter move within it
+    m_view->setTabKeyNavigation(false);
     connect(m_view, &QWidget::customContextMenuRequested, this, &BatchWindow::CellMenu);
 
     m_total = new QLabel(this);
@@ -88,9 +92,11 @@ BatchWindow::BatchWindow(const Calculator& calculator, AgencySettings& settings,
         {QStringLiteral("粘贴"), QKeySequence::Paste, [this] { Paste(); }},
         {QStringLiteral("打开…"), QKeySequence::Open, [this] { Open(); }},
         {QStringLiteral("复制表格"), {}, [this] { CopyTable(); }},  // Ctrl+C in the table
-        {QStringLiteral("全部更正"), {}, [this] { CorrectAll(); }},
-        {QStringLiteral("导出 Excel…"), {}, [this] { ExportXlsx(); }},
-        {QStringLiteral("导出 CSV…"), {}, [this] { ExportCsv(); }},
+        {QStringLiteral("全部更正"), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { CorrectAll(); }},
+        {QStringLiteral("导出 Excel…"), QKeySequence(Qt::CTRL | Qt::Key_E),
+         [this] { ExportXlsx(); }},
+        {QStringLiteral("导出 CSV…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+         [this] { ExportCsv(); }},
     };
     // the documents of a batch: its sheet, printed too, and the fee notices
     const DocumentSource here = Source();
@@ -119,8 +125,15 @@ BatchWindow::BatchWindow(const Calculator& calculator, AgencySettings& settings,
     }
     auto* clear = new QPushButton(QStringLiteral("清空"), this);
     clear->setAutoDefault(false);
-    clear->setToolTip(QStringLiteral("可用 Ctrl+Z 撤销"));
+    const QKeySequence clearKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete);
+    clear->setToolTip(clearKeys.toString(QKeySequence::NativeText) +
+                      QStringLiteral("；可用 Ctrl+Z 撤销"));
     connect(clear, &QPushButton::clicked, this, [this] { m_model->Clear(); });
+    auto* clearAction = new QAction(this);
+    clearAction->setShortcut(clearKeys);
+    clearAction->setShortcutContext(Qt::WindowShortcut);
+    connect(clearAction, &QAction::triggered, this, [this] { m_model->Clear(); });
+    addAction(clearAction);
     buttons->addWidget(clear);
     buttons->addStretch();
     auto* close = new QPushButton(QStringLiteral("关闭"), this);
@@ -269,7 +282,22 @@ void BatchWindow::ShowTotal()
 
 void BatchWindow::Paste()
 {
-    const QString problem = m_model->PasteRows(QApplication::clipboard()->text());
+    const QString text = QApplication::clipboard()->text();
+    // one value onto chosen cells of lots: each takes it
+    QString value = text;
+    if (value.endsWith(QLatin1Char('\n'))) {
+        value.chop(value.endsWith(QStringLiteral("\r\n")) ? 2 : 1);
+    }
+    const QModelIndexList chosen = m_view->selectionModel()->selectedIndexes();
+    const bool lotCells = std::any_of(chosen.begin(), chosen.end(), [this](const QModelIndex& at) {
+        return at.row() < static_cast<int>(m_model->rows().size()) &&
+               m_model->Column(at.column()).edited;
+    });
+    if (!value.contains(QLatin1Char('\t')) && !value.contains(QLatin1Char('\n')) && lotCells) {
+        m_model->Fill(chosen, value);
+        return;
+    }
+    const QString problem = m_model->PasteRows(text);
     if (!problem.isEmpty()) {
         ui::Tell(*this, problem);
         return;
@@ -278,24 +306,102 @@ void BatchWindow::Paste()
     m_view->scrollToBottom();
 }
 
-QString BatchWindow::ReadFile(const QString& path)
+namespace {
+
+// A number in a date column of a sheet: a date Excel keeps as its serial
+// number without a date format; never read as a number of days.
+QString DateAsNumber(const Calculator& calculator, const SheetRows& sheet, const QString& name)
+{
+    if (sheet.rows.empty()) {
+        return {};
+    }
+    const HeaderReading header = ReadHeader(calculator, sheet.rows.front());
+    const BatchColumns columns = header.columns ? *header.columns : ColumnsOf(calculator);
+    for (const BatchColumn& column : columns.list) {
+        if (column.input == nullptr || column.input->kind != InputKind::Date) {
+            continue;
+        }
+        for (std::size_t r = header.header ? 1 : 0; r < sheet.rows.size(); ++r) {
+            const auto& figures = sheet.figures[r];
+            if (column.index < figures.size() && figures[column.index]) {
+                return QStringLiteral(
+                           "工作表“%1”的单元格 %2 是数字 %3，不是日期：请在 Excel 中把“%4”列设为"
+                           "日期格式，或写成 2009/2/6 这样的日期后再打开。表格未作改动。")
+                    .arg(name, CellName(column.index, sheet.numbers[r]),
+                         ToQString(sheet.rows[r][column.index]), ToQString(column.header));
+            }
+        }
+    }
+    return {};
+}
+
+bool IsWorkbook(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("无法读取文件“%1”。").arg(QDir::toNativeSeparators(path));
+        return path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive);
     }
-    const std::optional<QString> text = FileText(file.readAll());
-    if (!text) {
-        return QStringLiteral(
-                   "文件“%1”不是文本表格（应为 CSV 或以制表符分隔的文本）；表格未作改动。")
-            .arg(QDir::toNativeSeparators(path));
+    const QByteArray head = file.read(8);
+    return head.startsWith("PK\x03\x04") || head.startsWith("\xD0\xCF\x11\xE0") ||
+           path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+QString BatchWindow::ReadSheet(const XlsxWorkbook& workbook, int sheet, Adding adding)
+{
+    QString problem;
+    const QString name = workbook.sheets().value(sheet);
+    auto rows = workbook.Read(sheet, problem);
+    if (!rows) {
+        return problem;
     }
-    const QString firstLine = text->section(QLatin1Char('\n'), 0, 0);
-    const char separator = firstLine.contains(QLatin1Char('\t')) ? '\t' : ',';
-    const std::string utf8 = text->toStdString();
-    TableReader reader(utf8, separator);
-    const QString problem = m_model->AddRows([&reader](Cells& row) { return reader.Next(row); },
-                                             QStringLiteral("文件中"));
+    if (problem = DateAsNumber(m_calculator, *rows, name); !problem.isEmpty()) {
+        return problem;
+    }
+    std::size_t next = 0;
+    problem = m_model->AddRows(
+        [&](Cells& cells) {
+            if (next == rows->rows.size()) {
+                return false;
+            }
+            cells = std::move(rows->rows[next++]);
+            return true;
+        },
+        QStringLiteral("工作表“%1”中").arg(name), adding == Adding::Replace);
+    if (problem.isEmpty()) {
+        FitColumns();
+    }
+    return problem;
+}
+
+QString BatchWindow::ReadFile(const QString& path, Adding adding, int sheet)
+{
+    const bool replace = adding == Adding::Replace;
+    QString problem;
+    if (IsWorkbook(path)) {
+        const auto workbook = XlsxWorkbook::Open(path, problem);
+        return workbook ? ReadSheet(*workbook, sheet, adding) : problem;
+    }
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return QStringLiteral("无法读取文件“%1”。").arg(QDir::toNativeSeparators(path));
+        }
+        const std::optional<QString> text = FileText(file.readAll());
+        if (!text) {
+            return QStringLiteral(
+                       "文件“%1”不是表格（应为 Excel 工作簿、CSV 或以制表符分隔的文本）；"
+                       "表格未作改动。")
+                .arg(QDir::toNativeSeparators(path));
+        }
+        const QString firstLine = text->section(QLatin1Char('\n'), 0, 0);
+        const char separator = firstLine.contains(QLatin1Char('\t')) ? '\t' : ',';
+        const std::string utf8 = text->toStdString();
+        TableReader reader(utf8, separator);
+        problem = m_model->AddRows([&reader](Cells& row) { return reader.Next(row); },
+                                   QStringLiteral("文件中"), replace);
+    }
     if (problem.isEmpty()) {
         FitColumns();
     }
@@ -304,14 +410,54 @@ QString BatchWindow::ReadFile(const QString& path)
 
 void BatchWindow::Open()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("打开表格"), SaveFolder(),
-                                     QStringLiteral("表格文本 (*.csv *.txt *.tsv);;所有文件 (*)"),
-                                     nullptr, QFileDialog::DontUseNativeDialog);
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("打开表格"), RunFolder(*this),
+        QStringLiteral("表格 (*.xlsx *.csv *.txt *.tsv);;Excel 工作簿 (*.xlsx);;"
+                       "表格文本 (*.csv *.txt *.tsv);;所有文件 (*)"),
+        nullptr, QFileDialog::DontUseNativeDialog);
     if (path.isEmpty()) {
         return;
     }
-    if (const QString problem = ReadFile(path); !problem.isEmpty()) {
+    Adding adding = Adding::Append;
+    if (!m_model->rows().empty()) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvora"),
+                        QStringLiteral("表格中已有 %1 个标段。").arg(m_model->rows().size()),
+                        QMessageBox::NoButton, this);
+        box.setObjectName(QStringLiteral("openGuard"));
+        box.setTextFormat(Qt::PlainText);
+        box.setInformativeText(
+            QStringLiteral("用文件中的标段替换它们，还是追加在后面？（都可用 Ctrl+Z 撤销）"));
+        QPushButton* replace = box.addButton(QStringLiteral("替换"), QMessageBox::AcceptRole);
+        QPushButton* append = box.addButton(QStringLiteral("追加"), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+        box.setDefaultButton(append);
+        box.exec();
+        if (box.clickedButton() != replace && box.clickedButton() != append) {
+            return;
+        }
+        adding = box.clickedButton() == replace ? Adding::Replace : Adding::Append;
+    }
+    QString problem;
+    if (IsWorkbook(path)) {
+        const auto workbook = XlsxWorkbook::Open(path, problem);
+        int sheet = 0;
+        if (workbook && workbook->sheets().size() > 1) {
+            bool chosen = false;
+            const QString name = QInputDialog::getItem(this, QStringLiteral("打开工作簿"),
+                                                       QStringLiteral("读取哪一个工作表："),
+                                                       workbook->sheets(), 0, false, &chosen);
+            if (!chosen) {
+                return;
+            }
+            sheet = static_cast<int>(workbook->sheets().indexOf(name));
+        }
+        if (workbook) {
+            problem = ReadSheet(*workbook, sheet, adding);
+        }
+    } else {
+        problem = ReadFile(path, adding);
+    }
+    if (!problem.isEmpty()) {
         ui::Tell(*this, problem);
     }
 }

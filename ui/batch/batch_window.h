@@ -31,6 +31,7 @@ class QTableView;
 namespace kelvora::ui {
 
 class BatchModel;
+class XlsxWorkbook;
 
 class BatchWindow : public QDialog {
 public:
@@ -44,8 +45,12 @@ public:
 
     void Paste();
     void Open();
-    // Reads the rows of a CSV or tab-separated file; an empty string, or why not.
-    QString ReadFile(const QString& path);
+    // Reads the rows of an .xlsx workbook (sheet `sheet` of it, from 0), a
+    // CSV or a tab-separated file, in place of the lots or after them; an
+    // empty string, or why not.
+    enum class Adding { Append, Replace };
+    QString ReadFile(const QString& path, Adding adding = Adding::Append, int sheet = 0);
+    QString ReadSheet(const XlsxWorkbook& workbook, int sheet, Adding adding);
     void CopyTable();
     void ExportXlsx();
     void ExportCsv();

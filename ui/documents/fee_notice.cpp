@@ -278,7 +278,8 @@ SheetDraft BatchNoticesDraft(const DocumentSource& source)
             } else if (column.source == ColumnSource::Input &&
                        column.input->kind == InputKind::Choice && lot.type.isEmpty()) {
                 lot.type = ToQString(ChoiceOf(column, row));
-            } else if (column.source == ColumnSource::Kept && IsBidderColumn(column.header)) {
+            } else if (column.source == ColumnSource::Kept && IsBidderColumn(column.header) &&
+                       BidderPays(agency)) {
                 lot.payer = cell;
             }
         }

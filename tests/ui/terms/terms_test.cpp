@@ -20,11 +20,13 @@
 
 #include "calc/calculators.h"
 #include "calc/fee_terms.h"
+#include "calc/money.h"
 #include "calc/tender_fee.h"
 #include "ui/batch/batch_model.h"
 #include "ui/batch/batch_window.h"
 #include "ui/binding/terms_binding.h"
 #include "ui/common/agency_settings.h"
+#include "ui/common/qt_text.h"
 #include "ui/pdf_text.h"
 #include "ui/window_driver.h"
 
@@ -113,6 +115,9 @@ public:
                         dialog->findChild<QLineEdit*>(QStringLiteral("agency_") + field.key)) {
                     const bool account = field.value == &ui::AgencyDetails::account;
                     edit->setText(account && !withAccount ? QString() : agency.*field.value);
+                } else if (auto* box = dialog->findChild<QComboBox*>(QStringLiteral("agency_") +
+                                                                     field.key)) {
+                    box->setCurrentText(agency.*field.value);
                 }
             }
             dialog->accept();
@@ -265,6 +270,95 @@ TEST_F(NoticeSystemTest, ANoticeForEachLotHoldsEveryFieldAndItsExactCapitals)
     // without an account there is no notice, and the window says why
     ASSERT_EQ(SetTerms(0, 1, "80", "2000", false), "");
     EXPECT_TRUE(batch->WriteNotices(path, header).contains("账号"));
+}
+
+// The clerk's 20 lots (fixtures/clerk20.xlsx): amounts in 元, no 服务类型
+// column, lot 7 流标 and lot 12 待定; under the agency's terms on the 2011
+// schedule at 80 % with a minimum of 2,000 元. Opened as .xlsx or pasted as a
+// spreadsheet shows it ("86,452,300.00"), the same 18 lots are worked out, a
+// notice each, and the 合计 is what a SUM of the exported column gives.
+TEST_F(NoticeSystemTest, TheClerksSheetGivesANoticeForEachLotWorkedOut)
+{
+    KELVORA_READ_BACK_ON_LINUX("pdftotext");
+    ShowPage(0);
+    Type(role::kTenderType, "工程招标");
+    ASSERT_EQ(SetTerms(1, 1, "80", "2000"), "");
+    ui::BatchWindow* batch = ui::OpenBatch(window(), TenderFeeCalculator());
+    ASSERT_EQ(batch->ReadFile(":/fixtures/clerk20.xlsx"), "");
+    const auto fees = [&] {
+        // the fee charged: the last result column, before 小写, 大写 and 说明
+        const BatchColumns& columns = batch->model().columns();
+        const BatchColumn& fee = columns.list.at(columns.list.size() - 4);
+        QStringList fees;
+        for (const BatchRow& row : batch->model().rows()) {
+            fees << ui::ToQString(FileText(fee, row));
+        }
+        return fees;
+    };
+    ASSERT_EQ(batch->model().rows().size(), 20u);
+    const BatchTotal total = batch->model().Total();
+    EXPECT_EQ(total.counted, 18u);
+    EXPECT_EQ(total.doubtful, (std::vector<std::size_t>{6, 11}));
+    const QStringList opened = fees();
+    EXPECT_EQ(opened[6], "");  // 流标: no figure, not the minimum
+    EXPECT_EQ(opened[11], "");
+    // the exported column adds up to the 合计, to the 分
+    std::int64_t fen = 0;
+    for (const QString& fee : opened) {
+        fen += fee.isEmpty() ? 0 : MoneyFromWan(fee.toStdString())->fen();
+    }
+    EXPECT_EQ(Money::FromFen(fen)->WanText(), total.sums.back());
+    EXPECT_EQ(Money::FromFen(fen)->Figures(), total.figures);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath("通知书.pdf");
+    ui::SheetHeader header;
+    header.project = "城南片区改造";
+    ASSERT_EQ(batch->WriteNotices(path, header), "");
+    if (qEnvironmentVariableIsSet("KELVORA_KEEP_PDF")) {
+        QFile::copy(path, qEnvironmentVariable("KELVORA_KEEP_PDF"));
+    }
+    EXPECT_NE(PdfText(path, 18), "");
+    EXPECT_EQ(PdfText(path, 19), "");
+    const QString first = PdfText(path, 1);
+    for (const char* piece : {"致：中标单位1有限公司", "第1标段", "8645.23万元（86452300元）",
+                              "服务类型工程招标", "发改价格〔2011〕534号", "由中标人支付"}) {
+        EXPECT_TRUE(first.contains(QString::fromUtf8(piece))) << piece;
+    }
+
+    // pasted as the spreadsheet shows it, in place of the lots
+    QString pasted = QStringLiteral("序号\t标段名称\t中标人\t中标金额（元）\t备注\n");
+    const char* shown[] = {"86,452,300.00",
+                           "12,800,000.00",
+                           "5,600,000.50",
+                           "3,456,789.12",
+                           "99,000,000.00",
+                           "1,000,000.00",
+                           "",
+                           "25,000,000.00",
+                           "7,300,000.00",
+                           "4,100,000.00",
+                           "61,234,567.89",
+                           "待定",
+                           "980,000.00",
+                           "15,000,000.00",
+                           "2,300,000.00",
+                           "45,000,000.00",
+                           "8,800,000.00",
+                           "12,345,678.90",
+                           "500,000.00",
+                           "33,000,000.00"};
+    for (int i = 0; i < 20; ++i) {
+        pasted +=
+            QStringLiteral("%1\t第%1标段\t中标单位%1有限公司\t%2\t%3\n")
+                .arg(i + 1)
+                .arg(QString::fromUtf8(shown[i]), i == 6 ? QStringLiteral("流标") : QString());
+    }
+    batch->model().Clear();
+    ASSERT_EQ(batch->model().PasteRows(pasted), "");
+    EXPECT_EQ(fees(), opened);
+    EXPECT_EQ(batch->model().Total().figures, total.figures);
+    batch->model().MarkExported();
 }
 
 }  // namespace
