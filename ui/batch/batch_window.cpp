@@ -230,9 +230,10 @@ void BatchWindow::FitColumns()
             given << ToQString(column.header);
         }
     }
-    m_hint->setText(QStringLiteral("从电子表格复制各标段的行后按 Ctrl+V 粘贴，或用“打开…”读入 CSV "
-                                   "文件；带标题行时按列名对应，否则列依次为：%1。")
-                        .arg(given.join(QStringLiteral("、"))));
+    m_hint->setText(
+        QStringLiteral("从电子表格复制各标段的行后按 Ctrl+V 粘贴，或用“打开…”读入 Excel "
+                       "工作簿或 CSV 文件；带标题行时按列名对应，否则列依次为：%1。")
+            .arg(given.join(QStringLiteral("、"))));
     m_view->resizeColumnsToContents();
     int columns = 0;
     for (int c = 0; c < m_model->columnCount(); ++c) {

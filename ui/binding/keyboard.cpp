@@ -1,5 +1,7 @@
 #include "ui/binding/keyboard.h"
 
+#include "ui/common/qt_text.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -69,7 +71,8 @@ void EnterPresses(QObject* watched, QAbstractButton* button)
 // request opens the result's menu, and the key that follows it is taken.
 class ResultMenuKey : public QObject {
 public:
-    ResultMenuKey(QObject* watched, QWidget* result) : QObject(watched), m_result(result)
+    ResultMenuKey(QObject* watched, std::vector<QWidget*> results, QStringList titles)
+        : QObject(watched), m_results(std::move(results)), m_titles(std::move(titles))
     {
         watched->installEventFilter(this);
     }
@@ -101,12 +104,17 @@ protected:
 private:
     void Open()
     {
-        if (ResultView* view = ResultView::Of(m_result)) {
-            view->OpenMenu();
+        std::vector<ResultView*> views;
+        for (QWidget* result : m_results) {
+            views.push_back(ResultView::Of(result));
+        }
+        if (!views.empty()) {
+            ResultView::OpenMenus(views, m_titles);
         }
     }
 
-    QWidget* m_result;
+    std::vector<QWidget*> m_results;  // the results its button shows, in order
+    QStringList m_titles;
     bool m_requested = false;  // the menu was opened for the key pressed now
 };
 
@@ -133,12 +141,13 @@ void PressOnEnter(QWidget* input, QAbstractButton* button)
     }
 }
 
-// The Menu key in `input`, or in the line edit inside it, opens `result`'s menu.
-void MenuKeyOpens(QWidget* input, QWidget* result)
+// The Menu key in `input`, or in the line edit inside it, opens the menu of
+// `results` (those its step's button shows).
+void MenuKeyOpens(QWidget* input, const std::vector<QWidget*>& results, const QStringList& titles)
 {
-    new ResultMenuKey(input, result);
+    new ResultMenuKey(input, results, titles);
     if (QLineEdit* edit = InnerEdit(input)) {
-        new ResultMenuKey(edit, result);
+        new ResultMenuKey(edit, results, titles);
     }
 }
 
@@ -176,17 +185,29 @@ void SetUpEnterKeys(const Calculator& calculator, const ControlLookup& find)
         if (button == nullptr) {
             continue;
         }
-        QWidget* result = find(step.result);
+        // the results its button shows: this step's, and those pressed with it
+        // (the fee charged beside the standard fee)
+        std::vector<QWidget*> results;
+        QStringList titles;
+        for (const CalculatorStep& other : calculator.steps) {
+            QWidget* shown = find(other.result);
+            if (other.kind == StepKind::Calculation &&
+                other.buttons.front() == step.buttons.front() &&
+                std::find(results.begin(), results.end(), shown) == results.end()) {
+                results.push_back(shown);
+                titles << ToQString(other.name);
+            }
+        }
         for (const CalculatorInput& input : step.inputs) {
             if (QWidget* widget = find(input.control);
                 input.kind != InputKind::Result && once(widget)) {
                 PressOnEnter(widget, button);
-                MenuKeyOpens(widget, result);
+                MenuKeyOpens(widget, results, titles);
             }
         }
         if (once(button)) {
             PressOnEnter(button, button);
-            MenuKeyOpens(button, result);
+            MenuKeyOpens(button, results, titles);
         }
     }
 }

@@ -150,9 +150,40 @@ void ResultView::OpenMenu()
     ShowMenu(m_label->mapToGlobal(QPoint(0, m_label->height())));
 }
 
+void ResultView::OpenMenus(const std::vector<ResultView*>& views, const QStringList& titles)
+{
+    std::vector<std::size_t> shown;
+    for (std::size_t i = 0; i < views.size(); ++i) {
+        if (views[i] != nullptr && views[i]->m_label->isVisible() &&
+            !views[i]->m_label->text().isEmpty()) {
+            shown.push_back(i);
+        }
+    }
+    if (shown.size() < 2) {
+        ResultView* view = shown.empty() ? views.front() : views[shown.front()];
+        if (view != nullptr) {
+            view->OpenMenu();
+        }
+        return;
+    }
+    ResultView& first = *views[shown.front()];
+    QMenu menu(first.m_label);
+    for (std::size_t i : shown) {
+        QMenu* part = menu.addMenu(titles.value(static_cast<qsizetype>(i)));
+        views[i]->FillMenu(*part);
+    }
+    menu.exec(first.m_label->mapToGlobal(QPoint(0, first.m_label->height())));
+}
+
 void ResultView::ShowMenu(const QPoint& globalPos)
 {
     QMenu menu(m_label);
+    FillMenu(menu);
+    menu.exec(globalPos);
+}
+
+void ResultView::FillMenu(QMenu& menu)
+{
     // said where the copy is made, so a figure is not copied unawares
     const QStringList notes =
         m_stale && !m_label->text().isEmpty() ? QStringList{m_staleLine} + m_marks : m_marks;
@@ -165,7 +196,6 @@ void ResultView::ShowMenu(const QPoint& globalPos)
     ResultCopy::FillMenu(menu, m_label, m_money, m_working, m_shown.money,
                          m_stale ? m_staleLine : QString());
     AddMenuExtras(menu);
-    menu.exec(globalPos);
 }
 
 bool ResultView::eventFilter(QObject* watched, QEvent* event)

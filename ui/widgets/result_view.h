@@ -57,6 +57,10 @@ public:
 
     // Opens the result's context menu below the label, as the Menu key does.
     void OpenMenu();
+    // The same for results shown together (a fee and the fee charged): one
+    // menu with each one's under its title, `views` and `titles` alike;
+    // those without a figure left out.
+    static void OpenMenus(const std::vector<ResultView*>& views, const QStringList& titles);
 
     // More actions for the label's context menu, added after the copies.
     void SetMenuExtras(std::function<void(QMenu&)> extras) { m_menuExtras = std::move(extras); }
@@ -80,6 +84,8 @@ private:
     void PlaceMark();
     void SelectAll();
     void ShowMenu(const QPoint& globalPos);
+    // The notes and copies of the figure, and the extras, into `menu`.
+    void FillMenu(QMenu& menu);
 
     QLabel* m_label;
     QPointer<QWidget> m_box;  // a QWidget: it is compared while being destroyed

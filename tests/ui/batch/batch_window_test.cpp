@@ -122,6 +122,57 @@ TEST_F(BatchTest, RowsPastedFromTheClipboardComeBackAsCalculateRowsWritesThem)
     EXPECT_TRUE(model.data(model.index(1, 1), Qt::BackgroundRole).isValid());
 }
 
+// One value pasted onto chosen cells fills them, and a file read in place
+// of the lots replaces them; each is one step to undo. Tab leaves the table,
+// and every button's key is in its tooltip.
+TEST_F(BatchTest, FillReplaceAndKeysAreOneStepEach)
+{
+    BatchWindow* batch = Open(0);
+    ui::BatchModel& model = batch->model();
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(kTenderRows));
+    batch->Paste();
+    const int steps = model.undoStack().index();
+    QTableView* view = View(batch);
+    // 服务类型 of the three lots at once
+    view->selectionModel()->select(QItemSelection(model.index(0, 2), model.index(2, 2)),
+                                   QItemSelectionModel::ClearAndSelect);
+    QGuiApplication::clipboard()->setText("货物招标\n");
+    batch->Paste();
+    EXPECT_EQ(model.undoStack().index(), steps + 1);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(model.data(model.index(row, 2), Qt::DisplayRole).toString(), "货物招标");
+    }
+    model.undoStack().undo();
+    EXPECT_EQ(model.data(model.index(2, 2), Qt::DisplayRole).toString(), "货物");
+
+    QTemporaryDir folder;
+    const QString csv = folder.filePath("lots.csv");
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("四标段,8000,工程招标,否\n");
+    file.close();
+    ASSERT_EQ(batch->ReadFile(csv, BatchWindow::Adding::Replace), "");
+    ASSERT_EQ(model.rows().size(), 1u);
+    EXPECT_EQ(model.data(model.index(0, 0), Qt::DisplayRole).toString(), "四标段");
+    model.undoStack().undo();
+    EXPECT_EQ(model.rows().size(), 3u);
+    ASSERT_EQ(batch->ReadFile(csv), "");
+    EXPECT_EQ(model.rows().size(), 4u);
+
+    EXPECT_FALSE(view->tabKeyNavigation());
+    for (const char* button : {"全部更正", "导出 Excel…", "导出 CSV…", "清空", "导出计算书…"}) {
+        bool found = false;
+        for (auto* each : batch->findChildren<QPushButton*>()) {
+            if (each->text() == QString::fromUtf8(button)) {
+                found = true;
+                EXPECT_TRUE(each->toolTip().startsWith("Ctrl+")) << button;
+            }
+        }
+        EXPECT_TRUE(found) << button;
+    }
+    model.MarkExported();
+}
+
 TEST_F(BatchTest, AnEditedCellIsWorkedOutAgainAndTheTotalFollows)
 {
     BatchWindow* batch = Open(1);

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -28,6 +29,7 @@
 #include "ui/common/agency_settings.h"
 #include "ui/common/qt_text.h"
 #include "ui/pdf_text.h"
+#include "ui/widgets/result_copy.h"
 #include "ui/window_driver.h"
 
 namespace kelvora::testing {
@@ -212,6 +214,40 @@ TEST_F(TermsTest, AnOpenBatchFollowsTheTermsSaved)
         EXPECT_EQ(table[1][0], "一");
     }
     batch->model().MarkExported();
+}
+
+// Where the fee charged shows beside the standard fee, the Menu key offers
+// the copies of both, each under its name.
+TEST_F(TermsTest, TheMenuKeyOffersTheFeeChargedToo)
+{
+    ShowPage(0);
+    ASSERT_EQ(SetTerms(0, 1, "80", ""), "");
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
+    ASSERT_EQ(Caption(role::kTenderCharge), "18.04");
+    QStringList titles;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QAction* copy = nullptr;
+        for (QAction* part : menu->actions()) {
+            titles << part->text();
+            for (QAction* a :
+                 part->menu() != nullptr ? part->menu()->actions() : QList<QAction*>{}) {
+                if (a->text() == ui::ResultCopy::CopyCaptionText()) {
+                    copy = a;  // the last part's: the fee charged
+                }
+            }
+        }
+        menu->close();
+        ASSERT_NE(copy, nullptr);
+        copy->trigger();
+    });
+    QGuiApplication::clipboard()->clear();
+    Get(role::kTenderAmount)->setFocus();
+    QTest::keyClick(Get(role::kTenderAmount), Qt::Key_Menu);
+    EXPECT_EQ(titles.size(), 2);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "18.04");
 }
 
 using NoticeSystemTest = TermsTest;
