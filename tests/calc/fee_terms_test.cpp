@@ -144,6 +144,22 @@ TEST(FeeTerms, LotsPastTheCapOfOneTenderMarkTheirTotal)
          "0000\t工程招标\n",
          "工程招标各标段合计 500.25 万元超过上限 450 万元（发改价格〔2011〕534号"},
         {"schedule=2011", "1\t500000\t工程招标\n2\t500000\t工程招标\n", ""},
+        // 68.05 + 274,375 × 0.008 % = 90.00 each: exactly at the cap, added in 分, not past it
+        {"schedule=2011",
+         "1\t374375\t工程招标\n2\t374375\t工程招标\n3\t374375\t工程招标\n4\t374375\t工程招标\n5\t3"
+         "74375\t工程招标\n",
+         ""},
+        // one 元 more of fee per lot (0.8 元 each, to the 分) is past it
+        {"schedule=2011",
+         "1\t374376\t工程招标\n2\t374376\t工程招标\n3\t374376\t工程招标\n4\t374376\t工程招标\n5\t3"
+         "74376\t工程招标\n",
+         "工程招标各标段合计 450.0004 万元超过上限 450 万元"},
+        // the cap is on the banded fee, before the document service's × 1.3:
+        // 4 × 92.05 = 368.2 (478.66 with it)
+        {"schedule=2011",
+         "1\t400000\t工程招标\t是\n2\t400000\t工程招标\t是\n3\t400000\t工程招标\t是\n4\t400000"
+         "\t工程招标\t是\n",
+         ""},
         // each type against its own cap: 服务 300
         {"schedule=2011",
          "1\t500000\t服务招标\n2\t500000\t服务招标\n3\t500000\t服务招标\n4\t500000\t服务招标\n",
