@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "calc/decimal_text.h"
+#include "calc/legal_holidays.h"
 
 namespace kelvora {
 namespace {
@@ -169,9 +170,6 @@ CalendarReading ReadCalendarFile(std::string_view text)
         if (kind != "休" && kind != "班") {
             return fault("“" + kind + "”应为“休”（放假）或“班”（调休上班）");
         }
-        if (kind == "班" && !IsWeekend(*day)) {
-            return fault(FormatDay(*day) + " 是工作日，不必写作调休上班");
-        }
         CalendarYear& year = years[static_cast<int>(year_month_day{*day}.year())];
         year.year = static_cast<int>(year_month_day{*day}.year());
         if (year.source.empty()) {
@@ -183,7 +181,31 @@ CalendarReading ReadCalendarFile(std::string_view text)
             std::find(other.begin(), other.end(), *day) != other.end()) {
             return fault(FormatDay(*day) + " 已经写过一次");
         }
+        if (kind == "班" && !IsWeekend(*day)) {
+            return fault(FormatDay(*day) + " 是工作日，不必写作调休上班");
+        }
         list.push_back(*day);
+    }
+    // a notice that crosses the year's end (2019's began 2018-12-29): the
+    // December days before a year the file holds belong to that year's notice
+    for (auto it = years.begin(); it != years.end();) {
+        const auto next = years.find(it->first + 1);
+        const auto inDecember = [](Day day) { return year_month_day{day}.month() == December; };
+        if (next != years.end() &&
+            std::all_of(it->second.holidays.begin(), it->second.holidays.end(), inDecember) &&
+            std::all_of(it->second.workingDays.begin(), it->second.workingDays.end(), inDecember)) {
+            CalendarYear& into = next->second;
+            into.holidays.insert(into.holidays.end(), it->second.holidays.begin(),
+                                 it->second.holidays.end());
+            into.workingDays.insert(into.workingDays.end(), it->second.workingDays.begin(),
+                                    it->second.workingDays.end());
+            if (into.source.empty()) {
+                into.source = it->second.source;
+            }
+            it = years.erase(it);
+        } else {
+            ++it;
+        }
     }
     CalendarReading reading;
     if (years.empty()) {
@@ -218,18 +240,52 @@ HolidayCalendar::HolidayCalendar()
     for (const BuiltInYear& built : BuiltInYears()) {
         m_years.emplace(built.year, Expand(built));
     }
+    for (int year = kFirstLegalYear; year <= kLastLegalYear; ++year) {
+        std::vector<Day>& law = m_law[year];
+        const auto holidays = LegalHolidays(year);  // kept: the loop reads into it
+        for (const LegalHoliday& holiday : holidays.value_or(std::vector<LegalHoliday>{})) {
+            law.push_back(holiday.day);
+        }
+    }
 }
 
 std::string HolidayCalendar::AddYears(const std::vector<CalendarYear>& years)
 {
     for (const CalendarYear& year : years) {
+        // the days of the year before that a notice crossing the year's end
+        // carries: each compared alone with a built-in year that names it
+        for (const bool off : {true, false}) {
+            for (Day day : off ? year.holidays : year.workingDays) {
+                const int of = static_cast<int>(year_month_day{day}.year());
+                const auto before = m_years.find(of);
+                if (of == year.year || before == m_years.end() || !before->second.builtIn) {
+                    continue;
+                }
+                const CalendarYear& built = before->second;
+                const bool listedOff =
+                    std::binary_search(built.holidays.begin(), built.holidays.end(), day);
+                const bool listedWorking =
+                    std::binary_search(built.workingDays.begin(), built.workingDays.end(), day);
+                if ((off && listedWorking) || (!off && listedOff)) {
+                    return std::to_string(year.year) + " 年的安排与" + built.source + "不同（" +
+                           FormatDay(day) + "），未导入";
+                }
+            }
+        }
         const auto known = m_years.find(year.year);
         if (known == m_years.end() || !known->second.builtIn) {
             continue;  // new, or imported before and now corrected
         }
-        std::vector<std::string> differ = Differences(known->second.holidays, year.holidays);
+        const auto own = [&year](const std::vector<Day>& days) {
+            std::vector<Day> mine;
+            std::copy_if(days.begin(), days.end(), std::back_inserter(mine), [&year](Day day) {
+                return static_cast<int>(year_month_day{day}.year()) == year.year;
+            });
+            return mine;
+        };
+        std::vector<std::string> differ = Differences(known->second.holidays, own(year.holidays));
         const std::vector<std::string> working =
-            Differences(known->second.workingDays, year.workingDays);
+            Differences(known->second.workingDays, own(year.workingDays));
         differ.insert(differ.end(), working.begin(), working.end());
         if (!differ.empty()) {
             std::string list;
@@ -238,6 +294,17 @@ std::string HolidayCalendar::AddYears(const std::vector<CalendarYear>& years)
             }
             return std::to_string(year.year) + " 年的安排与" + known->second.source + "不同（" +
                    list + (differ.size() > 10 ? " 等" : "") + "），未导入";
+        }
+    }
+    // a notice keeps the law's holidays: each is a day off, none a day of work
+    for (const CalendarYear& year : years) {
+        const std::vector<LegalHoliday> law =
+            LegalHolidays(year.year).value_or(std::vector<LegalHoliday>{});
+        for (const LegalHoliday& holiday : law) {
+            if (!std::binary_search(year.holidays.begin(), year.holidays.end(), holiday.day)) {
+                return std::to_string(year.year) + " 年的安排中 " + FormatDay(holiday.day) + "（" +
+                       holiday.festival + "）不是放假日，与《全国年节及纪念日放假办法》不符，未导入";
+            }
         }
     }
     for (const CalendarYear& year : years) {
@@ -254,9 +321,25 @@ bool HolidayCalendar::Knows(int year) const
     return m_years.contains(year);
 }
 
+bool HolidayCalendar::KnowsByLaw(int year) const
+{
+    return !Knows(year) && m_law.contains(year);
+}
+
 DayKind HolidayCalendar::KindOf(Day day) const
 {
-    const auto known = m_years.find(static_cast<int>(year_month_day{day}.year()));
+    const int of = static_cast<int>(year_month_day{day}.year());
+    // a notice of the next year that crosses the year's end names the day
+    if (const auto next = m_years.find(of + 1); next != m_years.end()) {
+        const CalendarYear& year = next->second;
+        if (std::binary_search(year.holidays.begin(), year.holidays.end(), day)) {
+            return DayKind::Holiday;
+        }
+        if (std::binary_search(year.workingDays.begin(), year.workingDays.end(), day)) {
+            return DayKind::Working;
+        }
+    }
+    const auto known = m_years.find(of);
     if (known != m_years.end()) {
         const CalendarYear& year = known->second;
         if (std::binary_search(year.holidays.begin(), year.holidays.end(), day)) {
@@ -265,6 +348,10 @@ DayKind HolidayCalendar::KindOf(Day day) const
         if (std::binary_search(year.workingDays.begin(), year.workingDays.end(), day)) {
             return DayKind::Working;
         }
+    } else if (const auto law = m_law.find(static_cast<int>(year_month_day{day}.year()));
+               law != m_law.end() &&
+               std::binary_search(law->second.begin(), law->second.end(), day)) {
+        return DayKind::Holiday;
     }
     return IsWeekend(day) ? DayKind::Rest : DayKind::Working;
 }

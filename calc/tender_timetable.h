@@ -11,9 +11,13 @@
 // Counting (民法典 200–204): the first day is not counted, a period of N 日
 // from day X ends with day X + N, moved to the next working day when that is
 // a rest day or holiday; 工作日 count working days only. Where a rule reads
-// two ways (the deadline is a clock time within its day: X + 20 or X + 21;
+// two ways (a deadline is a clock time within its day: X + 20 or X + 21;
 // "15 日前" with or without the deadline's day) the reading that leaves the
-// bidders more time is the default and the other is shown beside it.
+// bidders more time is the default: the later day where they act (异议,
+// 质疑), the earlier where the tenderer acts before them (澄清). The whole
+// timetable is worked out under each reading, so every day that follows
+// from another follows from that reading's own day, and a row shows the
+// other reading's day where it differs.
 
 #include <optional>
 #include <string>
@@ -31,7 +35,7 @@ enum class Procedure {
 
 enum class Reading {
     MoreTime,  // the reading that leaves the bidders more time
-    Literal,   // the other
+    Literal,   // the other: the shorter time for them
 };
 
 struct TimetablePlan {
@@ -42,6 +46,7 @@ struct TimetablePlan {
     std::optional<Day> deadline;         // the planned bid deadline and opening
     std::optional<Day> reportReceived;   // the evaluation report received
     std::optional<Day> awardNotice;      // 中标通知书 issued
+    std::optional<int> validityDays;     // 投标有效期, in 日, as the clerk gives it
     Reading reading = Reading::MoreTime;
 };
 
@@ -63,6 +68,11 @@ struct Milestone {
     std::vector<std::string>
         marks;            // a planned day that breaks a rule, a rest day, an unknown year
     bool breaks = false;  // a mark says a rule is broken
+    // Where the rule reads two ways: how this row's reading reads it, and the
+    // day under the other reading where it differs, with how that one reads.
+    std::string reading;
+    std::optional<Day> other;
+    std::string otherReading;
 };
 
 struct Timetable {
@@ -76,8 +86,11 @@ const char* ProcedureName(Procedure procedure);
 const char* ReadingName(Reading reading);
 const char* BoundName(Bound bound);
 
-// The table as it is copied and printed: 阶段, 工作内容, 日期, 星期, 期限与计算,
-// 依据, 说明.
+// The table as it is copied and printed: 阶段, 工作内容, 日期, 星期, 期限与计算
+// (with the other reading's day), 依据, 说明.
 std::vector<Cells> TimetableCells(const Timetable& timetable);
+
+// A row's 期限与计算: its rule, how it reads it, the other reading's day.
+std::string RuleWords(const Milestone& row);
 
 }  // namespace kelvora

@@ -16,7 +16,11 @@ SheetDocument TimetableSheet(const TimetablePlan& plan, const Timetable& timetab
         {{QStringLiteral("招标方式：") + ToQString(ProcedureName(plan.procedure)) +
           (plan.prequalification ? QStringLiteral("，资格预审") : QStringLiteral("，资格后审"))}});
     basis.lines.push_back(
-        {{QStringLiteral("两可条文的读法：") + ToQString(ReadingName(plan.reading))}});
+        {{QStringLiteral("两可条文的读法：") + ToQString(ReadingName(plan.reading)) +
+          QStringLiteral("（另一读法的日期列在“期限与计算”中）")}});
+    if (plan.validityDays) {
+        basis.lines.push_back({{QStringLiteral("投标有效期：%1 日").arg(*plan.validityDays)}});
+    }
     basis.lines.push_back(
         {{QStringLiteral("期限计算：起算当日不计入，期满日为法定休假日的顺延至其后"
                          "第一个工作日（《民法典》第二百零一条至第二百零四条）；"

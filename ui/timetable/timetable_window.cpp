@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
@@ -27,6 +28,7 @@
 #include "ui/documents/timetable_sheet.h"
 #include "ui/timetable/kept_calendar.h"
 #include "ui/widgets/date_picker.h"
+#include "ui/widgets/note_mark.h"
 
 namespace kelvora::ui {
 namespace {
@@ -43,6 +45,18 @@ constexpr std::array<PlannedRow, kPlannedDays> kPlannedRows{{
     {"收到评标（评审）报告日", &TimetablePlan::reportReceived},
     {"中标通知书发出日", &TimetablePlan::awardNotice},
 }};
+
+// A validity typed as a whole number of days, 1 to 3650 ("90", "90日"), or nothing.
+std::optional<int> ValidityDays(QString text)
+{
+    text = text.trimmed();
+    if (text.endsWith(QStringLiteral("日")) || text.endsWith(QStringLiteral("天"))) {
+        text.chop(1);
+    }
+    bool whole = false;
+    const int days = text.trimmed().toInt(&whole);
+    return whole && days >= 1 && days <= 3650 ? std::optional(days) : std::nullopt;
+}
 
 Day ToDay(const QDate& date)
 {
@@ -108,6 +122,14 @@ TimetableWindow::TimetableWindow(QWidget* parent) : QWidget(parent, Qt::Window)
         m_reading->addItem(QString::fromUtf8(ReadingName(reading)), static_cast<int>(reading));
     }
     form->addRow(QStringLiteral("两可条文的读法："), m_reading);
+    m_validity = new QComboBox(this);
+    m_validity->setObjectName(QStringLiteral("timetableValidity"));
+    m_validity->setEditable(true);
+    m_validity->addItems({QString(), QStringLiteral("60"), QStringLiteral("90"),
+                          QStringLiteral("120")});
+    m_validity->lineEdit()->setPlaceholderText(QStringLiteral("例如 90（可不填）"));
+    AddNoteMark(m_validity->lineEdit());
+    form->addRow(QStringLiteral("投标有效期（日）："), m_validity);
 
     m_table = new QTableWidget(this);
     m_table->setObjectName(QStringLiteral("timetableTable"));
@@ -150,6 +172,7 @@ TimetableWindow::TimetableWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     const auto changed = [this] { RunReported(this, [this] { WorkOut(); }); };
     connect(m_procedure, &QComboBox::currentIndexChanged, this, changed);
     connect(m_reading, &QComboBox::currentIndexChanged, this, changed);
+    connect(m_validity, &QComboBox::currentTextChanged, this, changed);
     connect(m_prequalification, &QCheckBox::toggled, this, changed);
     connect(m_start, &QDateEdit::dateChanged, this, changed);
     for (std::size_t i = 0; i < m_days.size(); ++i) {
@@ -169,6 +192,7 @@ TimetablePlan TimetableWindow::Plan() const
         plan.procedure == Procedure::Engineering && m_prequalification->isChecked();
     plan.reading = static_cast<Reading>(m_reading->currentData().toInt());
     plan.start = ToDay(m_start->date());
+    plan.validityDays = ValidityDays(m_validity->currentText());
     for (std::size_t i = 0; i < kPlannedRows.size(); ++i) {
         if (m_planned[i]->isChecked() && m_planned[i]->isEnabled()) {
             plan.*kPlannedRows[i].day = ToDay(m_days[i]->date());
@@ -186,6 +210,11 @@ void TimetableWindow::WorkOut()
     m_planned[kDocumentsIssued]->setEnabled(prequalified);
     m_days[kDocumentsIssued]->setEnabled(prequalified && m_planned[kDocumentsIssued]->isChecked());
 
+    // a validity that is no whole number of days is said at its box, and left out
+    const QString validity = m_validity->currentText().trimmed();
+    ShowInputNote(m_validity, !validity.isEmpty() && !ValidityDays(validity)
+                                  ? QStringLiteral("投标有效期应为 1 至 3650 的整数天数，未计算")
+                                  : QString());
     m_plan = Plan();
     m_timetable = WorkOutTimetable(m_plan, m_calendar);
     const std::vector<Cells> cells = TimetableCells(m_timetable);

@@ -43,6 +43,7 @@ public:
 
     // The form's boxes, for the keyboard and the tests.
     QComboBox* procedure() const { return m_procedure; }
+    QComboBox* validity() const { return m_validity; }
     QDateEdit* start() const { return m_start; }
     QCheckBox* planned(int which) const { return m_planned[static_cast<std::size_t>(which)]; }
     QDateEdit* plannedDay(int which) const { return m_days[static_cast<std::size_t>(which)]; }
@@ -57,6 +58,7 @@ private:
     QComboBox* m_procedure = nullptr;
     QCheckBox* m_prequalification = nullptr;
     QComboBox* m_reading = nullptr;
+    QComboBox* m_validity = nullptr;  // 投标有效期 in 日: 60, 90, 120 offered, any typed
     QDateEdit* m_start = nullptr;
     std::vector<QCheckBox*> m_planned;
     std::vector<QDateEdit*> m_days;

@@ -20,6 +20,7 @@
 #include "ui/pdf_text.h"
 #include "ui/sheet/sheet_output.h"
 #include "ui/timetable/timetable_window.h"
+#include "ui/widgets/note_mark.h"
 #include "ui/window_driver.h"
 
 namespace kelvora::testing {
@@ -104,6 +105,31 @@ TEST_F(TimetableTest, TheTableFollowsTheFormAndMarksWhatBreaksARule)
     EXPECT_EQ(Cell(timetable, "招标文件提供期满（最早）", 2)->text(), "2024-09-19");
 }
 
+// The validity typed or chosen gives its row a day; what is no whole number
+// of days is said at the box and gives none.
+TEST_F(TimetableTest, TheValidityOfTheBidsIsAWholeNumberOfDays)
+{
+    ui::TimetableWindow& timetable = *ui::OpenTimetable(window());
+    timetable.start()->setDate(QDate(2024, 9, 11));  // the earliest deadline 10-08
+    const struct {
+        const char* typed;
+        const char* day;  // "" none
+        bool noted;
+    } cases[] = {
+        {"90", "2025-01-06", false},  // 10-08 + 90
+        {"60日", "2024-12-09", false},  // 12-07 is a Saturday
+        {"9.5", "", true},
+        {"", "", false},
+    };
+    for (const auto& c : cases) {
+        timetable.validity()->setEditText(QString::fromUtf8(c.typed));
+        const QTableWidgetItem* day = Cell(timetable, "投标有效期届满", 2);
+        ASSERT_NE(day, nullptr);
+        EXPECT_EQ(day->text(), QString::fromUtf8(c.day)) << c.typed;
+        EXPECT_EQ(ui::InputNoteMark(timetable.validity())->isVisible(), c.noted) << c.typed;
+    }
+}
+
 TEST_F(TimetableTest, CopiedAsCellsASpreadsheetTakesOneByOne)
 {
     ui::TimetableWindow& timetable = *ui::OpenTimetable(window());
@@ -140,8 +166,12 @@ TEST_F(TimetableTest, ACalendarFileIsImportedKeptOrRefusedWithItsReason)
         {"bad.txt", "# 来源：某通知\n2027-10-01 休\n2027-10-32 休\n",
          "第 3 行：“2027-10-32”不是 YYYY-MM-DD 形式的有效日期，未导入", false},
         {"contradiction.txt", "2024-10-01 休\n", "2024 年的安排与", false},
+        {"against the law.txt", "2027-10-01 休\n", "2027 年的安排中 2027-01-01（元旦）不是放假日",
+         false},
         {"good.txt",
-         "# 来源：国务院办公厅关于2027年部分节假日安排的通知\n2027-10-01 休\n"
+         "# 来源：国务院办公厅关于2027年部分节假日安排的通知\n2027-01-01 休\n2027-02-05 休\n"
+         "2027-02-06 休\n2027-02-07 休\n2027-02-08 休\n2027-04-05 休\n2027-05-01 休\n"
+         "2027-05-02 休\n2027-06-09 休\n2027-09-15 休\n2027-10-01 休\n"
          "2027-10-02 休\n2027-10-03 休\n2027-10-04 休\n",
          "已导入2027 年的节假日安排（国务院办公厅关于2027年部分节假日安排的通知）", true},
     };
