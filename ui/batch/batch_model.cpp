@@ -445,7 +445,7 @@ QVariant BatchModel::data(const QModelIndex& index, int role) const
             return row != nullptr ? ToQString(CellText(column, *row)) : QString();
         case Qt::ToolTipRole: {
             const Note* note = row != nullptr ? CellNote(column, *row) : nullptr;
-            return note != nullptr ? QVariant(ToQString(note->text)) : QVariant();
+            return note != nullptr ? QVariant(PlainTip(ToQString(note->text))) : QVariant();
         }
         case Qt::BackgroundRole: {
             if (row != nullptr && CellNote(column, *row) != nullptr) {

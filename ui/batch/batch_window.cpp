@@ -53,6 +53,8 @@ BatchWindow::BatchWindow(const Calculator& calculator, AgencySettings& settings,
     resize(1040, 520);
 
     m_hint = new QLabel(this);
+    m_hint->setObjectName(QStringLiteral("batchHint"));
+    m_hint->setTextFormat(Qt::PlainText);  // it names the columns as pasted
     m_hint->setWordWrap(true);
 
     m_view = new QTableView(this);
@@ -70,6 +72,7 @@ BatchWindow::BatchWindow(const Calculator& calculator, AgencySettings& settings,
 
     m_total = new QLabel(this);
     m_total->setObjectName(QStringLiteral("batchTotal"));
+    m_total->setTextFormat(Qt::PlainText);
     m_total->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_total->setWordWrap(true);
 
@@ -210,6 +213,7 @@ bool BatchWindow::MayClose()
                         .arg(m_model->rows().size()),
                     QMessageBox::NoButton, this);
     box.setObjectName(QStringLiteral("closeGuard"));
+    box.setTextFormat(Qt::PlainText);
     box.setInformativeText(QStringLiteral("关闭后这些标段不会保留。要先导出吗？"));
     QPushButton* save = box.addButton(QStringLiteral("导出…"), QMessageBox::AcceptRole);
     QPushButton* drop = box.addButton(QStringLiteral("放弃"), QMessageBox::DestructiveRole);

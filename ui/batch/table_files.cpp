@@ -54,18 +54,43 @@ private:
     std::optional<BatchTotal> m_total;
 };
 
-// Why a cell cannot be in an .xlsx, naming it, or empty.
+// The first character of `text` the XML of an .xlsx cannot hold (the
+// control characters but tab, LF and CR; U+FFFE, U+FFFF), or 0.
+char32_t XmlIllegal(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') {
+            return byte == 0 ? U'\uFFFD' : byte;  // NUL said as such below
+        }
+        if (byte == 0xEF && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xBF &&
+            (static_cast<unsigned char>(text[i + 2]) & 0xFE) == 0xBE) {
+            return static_cast<unsigned char>(text[i + 2]) == 0xBE ? 0xFFFE : 0xFFFF;
+        }
+    }
+    return 0;
+}
+
+// Why a cell cannot be in an .xlsx, naming it (row 0 is the header), or empty.
 QString Unwritable(const BatchColumns& columns, std::size_t row, std::size_t column,
                    const std::string& text)
 {
     const bool nul = text.find('\0') != std::string::npos;
+    const char32_t illegal = nul ? 0 : XmlIllegal(text);
     const bool tooLong = text.size() > kCellCharacters && Characters(text) > kCellCharacters;
-    if (!nul && !tooLong) {
+    if (!nul && illegal == 0 && !tooLong) {
         return {};
     }
-    const QString where = QStringLiteral("第 %1 行“%2”列的单元格")
-                              .arg(row)
-                              .arg(ToQString(columns.list[column].header));
+    const QString where = row == 0 ? QStringLiteral("标题行“%1”列")
+                                         .arg(ToQString(columns.list[column].header))
+                                   : QStringLiteral("第 %1 行“%2”列的单元格")
+                                         .arg(row)
+                                         .arg(ToQString(columns.list[column].header));
+    if (illegal != 0) {
+        const QString code =
+            QStringLiteral("%1").arg(static_cast<uint>(illegal), 4, 16, QLatin1Char('0')).toUpper();
+        return where + QStringLiteral("含有 Excel 无法保存的字符 U+%1").arg(code);
+    }
     return nul ? where + QStringLiteral("含有空字符（NUL），Excel 无法保存")
                : where + QStringLiteral("有 %1 个字符，超过 Excel 单元格的上限 %2 个")
                              .arg(Characters(text))
@@ -197,6 +222,12 @@ QString WriteXlsx(const QString& path, const BatchColumns& columns,
                                     : ShowsTwoDecimals(column) ? NumberFormat::TwoDecimals
                                                                : NumberFormat::General;
         heads.push_back({column.header, format});
+    }
+    for (std::size_t c = 0; c < columns.list.size(); ++c) {
+        if (const QString header = Unwritable(columns, 0, c, columns.list[c].header);
+            !header.isEmpty()) {
+            return CannotWrite(path, header);
+        }
     }
     QString refused;  // a cell the format cannot hold
     bool stopped = false;

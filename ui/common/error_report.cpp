@@ -17,6 +17,9 @@ void Show(QWidget* parent, const QString& text, const QString& advice,
           QMessageBox::Icon icon = QMessageBox::Critical)
 {
     QMessageBox box(icon, QString::fromLatin1(kReportTitle), text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("report"));
+    // what a message quotes (a file's line, a pasted cell, a path) is shown as written
+    box.setTextFormat(Qt::PlainText);
     box.setInformativeText(advice);
     // an address or a path in the report can be copied
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -75,6 +78,7 @@ void ShowSaved(QWidget& window, const QString& path)
 {
     auto* notice = new QLabel(QStringLiteral("已保存：") + QDir::toNativeSeparators(path), &window);
     notice->setObjectName(QStringLiteral("savedNotice"));
+    notice->setTextFormat(Qt::PlainText);
     notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
     notice->setFrameStyle(QFrame::Box | QFrame::Plain);
     notice->setAutoFillBackground(true);

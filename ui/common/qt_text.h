@@ -2,6 +2,7 @@
 // Texts cross between calc/ (UTF-8 std::string) and Qt (QString) here.
 
 #include <QString>
+#include <QTextDocument>
 #include <string_view>
 
 #include "calc/decimal_text.h"
@@ -24,6 +25,16 @@ inline QString TrimmedText(const QString& text)
 inline bool IsBlankText(const QString& text)
 {
     return TrimmedText(text).isEmpty();
+}
+
+// A tooltip that shows `text` as written: Qt draws a tooltip that looks like
+// markup as markup, so such a text (what a person typed, pasted or opened) is
+// escaped, its lines kept; any other is left as it is.
+inline QString PlainTip(const QString& text)
+{
+    return Qt::mightBeRichText(text) ? QStringLiteral("<p style=\"white-space:pre-wrap\">") +
+                                           text.toHtmlEscaped() + QStringLiteral("</p>")
+                                     : text;
 }
 
 }  // namespace kelvora::ui

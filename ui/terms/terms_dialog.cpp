@@ -88,6 +88,7 @@ TermsDialog::TermsDialog(const FeeTerms& terms, const AgencyDetails& agency, QWi
     m_minimum->setObjectName(QStringLiteral("termsMinimum"));
     m_minimum->setPlaceholderText(QStringLiteral("不设最低收费时不填"));
     m_problem = new QLabel(termsBox);
+    m_problem->setTextFormat(Qt::PlainText);  // it may quote what was typed
     m_problem->setObjectName(QStringLiteral("termsProblem"));
     m_problem->setStyleSheet(QStringLiteral("color: #c00000"));
     m_problem->setWordWrap(true);

@@ -138,6 +138,7 @@ TimetableWindow::TimetableWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_table->verticalHeader()->setVisible(false);
     m_calendarNote = new QLabel(this);
     m_calendarNote->setObjectName(QStringLiteral("timetableCalendar"));
+    m_calendarNote->setTextFormat(Qt::PlainText);  // it quotes the sources as imported
     m_calendarNote->setWordWrap(true);
 
     auto* buttons = new QHBoxLayout;

@@ -1,5 +1,7 @@
 #include "ui/widgets/note_mark.h"
 
+#include "ui/common/qt_text.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -39,7 +41,7 @@ void ShowInputNote(QWidget* input, const QString& words)
         return;
     }
     mark->setVisible(!words.isEmpty());
-    mark->setToolTip(words);
+    mark->setToolTip(PlainTip(words));
     mark->setText(words);
     input->setAccessibleDescription(words);
 }

@@ -32,7 +32,7 @@ void AddYuanActions(QMenu& menu, const QLabel* label, const std::optional<Money>
     if (!stale.isEmpty()) {
         for (QAction* action : {figures, capitals}) {
             action->setEnabled(false);
-            action->setToolTip(stale);
+            action->setToolTip(PlainTip(stale));
         }
         return;
     }
@@ -41,8 +41,8 @@ void AddYuanActions(QMenu& menu, const QLabel* label, const std::optional<Money>
         capitals->setEnabled(false);
         if (!label->text().isEmpty()) {
             const QString why = QStringLiteral("金额过大（一亿亿元及以上），无法写成大写金额");
-            figures->setToolTip(why);
-            capitals->setToolTip(why);
+            figures->setToolTip(PlainTip(why));
+            capitals->setToolTip(PlainTip(why));
         }
         return;
     }
@@ -92,7 +92,7 @@ void ResultCopy::FillMenu(QMenu& menu, QLabel* label, bool money, const QString&
     QAction* figure = menu.addAction(CopyCaptionText());
     figure->setShortcut(QKeySequence::Copy);
     figure->setEnabled(!label->text().isEmpty() && stale.isEmpty());
-    figure->setToolTip(stale);
+    figure->setToolTip(PlainTip(stale));
     QAction* copyWorking = menu.addAction(CopyWorkingText());
     copyWorking->setEnabled(!working.isEmpty());
     connect(figure, &QAction::triggered, label, [label] { CopyFigure(label); });

@@ -86,7 +86,7 @@ void ResultView::SetMarks(const QStringList& marks)
         m_mark->resize(16, 16);
     }
     if (m_mark != nullptr) {
-        m_mark->setToolTip(marks.join(QLatin1Char('\n')));
+        m_mark->setToolTip(PlainTip(marks.join(QLatin1Char('\n'))));
         m_mark->setAccessibleName(marks.join(QLatin1Char('\n')));
         FitBox();
         m_mark->setVisible(!marks.isEmpty());
@@ -123,7 +123,7 @@ void ResultView::ShowState()
         lines << m_staleLine;
     }
     lines << m_marks << m_working;
-    m_label->setToolTip(lines.join(QLatin1Char('\n')));
+    m_label->setToolTip(PlainTip(lines.join(QLatin1Char('\n'))));
 }
 
 void ResultView::FitBox()

@@ -614,6 +614,13 @@ TEST_F(BatchTest, AnExportThatWouldLoseDataOrIsStoppedKeepsTheOldFile)
         {"a cell at the limit in characters", true, withLot(chinese), 0, ""},
         {"a NUL in a cell", true, withLot(std::string("二标\0段", 9)), 0,
          "第 2 行“标段”列的单元格含有空字符（NUL），Excel 无法保存"},
+        // what XML cannot hold: never a broken file said to be exported
+        {"U+FFFF in a cell", true, withLot("二标\xEF\xBF\xBF段"), 0,
+         "第 2 行“标段”列的单元格含有 Excel 无法保存的字符 U+FFFF"},
+        {"U+FFFE in a cell", true, withLot("\xEF\xBF\xBE"), 0, "字符 U+FFFE"},
+        {"a control character in a cell", true, withLot("二\x01标段"), 0, "字符 U+0001"},
+        {"tab, LF and CR are kept", true, withLot("二\t标\r\n段"), 0, ""},
+        {"U+FFFF in a CSV is text", false, withLot("二标\xEF\xBF\xBF段"), 0, ""},
         {"the workbook stopped", true, many, 2000, "stopped"},
         {"the CSV stopped", false, many, 2000, "stopped"},
         {"a long cell in a CSV", false, withLot(std::string(40000, 'x')), 0, ""},
