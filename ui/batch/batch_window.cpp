@@ -393,6 +393,13 @@ QString BatchWindow::ReadFile(const QString& path, Adding adding, int sheet)
         if (!file.open(QIODevice::ReadOnly)) {
             return QStringLiteral("无法读取文件“%1”。").arg(QDir::toNativeSeparators(path));
         }
+        // refused before it is read: its text would take several times its size
+        if (file.size() > XlsxWorkbook::kMaxFileBytes) {
+            return QStringLiteral("文件“%1”有 %2 MB，超过可读取的 %3 MB。表格未作改动。")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(file.size() / (1024 * 1024))
+                .arg(XlsxWorkbook::kMaxFileBytes / (1024 * 1024));
+        }
         const std::optional<QString> text = FileText(file.readAll());
         if (!text) {
             return QStringLiteral(

@@ -486,11 +486,12 @@ bool PaintSheet(const SheetDocument& sheet, QPagedPaintDevice& device,
     if (!PaintOne(sheet, device, painter, progress)) {
         return false;
     }
+    // documents one after another (notices): counted as documents, the first among them
+    const int documents = static_cast<int>(sheet.following.size()) + 1;
     for (std::size_t i = 0; i < sheet.following.size(); ++i) {
         device.newPage();
         if (!PaintOne(sheet.following[i], device, painter, progress) ||
-            (progress &&
-             !progress(static_cast<int>(i + 1), static_cast<int>(sheet.following.size())))) {
+            (progress && !progress(static_cast<int>(i) + 2, documents))) {
             return false;
         }
     }

@@ -21,6 +21,7 @@
 #include "ui/batch/batch_model.h"
 #include "ui/batch/batch_window.h"
 #include "ui/batch/table_files.h"
+#include "ui/batch/xlsx_reader.h"
 #include "ui/documents/documents.h"
 #include "ui/layout/control_table.h"
 #include "ui/pdf_text.h"
@@ -171,6 +172,24 @@ TEST_F(BatchTest, FillReplaceAndKeysAreOneStepEach)
         EXPECT_TRUE(found) << button;
     }
     model.MarkExported();
+}
+
+// A file too large is refused before it is read, whatever it holds.
+TEST_F(BatchTest, AFileTooLargeIsRefusedUnread)
+{
+    BatchWindow* batch = Open(0);
+    QTemporaryDir folder;
+    for (const auto& [name, head] : {std::pair{"lots.csv", "标段,中标金额\n"},
+                                     std::pair{"lots.xlsx", "PK\x03\x04"}}) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(head);
+        ASSERT_TRUE(file.resize(ui::XlsxWorkbook::kMaxFileBytes + 1));  // sparse: nothing written
+        file.close();
+        const QString said = batch->ReadFile(file.fileName());
+        EXPECT_TRUE(said.contains("超过可读取的 200 MB")) << said.toStdString();
+        EXPECT_TRUE(batch->model().rows().empty());
+    }
 }
 
 TEST_F(BatchTest, AnEditedCellIsWorkedOutAgainAndTheTotalFollows)

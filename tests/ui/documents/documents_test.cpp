@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QPdfWriter>
+
 #include "calc/calculators.h"
 #include "calc/tender_fee.h"
 #include "ui/documents/batch_sheet.h"
@@ -66,6 +69,24 @@ TEST(Documents, TheBatchSheetCitesTheScheduleItsTermsChose)
         EXPECT_TRUE(html.contains(Q(c.cited))) << c.terms;
         EXPECT_TRUE(c.notCited == nullptr || !html.contains(Q(c.notCited))) << c.terms;
     }
+}
+
+// Documents one after another (a notice a lot) count their progress by
+// documents, to the last of them.
+TEST(Documents, TheProgressOfManyDocumentsEndsAtTheirCount)
+{
+    ui::SheetDocument first;
+    first.title = "一";
+    first.following.resize(4, first);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    std::pair<int, int> last{0, 0};
+    ASSERT_TRUE(ui::PaintSheet(first, writer, [&](int done, int total) {
+        last = {done, total};
+        return true;
+    }));
+    EXPECT_EQ(last, std::make_pair(5, 5));
 }
 
 }  // namespace
