@@ -303,7 +303,8 @@ std::string HolidayCalendar::AddYears(const std::vector<CalendarYear>& years)
         for (const LegalHoliday& holiday : law) {
             if (!std::binary_search(year.holidays.begin(), year.holidays.end(), holiday.day)) {
                 return std::to_string(year.year) + " 年的安排中 " + FormatDay(holiday.day) + "（" +
-                       holiday.festival + "）不是放假日，与《全国年节及纪念日放假办法》不符，未导入";
+                       holiday.festival +
+                       "）不是放假日，与《全国年节及纪念日放假办法》不符，未导入";
             }
         }
     }

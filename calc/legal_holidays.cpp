@@ -37,10 +37,14 @@ std::optional<std::vector<LegalHoliday>> LegalHolidays(int y)
         return std::nullopt;
     }
     std::vector<LegalHoliday> days{
-        {On(y, {1, 1}), "元旦"},        {On(y, found->qingming), "清明节"},
-        {On(y, {5, 1}), "劳动节"},      {On(y, {5, 2}), "劳动节"},
-        {On(y, found->dragonBoat), "端午节"}, {On(y, found->midAutumn), "中秋节"},
-        {On(y, {10, 1}), "国庆节"},     {On(y, {10, 2}), "国庆节"},
+        {On(y, {1, 1}), "元旦"},
+        {On(y, found->qingming), "清明节"},
+        {On(y, {5, 1}), "劳动节"},
+        {On(y, {5, 2}), "劳动节"},
+        {On(y, found->dragonBoat), "端午节"},
+        {On(y, found->midAutumn), "中秋节"},
+        {On(y, {10, 1}), "国庆节"},
+        {On(y, {10, 2}), "国庆节"},
         {On(y, {10, 3}), "国庆节"},
     };
     const sys_days eve = On(y, found->newYearsEve);

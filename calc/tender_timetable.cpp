@@ -225,8 +225,8 @@ void Engineering(Builder& b)
     b.Add("投标", "对招标文件提出异议（最迟）", objectBy, Bound::Latest, "在投标截止 10 日前提出",
           Article(kRegulation, "第二十二条"));
     std::string answer = "收到异议之日起 3 日内答复，作出答复前暂停招标投标活动；";
-    b.Add("投标", "答复招标文件异议（最迟）", b.Forward(objectBy, 3, answer), Bound::Latest,
-          answer, Article(kRegulation, "第二十二条"));
+    b.Add("投标", "答复招标文件异议（最迟）", b.Forward(objectBy, 3, answer), Bound::Latest, answer,
+          Article(kRegulation, "第二十二条"));
     b.Add("投标", "撤回投标的投标保证金退还", std::nullopt, Bound::RuleOnly,
           "自收到投标人书面撤回通知之日起 5 日内退还", Article(kRegulation, "第三十五条"));
     Validity(b, deadline, "投标", Article(kRegulation, "第二十五条"));
@@ -300,7 +300,8 @@ void Procurement(Builder& b)
     const Day offered = b.Working(plan.start, 5, offer);
     b.Add("招标", "招标文件提供期满（最早）", offered, Bound::Earliest, offer,
           Article(kOrder87, "第十六条、第十八条"));
-    std::string documents = "收到招标文件之日或招标文件公告期限届满之日起 7 个工作日内（按期满之日）；";
+    std::string documents =
+        "收到招标文件之日或招标文件公告期限届满之日起 7 个工作日内（按期满之日）；";
     const Day documentsBy = b.Working(offered, 7, documents);
     b.Add("质疑", "对招标文件提出质疑（最迟）", documentsBy, Bound::Latest, documents,
           Article(kProcurementLaw, "第五十二条，") + Article(kProcurementRegulation, "第五十三条"));
@@ -395,7 +396,8 @@ std::string CalendarWords(const HolidayCalendar& calendar)
     }
     std::string law;
     for (int year = kFirstLegalYear; year <= kLastLegalYear; ++year) {
-        if (calendar.KnowsByLaw(year) && (year == kFirstLegalYear || !calendar.KnowsByLaw(year - 1))) {
+        if (calendar.KnowsByLaw(year) &&
+            (year == kFirstLegalYear || !calendar.KnowsByLaw(year - 1))) {
             int last = year;
             while (last < kLastLegalYear && calendar.KnowsByLaw(last + 1)) {
                 ++last;
@@ -405,8 +407,8 @@ std::string CalendarWords(const HolidayCalendar& calendar)
         }
     }
     if (!law.empty()) {
-        words += "；" + law +
-                 "：调休安排尚未公布，按《全国年节及纪念日放假办法》规定的法定节日计算";
+        words +=
+            "；" + law + "：调休安排尚未公布，按《全国年节及纪念日放假办法》规定的法定节日计算";
     }
     return "节假日安排：" + words + "；其他年份只按周末计算。";
 }

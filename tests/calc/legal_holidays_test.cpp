@@ -67,9 +67,12 @@ TEST(LegalHolidays, EveryYearHasTheLawsDays)
         const auto on = [y](unsigned m, unsigned d) {
             return sys_days{year{y} / month{m} / day{d}};
         };
-        for (const auto& [m, d, festival] :
-             {std::tuple{1u, 1u, "元旦"}, {5u, 1u, "劳动节"}, {5u, 2u, "劳动节"},
-              {10u, 1u, "国庆节"}, {10u, 2u, "国庆节"}, {10u, 3u, "国庆节"}}) {
+        for (const auto& [m, d, festival] : {std::tuple{1u, 1u, "元旦"},
+                                             {5u, 1u, "劳动节"},
+                                             {5u, 2u, "劳动节"},
+                                             {10u, 1u, "国庆节"},
+                                             {10u, 2u, "国庆节"},
+                                             {10u, 3u, "国庆节"}}) {
             EXPECT_TRUE(Has(*days, on(m, d), festival)) << m << "-" << d;
         }
         const auto qingming = std::find_if(days->begin(), days->end(), [](const LegalHoliday& h) {
@@ -81,10 +84,9 @@ TEST(LegalHolidays, EveryYearHasTheLawsDays)
         // 13 days, 12 where 中秋 falls on a day of 国庆
         EXPECT_GE(days->size(), 12u);
         EXPECT_LE(days->size(), 13u);
-        EXPECT_TRUE(std::is_sorted(days->begin(), days->end(),
-                                   [](const LegalHoliday& a, const LegalHoliday& b) {
-                                       return a.day < b.day;
-                                   }));
+        EXPECT_TRUE(std::is_sorted(
+            days->begin(), days->end(),
+            [](const LegalHoliday& a, const LegalHoliday& b) { return a.day < b.day; }));
     }
     EXPECT_FALSE(LegalHolidays(kLastLegalYear + 1).has_value());
     EXPECT_FALSE(LegalHolidays(2026).has_value());  // the notice of 2026 is built in

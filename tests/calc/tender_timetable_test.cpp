@@ -160,18 +160,18 @@ TEST(TenderTimetable, EachMilestoneFromThePlannedDays)
         {Procedure::Engineering, false, "招标文件停止发售（最早）", "2024-09-18"},
         {Procedure::Engineering, false, "招标文件澄清或修改（最迟）", "2024-09-29"},  // 15-16
         {Procedure::Engineering, false, "对招标文件提出异议（最迟）", "2024-10-05"},  // 15-10
-        {Procedure::Engineering, false, "答复招标文件异议（最迟）", "2024-10-08"},  // 10-08 off
+        {Procedure::Engineering, false, "答复招标文件异议（最迟）", "2024-10-08"},    // 10-08 off
         {Procedure::Engineering, false, "对评标结果提出异议（最迟）", "2024-10-21"},  // 17+3 Sun
         {Procedure::Engineering, false, "答复评标结果异议（最迟）", "2024-10-24"},
-        {Procedure::Engineering, false, "投标有效期届满", "2024-12-16"},  // 15+60 Sat
+        {Procedure::Engineering, false, "投标有效期届满", "2024-12-16"},              // 15+60 Sat
         {Procedure::Engineering, false, "中标候选人公示开始（最迟）", "2024-10-21"},  // 10-20 Sun
         {Procedure::Engineering, false, "订立书面合同（最迟）", "2024-11-25"},        // 11-24 Sun
         {Procedure::Engineering, false, "向有关行政监督部门提交书面报告（最迟）", "2024-11-11"},
         {Procedure::Engineering, false, "退还投标保证金及利息（最迟）", "2024-12-02"},
         {Procedure::Engineering, true, "资格预审文件停止发售（最早）", "2024-09-18"},
         {Procedure::Engineering, true, "资格预审申请文件提交截止（最早）", "2024-09-24"},  // 18+6
-        {Procedure::Engineering, true, "资格预审文件澄清或修改（最迟）", "2024-09-20"},  // 24-4
-        {Procedure::Engineering, true, "对资格预审文件提出异议（最迟）", "2024-09-22"},  // 24-2
+        {Procedure::Engineering, true, "资格预审文件澄清或修改（最迟）", "2024-09-20"},    // 24-4
+        {Procedure::Engineering, true, "对资格预审文件提出异议（最迟）", "2024-09-22"},    // 24-2
         {Procedure::Engineering, true, "答复资格预审文件异议（最迟）", "2024-09-25"},
         {Procedure::Engineering, true, "投标截止、开标（最早）", "2024-10-15"},  // 09-24 + 21
         {Procedure::Procurement, false, "采购人确定中标人（最迟）", "2024-10-24"},
@@ -226,8 +226,7 @@ TEST(TenderTimetable, APlannedDayThatBreaksARuleSaysWhichAndWhen)
          false},
         // no report day: the 公示 of a report of the opening day at the earliest
         {Procedure::Engineering, "2024-10-15", "", "2024-10-17", "发出中标通知书",
-         "不符合“中标候选人公示期满后发出（按开标当日收到评标报告估算）”：最早为 2024-10-19",
-         true},
+         "不符合“中标候选人公示期满后发出（按开标当日收到评标报告估算）”：最早为 2024-10-19", true},
         // 条例 43 counts from the end of the evaluation, which the plan does not give
         {Procedure::Procurement, "2024-10-15", "2024-10-21", "", "评审报告送交采购人（拟定）",
          "评审如在开标当日结束，最迟应于 2024-10-17 送交；计划未给出评审结束日，请确认", false},
@@ -291,8 +290,8 @@ TEST(TenderTimetable, EachReadingFromItsOwnDays)
         // Festival, to 02-24; X+5 = 02-14, a Saturday worked
         {Procedure::Engineering, true, "2026-02-03", "资格预审申请文件提交截止（最早）",
          "2026-02-24", "2026-02-14"},
-        {Procedure::Engineering, true, "2026-02-03", "对资格预审文件提出异议（最迟）",
-         "2026-02-22", "2026-02-11"},
+        {Procedure::Engineering, true, "2026-02-03", "对资格预审文件提出异议（最迟）", "2026-02-22",
+         "2026-02-11"},
         // 质疑 against the result from the end of its 公告期限: the deadline
         // 01-23, report 01-27, chosen 02-03, published 02-05, shown to 02-06,
         // then 09 10 11 12 13 14 (a Saturday worked) and 24 after the break;
@@ -411,7 +410,8 @@ TEST(CalendarFile, ALoadedYearCountsAndAContradictionIsRefused)
         const char* refused;  // "" taken
     } againstTheLaw[] = {
         {law2027 + "2027-10-01 休\n2027-10-03 休\n",
-         "2027 年的安排中 2027-10-02（国庆节）不是放假日，与《全国年节及纪念日放假办法》不符，未导入"},
+         "2027 年的安排中 "
+         "2027-10-02（国庆节）不是放假日，与《全国年节及纪念日放假办法》不符，未导入"},
         {"2027-10-01 休\n2027-10-02 休\n2027-10-03 休\n",
          "2027 年的安排中 2027-01-01（元旦）不是放假日"},
     };
@@ -419,8 +419,8 @@ TEST(CalendarFile, ALoadedYearCountsAndAContradictionIsRefused)
         EXPECT_EQ(calendar.AddYears(ReadCalendarFile(c.file).years).rfind(c.refused, 0), 0u);
         EXPECT_FALSE(calendar.Knows(2027));
     }
-    const CalendarReading national = ReadCalendarFile(
-        law2027 + "2027-10-01 休\n2027-10-02 休\n2027-10-03 休\n2027-10-04 休\n");
+    const CalendarReading national =
+        ReadCalendarFile(law2027 + "2027-10-01 休\n2027-10-02 休\n2027-10-03 休\n2027-10-04 休\n");
     EXPECT_EQ(calendar.AddYears(national.years), "");
     const Timetable moved = WorkOutTimetable(plan, calendar);
     EXPECT_EQ(DayOf(moved, "投标截止、开标（最早）"), "2027-10-05");
@@ -433,9 +433,9 @@ TEST(CalendarFile, ALoadedYearCountsAndAContradictionIsRefused)
 
     // a notice that begins in the December before its year (as 2019's did):
     // the days it names there are its own, and the built-in 2026 stands
-    const CalendarReading crossing = ReadCalendarFile(
-        "# 来源：某年通知\n2026-12-27 班\n2026-12-31 休\n" + law2027 +
-        "2027-10-01 休\n2027-10-02 休\n2027-10-03 休\n");
+    const CalendarReading crossing =
+        ReadCalendarFile("# 来源：某年通知\n2026-12-27 班\n2026-12-31 休\n" + law2027 +
+                         "2027-10-01 休\n2027-10-02 休\n2027-10-03 休\n");
     ASSERT_EQ(crossing.problem, "");
     ASSERT_EQ(crossing.years.size(), 1u);
     EXPECT_EQ(crossing.years[0].year, 2027);

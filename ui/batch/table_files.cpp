@@ -63,7 +63,8 @@ char32_t XmlIllegal(std::string_view text)
         if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') {
             return byte == 0 ? U'\uFFFD' : byte;  // NUL said as such below
         }
-        if (byte == 0xEF && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xBF &&
+        if (byte == 0xEF && i + 2 < text.size() &&
+            static_cast<unsigned char>(text[i + 1]) == 0xBF &&
             (static_cast<unsigned char>(text[i + 2]) & 0xFE) == 0xBE) {
             return static_cast<unsigned char>(text[i + 2]) == 0xBE ? 0xFFFE : 0xFFFF;
         }
@@ -81,11 +82,11 @@ QString Unwritable(const BatchColumns& columns, std::size_t row, std::size_t col
     if (!nul && illegal == 0 && !tooLong) {
         return {};
     }
-    const QString where = row == 0 ? QStringLiteral("标题行“%1”列")
-                                         .arg(ToQString(columns.list[column].header))
-                                   : QStringLiteral("第 %1 行“%2”列的单元格")
-                                         .arg(row)
-                                         .arg(ToQString(columns.list[column].header));
+    const QString where =
+        row == 0 ? QStringLiteral("标题行“%1”列").arg(ToQString(columns.list[column].header))
+                 : QStringLiteral("第 %1 行“%2”列的单元格")
+                       .arg(row)
+                       .arg(ToQString(columns.list[column].header));
     if (illegal != 0) {
         const QString code =
             QStringLiteral("%1").arg(static_cast<uint>(illegal), 4, 16, QLatin1Char('0')).toUpper();

@@ -19,6 +19,54 @@ QString AgencyKey(const AgencyField& field)
 
 }  // namespace
 
+namespace {
+
+// The value of `key` in `section` as the file itself holds it, for a
+// settings file (not the registry); nothing where there is none.
+std::optional<QString> RawValue(const QSettings& settings, const QString& section,
+                                const QString& key)
+{
+    QFile file(settings.fileName());
+    if (settings.format() == QSettings::NativeFormat && !QFileInfo(file).isFile()) {
+        return std::nullopt;  // the registry
+    }
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return std::nullopt;
+    }
+    QString current;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            current = line.mid(1, line.size() - 2);
+        } else if (current == section && line.startsWith(key + QLatin1Char('='))) {
+            return line.mid(key.size() + 1).trimmed();
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+QString SetAsideDamaged(QSettings& settings, QString& problem)
+{
+    if (settings.status() != QSettings::FormatError) {
+        return {};
+    }
+    // what could not be read is not lost: a copy stays beside it
+    const QString damaged =
+        settings.fileName() + QStringLiteral(".damaged-") +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!QFile::copy(settings.fileName(), damaged)) {
+        problem = QStringLiteral("设置文件“%1”已损坏，且无法另存一份，未保存。")
+                      .arg(QDir::toNativeSeparators(settings.fileName()));
+        return {};
+    }
+    // nothing read from it is written back
+    settings.clear();
+    QFile::remove(settings.fileName());
+    return QDir::toNativeSeparators(damaged);
+}
+
 KeptSettings LoadKept(QSettings& settings)
 {
     KeptSettings kept;
@@ -36,23 +84,24 @@ KeptSettings LoadKept(QSettings& settings)
         kept.agency.*field.value = settings.value(AgencyKey(field)).toString();
     }
     kept.terms = settings.value(QLatin1String(kTermsKey)).toString();
+    // a line edited by hand without quotes is read only up to its first ";"
+    const auto raw = RawValue(settings, QStringLiteral("terms"), QStringLiteral("line"));
+    if (raw && !raw->startsWith(QLatin1Char('"')) && raw->contains(QLatin1Char(';'))) {
+        kept.problem = QStringLiteral(
+                           "设置文件“%1”中的“line=%2”一行只读到第一个分号（应整行加英文双引号），"
+                           "本次按标准收取。")
+                           .arg(QDir::toNativeSeparators(settings.fileName()), *raw);
+        kept.terms.clear();
+    }
     return kept;
 }
 
 QString SaveKept(QSettings& settings, const AgencyDetails& agency, const QString& terms)
 {
-    QString kept;
-    if (settings.status() == QSettings::FormatError) {
-        // what could not be read is not lost: a copy stays beside it
-        const QString damaged =
-            settings.fileName() + QStringLiteral(".damaged-") +
-            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-        if (!QFile::copy(settings.fileName(), damaged)) {
-            return QStringLiteral("设置文件“%1”已损坏，且无法另存一份，未保存。")
-                .arg(QDir::toNativeSeparators(settings.fileName()));
-        }
-        kept = QDir::toNativeSeparators(damaged);
-        settings.clear();
+    QString problem;
+    const QString kept = SetAsideDamaged(settings, problem);
+    if (!problem.isEmpty()) {
+        return problem;
     }
     for (const AgencyField& field : kAgencyFields) {
         settings.setValue(AgencyKey(field), agency.*field.value);
@@ -77,7 +126,7 @@ const AgencySettings::Held& AgencySettings::Loaded() const
         QSettings settings;
         const KeptSettings kept = LoadKept(settings);
         const TermsReading reading = ReadFeeTerms(kept.terms.toStdString());
-        QString problem = kept.problem;
+        QString problem = kept.problem;  // terms read cut short are not used
         if (problem.isEmpty() && !reading.terms) {
             problem = QStringLiteral("保存的收费条件无法使用（%1），本次按标准收取。")
                           .arg(ToQString(reading.problem));

@@ -56,6 +56,12 @@ struct KeptSettings {
 
 KeptSettings LoadKept(QSettings& settings);
 
+// A settings file that could not be read is never written over: it is
+// copied aside ("….damaged-20261208-101500") and emptied before anything is
+// saved. Returns the copy's name, or empty when the file was sound; `problem`
+// says why it could not be copied, and nothing may be saved then.
+QString SetAsideDamaged(QSettings& settings, QString& problem);
+
 // Writes them; an empty string, or why they could not be written. A file
 // that could not be read is copied aside before it is replaced, and the
 // message names the copy.

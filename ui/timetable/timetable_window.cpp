@@ -125,8 +125,8 @@ TimetableWindow::TimetableWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_validity = new QComboBox(this);
     m_validity->setObjectName(QStringLiteral("timetableValidity"));
     m_validity->setEditable(true);
-    m_validity->addItems({QString(), QStringLiteral("60"), QStringLiteral("90"),
-                          QStringLiteral("120")});
+    m_validity->addItems(
+        {QString(), QStringLiteral("60"), QStringLiteral("90"), QStringLiteral("120")});
     m_validity->lineEdit()->setPlaceholderText(QStringLiteral("例如 90（可不填）"));
     AddNoteMark(m_validity->lineEdit());
     form->addRow(QStringLiteral("投标有效期（日）："), m_validity);

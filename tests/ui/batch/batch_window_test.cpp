@@ -179,8 +179,8 @@ TEST_F(BatchTest, AFileTooLargeIsRefusedUnread)
 {
     BatchWindow* batch = Open(0);
     QTemporaryDir folder;
-    for (const auto& [name, head] : {std::pair{"lots.csv", "标段,中标金额\n"},
-                                     std::pair{"lots.xlsx", "PK\x03\x04"}}) {
+    for (const auto& [name, head] :
+         {std::pair{"lots.csv", "标段,中标金额\n"}, std::pair{"lots.xlsx", "PK\x03\x04"}}) {
         QFile file(folder.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(head);

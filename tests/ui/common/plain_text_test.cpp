@@ -54,7 +54,8 @@ TEST_F(WindowTest, MarkupInWhatIsQuotedIsShownAsWritten)
     // a batch: its header in the unit message, its hint and total, a cell's tooltip
     ShowPage(0);
     ui::BatchWindow* batch = ui::OpenBatch(window(), TenderFeeCalculator());
-    QGuiApplication::clipboard()->setText("标段\t中标金额（" + markup + "）\t服务类型\n一\t6000\t工程招标\n");
+    QGuiApplication::clipboard()->setText("标段\t中标金额（" + markup +
+                                          "）\t服务类型\n一\t6000\t工程招标\n");
     const Shown unit = NextMessage([&] { batch->Paste(); });
     EXPECT_EQ(unit.format, Qt::PlainText);
     EXPECT_TRUE(unit.text.contains(markup)) << unit.text.toStdString();
@@ -65,8 +66,7 @@ TEST_F(WindowTest, MarkupInWhatIsQuotedIsShownAsWritten)
         EXPECT_EQ(batch->findChild<QLabel*>(label)->textFormat(), Qt::PlainText) << label;
     }
     EXPECT_TRUE(batch->findChild<QLabel*>("batchHint")->text().contains(markup));
-    const QString tip =
-        batch->model().data(batch->model().index(0, 1), Qt::ToolTipRole).toString();
+    const QString tip = batch->model().data(batch->model().index(0, 1), Qt::ToolTipRole).toString();
     EXPECT_TRUE(tip.contains("&lt;b style=")) << tip.toStdString();
     batch->model().MarkExported();
 

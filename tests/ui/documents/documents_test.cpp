@@ -62,8 +62,8 @@ TEST(Documents, TheBatchSheetCitesTheScheduleItsTermsChose)
         {"schedule=2011;kind=share;percent=80", "发改价格〔2011〕534号", nullptr},
     };
     for (const auto& c : cases) {
-        const Lots lots =
-            LotsOf(TenderFeeCalculator(), "一\t60000\t工程招标\t否\n", *ReadFeeTerms(c.terms).terms);
+        const Lots lots = LotsOf(TenderFeeCalculator(), "一\t60000\t工程招标\t否\n",
+                                 *ReadFeeTerms(c.terms).terms);
         const QString html = ui::SheetHtml(
             ui::BatchSheetDraft(ui::BatchSource{lots.columns, lots.rows, {}, settings}).make({}));
         EXPECT_TRUE(html.contains(Q(c.cited))) << c.terms;
