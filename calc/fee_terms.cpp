@@ -107,13 +107,18 @@ TermsReading ReadFeeTerms(std::string_view text)
             if (!number) {
                 return {std::nullopt, "“" + std::string(field) + "”不是一个数"};
             }
-            (key == "percent" ? terms.percent : terms.minimumYuan) = *number;
+            // held as its 15 significant digits: the value the terms' words
+            // show is the one the figures use and the line keeps
+            (key == "percent" ? terms.percent : terms.minimumYuan) = GeneralValue(*number);
         } else {
             return {std::nullopt, "不认识的收费条件“" + std::string(field) + "”"};
         }
     }
     if (std::string problem = TermsProblem(terms); !problem.empty()) {
         return {std::nullopt, std::move(problem)};
+    }
+    if (terms.kind == TermsKind::Standard) {
+        terms.percent = FeeTerms{}.percent;  // a percent the standard does not use is not kept
     }
     return {std::move(terms), {}};
 }

@@ -81,7 +81,8 @@ public:
     Milestone& Add(const char* stage, std::string work, std::optional<Day> day, Bound bound,
                    const std::string& rule, std::string article)
     {
-        Milestone row{stage, std::move(work), day, bound, rule, std::move(article), {}};
+        Milestone row{stage, std::move(work), day, bound,        rule, std::move(article),
+                      {},    false,           {},  std::nullopt, {}};
         row.reading = std::exchange(m_reading, {});
         if (day) {
             const int year = static_cast<int>(std::chrono::year_month_day{*day}.year());

@@ -117,6 +117,11 @@ TEST(FeeTerms, ReadBackAsWrittenOrRefusedWithAReason)
         {"kind=share;percent=80%", "“percent=80%”不是一个数", ""},
         {"kind=half", "不认识的收费方式“half”", ""},
         {"schedule=1999", "没有名为“1999”的收费标准", ""},
+        // what the terms do not use is not kept, so they read back as written
+        {";percent=81;minimum=2000", "", "按标准收取；不足 2000 元的按 2000 元收取"},
+        // held as the 15 digits its words show
+        {"kind=share;percent=80;minimum=1999333333333333333", "",
+         "按标准的 80% 收取；不足 1.99933333333333E+18 元的按 1.99933333333333E+18 元收取"},
     };
     for (const auto& c : cases) {
         const TermsReading reading = ReadFeeTerms(c.text);
