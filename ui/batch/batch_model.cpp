@@ -431,6 +431,17 @@ int BatchModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : static_cast<int>(m_columns.list.size());
 }
 
+namespace {
+
+// Whether a lot's cell is empty in a column that takes the page's choice.
+bool TakesFallback(const BatchColumn& column, const BatchRow& row)
+{
+    return !column.fallback.empty() && column.index < row.given.size() &&
+           IsBlank(row.given[column.index]);
+}
+
+}  // namespace
+
 QVariant BatchModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid()) {
@@ -441,9 +452,20 @@ QVariant BatchModel::data(const QModelIndex& index, int role) const
     const BatchRow* row = lot ? &m_rows[static_cast<std::size_t>(index.row())] : nullptr;
     switch (role) {
         case Qt::DisplayRole:
+            // a choice the sheet had no column of: the page's, shown in grey
+            if (row != nullptr && TakesFallback(column, *row)) {
+                return ToQString(column.fallback);
+            }
+            return row != nullptr ? ToQString(CellText(column, *row)) : QString();
         case Qt::EditRole:
             return row != nullptr ? ToQString(CellText(column, *row)) : QString();
+        case Qt::ForegroundRole:
+            return row != nullptr && TakesFallback(column, *row) ? QVariant(QColor(Qt::gray))
+                                                                 : QVariant();
         case Qt::ToolTipRole: {
+            if (row != nullptr && TakesFallback(column, *row)) {
+                return QStringLiteral("表格中没有此列，按页面所选计算");
+            }
             const Note* note = row != nullptr ? CellNote(column, *row) : nullptr;
             return note != nullptr ? QVariant(PlainTip(ToQString(note->text))) : QVariant();
         }

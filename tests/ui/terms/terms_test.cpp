@@ -332,6 +332,16 @@ TEST_F(NoticeSystemTest, TheClerksSheetGivesANoticeForEachLotWorkedOut)
         return fees;
     };
     ASSERT_EQ(batch->model().rows().size(), 20u);
+    // no 服务类型 column: the page's, shown in grey, the cell itself empty
+    ui::BatchModel& model = batch->model();
+    const auto& list = model.columns().list;
+    const int type =
+        static_cast<int>(std::find_if(list.begin(), list.end(),
+                                      [](const BatchColumn& c) { return !c.fallback.empty(); }) -
+                         list.begin());
+    ASSERT_LT(type, static_cast<int>(list.size()));
+    EXPECT_EQ(model.data(model.index(0, type), Qt::DisplayRole).toString(), "工程招标");
+    EXPECT_EQ(model.data(model.index(0, type), Qt::EditRole).toString(), "");
     const BatchTotal total = batch->model().Total();
     EXPECT_EQ(total.counted, 18u);
     EXPECT_EQ(total.doubtful, (std::vector<std::size_t>{6, 11}));
