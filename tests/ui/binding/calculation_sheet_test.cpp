@@ -350,6 +350,44 @@ TEST_F(SheetSystemTest, AFailedSaveAsksAgainWhereTheUserWas)
     EXPECT_FALSE(QFile::exists(target));
 }
 
+// The save dialogs of a run open where its last paper was saved.
+TEST_F(SheetTest, TheNextSaveDialogOpensWhereTheLastPaperWent)
+{
+    ShowPage(0);
+    Type(role::kTenderAmount, "6000");
+    Click(role::kTenderCalculate);
+    QDir(PathOf("")).mkpath("项目甲");
+    const QString first = PathOf("项目甲/计算书.pdf");
+    QStringList proposed;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (ConfirmSheetHeader(modal)) {
+            return;
+        }
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            proposed << dialog->directory().absolutePath();
+            if (proposed.size() == 1) {
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(first);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            } else {
+                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+            }
+        }
+    });
+    poll.start();
+    for (int i = 0; i < 2; ++i) {
+        QApplication::setActiveWindow(&window());
+        Get(role::kTenderAmount)->setFocus();
+        QTest::keySequence(Get(role::kTenderAmount), QKeySequence::Save);
+    }
+    poll.stop();
+    ASSERT_EQ(proposed.size(), 2);
+    EXPECT_TRUE(QFile::exists(first));
+    EXPECT_EQ(proposed[1], QFileInfo(first).absolutePath());
+}
+
 TEST_F(SheetTest, CtrlSAsksWhereWritesAndOpensTheSheet)
 {
     ShowPage(0);
