@@ -64,7 +64,9 @@ new_prefix
 tests_prefix=$prefix
 log=build/windows/tests.log
 if ! env -u DISPLAY WINEPREFIX="$tests_prefix" ctest --preset windows --verbose >"$log" 2>&1; then
-    grep -E "^\[  FAILED|Failure|tests failed|\(Failed\)" "$log" | head -n 40 || tail -n 40 "$log"
+    # each failure with the values it printed, then the summary
+    grep -v "Read access denied" "$log" | grep -E -A6 "Failure$" | head -n 60 || true
+    grep -E "^\[  FAILED|tests failed|\(Failed\)" "$log" | head -n 20 || tail -n 40 "$log"
     echo "Windows tests: FAILED (log: $log)" >&2
     exit 1
 fi
