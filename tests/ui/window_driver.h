@@ -225,19 +225,31 @@ public:  // the helpers are used by the tables of cases too
         return true;
     }
 
-    struct Saved {
-        QString proposed;  // the file name the save dialog first offered
-        QString told;      // the text of a message box shown after it, if any
+    // What the dialogs of one save said and offered, in the order they came.
+    struct SaveRun {
+        QStringList files;                             // the file each save dialog first offered
+        QStringList folders;                           // the folder each save dialog opened in
+        QStringList told;                              // the texts of the message boxes shown
+        QMessageBox::Icon icon = QMessageBox::NoIcon;  // of the last message box
     };
 
-    // Presses Ctrl+S on `focus` and goes through the dialogs it opens: the
-    // header confirmed, `target` typed into the save dialog's name box
+    // Runs `press` and goes through the dialogs it opens: a sheet's header
+    // confirmed, `target` typed into the first save dialog's name box
     // (selectFile() of another folder settles only once the folder is read,
-    // and a dialog of an earlier test may be remembered), a report read.
-    Saved SaveThroughDialogs(QWidget* focus, const QString& target)
+    // and a dialog of an earlier test may be remembered), any later save
+    // dialog cancelled, message boxes read and closed. Each dialog is answered
+    // once: a slow machine polls again before a queued answer has closed it.
+    template <typename Press>
+    static SaveRun ThroughSaveDialogs(const QString& target, Press&& press)
     {
-        Saved saved;
-        QPointer<QFileDialog> answered;
+        SaveRun run;
+        const auto answerOnce = [](QObject* dialog) {
+            if (dialog == nullptr || dialog->property("answered").toBool()) {
+                return false;
+            }
+            dialog->setProperty("answered", true);
+            return true;
+        };
         QTimer poll;
         poll.setInterval(10);
         QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
@@ -245,24 +257,40 @@ public:  // the helpers are used by the tables of cases too
             if (ConfirmSheetHeader(modal)) {
                 return;
             }
-            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-                if (dialog == answered) {
-                    return;  // answered already; its accept is on its way
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal); answerOnce(dialog)) {
+                run.files << dialog->selectedFiles().value(0);
+                run.folders << dialog->directory().absolutePath();
+                if (run.files.size() == 1) {
+                    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(target);
+                    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+                } else {
+                    QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
                 }
-                answered = dialog;
-                saved.proposed = dialog->selectedFiles().value(0);
-                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(target);
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                saved.told = box->text();
-                box->accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal); answerOnce(box)) {
+                run.told << box->text();
+                run.icon = box->icon();
+                QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
             }
         });
         poll.start();
-        focus->setFocus();
-        QTest::keySequence(focus, QKeySequence::Save);
+        press();
         poll.stop();
-        return saved;
+        return run;
+    }
+
+    struct Saved {
+        QString proposed;  // the file name the save dialog first offered
+        QString told;      // the text of a message box shown after it, if any
+    };
+
+    // Presses Ctrl+S on `focus` and saves the sheet as `target`.
+    static Saved SaveThroughDialogs(QWidget* focus, const QString& target)
+    {
+        const SaveRun run = ThroughSaveDialogs(target, [&] {
+            focus->setFocus();
+            QTest::keySequence(focus, QKeySequence::Save);
+        });
+        return {run.files.value(0), run.told.value(run.told.size() - 1)};
     }
 
     // Runs `write` as on a nearly full disk: no file of this process may grow

@@ -38,17 +38,6 @@ public:
 
     QString PathOf(const QString& name) const { return m_folder.filePath(name); }
 
-    // Whether `dialog` is there and not yet answered: a slow machine polls
-    // again before the answer queued for it has closed it.
-    static bool AnswerOnce(QObject* dialog)
-    {
-        if (dialog == nullptr || dialog->property("answered").toBool()) {
-            return false;
-        }
-        dialog->setProperty("answered", true);
-        return true;
-    }
-
     // The sheet of the current page written to `name`; its text, spaces and
     // line breaks taken out (pdftotext lays a table out with both).
     QString WriteAndRead(const QString& name)
@@ -323,41 +312,18 @@ TEST_F(SheetSystemTest, AFailedSaveAsksAgainWhereTheUserWas)
     Type(role::kTenderAmount, "6000");
     Click(role::kTenderCalculate);
     const QString target = PathOf("计算书.pdf");
-    QStringList proposed;
-    QString warned;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (ConfirmSheetHeader(modal)) {
-            return;
-        }
-        if (auto* dialog = qobject_cast<QFileDialog*>(modal); AnswerOnce(dialog)) {
-            proposed << dialog->selectedFiles().value(0);
-            if (proposed.size() == 1) {
-                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(target);
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-            } else {
-                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-            }
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            warned = box->text();
-            icon = box->icon();
-            box->accept();
-        }
+    const SaveRun run = ThroughSaveDialogs(target, [&] {
+        Get(role::kTenderAmount)->setFocus();
+        OnANearlyFullDisk(2048, [&] {
+            QTest::keySequence(Get(role::kTenderAmount), QKeySequence::Save);
+            return 0;
+        });
     });
-    poll.start();
-    Get(role::kTenderAmount)->setFocus();
-    OnANearlyFullDisk(2048, [&] {
-        QTest::keySequence(Get(role::kTenderAmount), QKeySequence::Save);
-        return 0;
-    });
-    poll.stop();
-    EXPECT_TRUE(warned.startsWith("无法写入文件")) << warned.toStdString();
-    EXPECT_EQ(icon, QMessageBox::Warning);
-    ASSERT_EQ(proposed.size(), 2);
-    EXPECT_EQ(proposed[1], target);
+    ASSERT_FALSE(run.told.isEmpty());
+    EXPECT_TRUE(run.told.last().startsWith("无法写入文件")) << run.told.last().toStdString();
+    EXPECT_EQ(run.icon, QMessageBox::Warning);
+    ASSERT_EQ(run.files.size(), 2);
+    EXPECT_EQ(run.files[1], target);
     EXPECT_FALSE(QFile::exists(target));
 }
 
@@ -369,41 +335,17 @@ TEST_F(SheetTest, TheNextSaveDialogOpensWhereTheLastPaperWent)
     Click(role::kTenderCalculate);
     ASSERT_TRUE(QDir(PathOf("")).mkpath("项目甲")) << "a folder named in Chinese";
     const QString first = PathOf("项目甲/计算书.pdf");
-    QStringList proposed;
-    QStringList said;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (ConfirmSheetHeader(modal)) {
-            return;
-        }
-        if (auto* box = qobject_cast<QMessageBox*>(modal); AnswerOnce(box)) {
-            said << box->text();
-            QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
-            return;
-        }
-        if (auto* dialog = qobject_cast<QFileDialog*>(modal); AnswerOnce(dialog)) {
-            proposed << dialog->directory().absolutePath();
-            if (proposed.size() == 1) {
-                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(first);
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-            } else {
-                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-            }
+    const SaveRun run = ThroughSaveDialogs(first, [&] {
+        for (int i = 0; i < 2; ++i) {
+            QApplication::setActiveWindow(&window());
+            Get(role::kTenderAmount)->setFocus();
+            QTest::keySequence(Get(role::kTenderAmount), QKeySequence::Save);
         }
     });
-    poll.start();
-    for (int i = 0; i < 2; ++i) {
-        QApplication::setActiveWindow(&window());
-        Get(role::kTenderAmount)->setFocus();
-        QTest::keySequence(Get(role::kTenderAmount), QKeySequence::Save);
-    }
-    poll.stop();
-    EXPECT_EQ(said, QStringList()) << "a write that failed or was questioned";
-    ASSERT_EQ(proposed.size(), 2);
+    EXPECT_EQ(run.told, QStringList()) << "a write that failed or was questioned";
+    ASSERT_EQ(run.folders.size(), 2);
     EXPECT_TRUE(QFile::exists(first));
-    EXPECT_EQ(proposed[1], QFileInfo(first).absolutePath());
+    EXPECT_EQ(run.folders[1], QFileInfo(first).absolutePath());
 }
 
 TEST_F(SheetTest, CtrlSAsksWhereWritesAndOpensTheSheet)
