@@ -6,25 +6,13 @@
 // - the terms in words are made without fault.
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "calc/fee_terms.h"
+#include "fuzz/require.h"
 
-namespace {
-
-void Require(bool condition, const char* what, std::string_view text)
-{
-    if (!condition) {
-        std::fprintf(stderr, "property broken: %s for \"%.*s\"\n", what,
-                     static_cast<int>(text.size()), text.data());
-        std::abort();
-    }
-}
-
-}  // namespace
+using kelvora::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
